@@ -1,0 +1,82 @@
+#pragma once
+
+#include "engine/CleanerItem.h"
+#include "engine/SmartOutlineItem.h"
+#include "engine/Types.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace dovrel {
+
+// The engine object: the user's locations, the results of the last smart scan
+// and the hand-over from the results screen to the cleanup.
+//
+// The locations are derived once, at creation, from the "home" grant; without
+// a grant they are absent for the life of the object. Results are absent
+// (null) until the first scan and replaced wholesale by every scan. No locks:
+// one scan at a time; only total_smart_size may be read while a scan runs.
+class Cleaner {
+public:
+    // The one process-wide engine, created on first call from the stored
+    // "home" grant of the standard defaults.
+    static Cleaner* sharedCleaner();
+
+    // An engine over the given home folder (tests, the headless front end).
+    explicit Cleaner(std::optional<Location> home);
+
+    Cleaner(const Cleaner&) = delete;
+    Cleaner& operator=(const Cleaner&) = delete;
+
+    // Hand-over from the results screen.
+    ByteCount wasCleaned = 0;
+    std::vector<Location> files;
+
+    // Locations (absent without a home grant).
+    std::optional<Location> url_home;
+    std::optional<Location> url_library;
+    std::optional<Location> url_caches;
+    std::optional<Location> url_logs;
+    std::optional<Location> url_mails;
+    std::optional<Location> url_trash;
+    std::optional<Location> url_downloads;
+
+    // Category and source results of the last smart scan (null = absent).
+    std::shared_ptr<CleanerItem> apps_caches_item;
+    std::shared_ptr<CleanerItem> apps_logs_item;
+    std::shared_ptr<CleanerItem> apps_remainders_item;
+    std::shared_ptr<CleanerItem> mails_item;
+    std::shared_ptr<CleanerItem> apple_mail_item;
+    std::shared_ptr<CleanerItem> airmail_item;
+    std::shared_ptr<CleanerItem> spark_mail_item;
+    std::shared_ptr<CleanerItem> trash_item;
+    std::shared_ptr<CleanerItem> browser_item;
+    std::shared_ptr<CleanerItem> browser_chrome_item;
+    std::shared_ptr<CleanerItem> browser_mozilla_item;
+    std::shared_ptr<CleanerItem> browser_safari_item;
+    std::shared_ptr<CleanerItem> install_files_item;
+
+    std::atomic<ByteCount> total_smart_size{0};
+    ByteCount totalCacheSize = 0;
+    ByteCount totalLogsSize = 0;
+    ByteCount totalRemaindersSize = 0;
+    ByteCount totalBrowserSize = 0;
+    ByteCount totalMailsSize = 0;
+    ByteCount totalInstallSize = 0;
+    ByteCount totalTrashSize = 0;
+
+    std::vector<std::shared_ptr<SmartOutlineItem>> smart_outline_items;
+
+    // Size accounting (see SizeAccounting).
+    ByteCount overall_size_of_files(const std::vector<Location>& locations) const;
+    ByteCount overall_size_of_direcory(const Location& folder) const;
+
+    // The smart scan: runs synchronously on the calling thread, then calls
+    // `handler` once on that thread.
+    void smart_clean_with_complete_handler(const std::function<void()>& handler);
+};
+
+} // namespace dovrel

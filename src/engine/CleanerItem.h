@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/CacheItem.h"
+#include "engine/LargeFile.h"
+#include "engine/RemainderItem.h"
+#include "engine/Types.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace dovrel {
+
+struct CleanerItem;
+
+// An entry under a category: which kind depends on the category
+// (caches: CacheItem; logs, installs, trash: LargeFile; remainders:
+// RemainderItem; browsers, mails: source results as CleanerItem).
+using ResultEntry = std::variant<std::shared_ptr<CacheItem>, std::shared_ptr<LargeFile>,
+                                 std::shared_ptr<RemainderItem>, std::shared_ptr<CleanerItem>>;
+
+// The result of one category (items set, files absent) or of one source
+// (files set, items absent).
+struct CleanerItem {
+    std::optional<std::vector<Location>> files;
+    ByteCount size = 0;
+    std::optional<std::vector<ResultEntry>> items;
+    QString type;
+    QString group;
+};
+
+} // namespace dovrel

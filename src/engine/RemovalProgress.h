@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/Types.h"
+
+#include <atomic>
+#include <cstdint>
+
+namespace dovrel {
+
+// Running totals of a removal, written by the removing thread with relaxed
+// stores and meant to be polled (e.g. on a GUI timer) from any thread.
+struct RemovalProgress {
+    std::atomic<std::int64_t> itemsRemoved{0};
+    std::atomic<ByteCount> bytesFreed{0};
+
+    void reset() {
+        itemsRemoved.store(0, std::memory_order_relaxed);
+        bytesFreed.store(0, std::memory_order_relaxed);
+    }
+    void add(std::int64_t items, ByteCount bytes) {
+        itemsRemoved.fetch_add(items, std::memory_order_relaxed);
+        bytesFreed.fetch_add(bytes, std::memory_order_relaxed);
+    }
+};
+
+} // namespace dovrel

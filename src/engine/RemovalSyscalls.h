@@ -1,0 +1,35 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
+
+namespace dovrel {
+
+// The system calls the removal makes, behind one seam so that tests can make
+// any of them fail (EACCES, EBUSY, EINTR, a different device…) or act at an
+// exact moment of the walk. Every call has the POSIX convention: -1 (or a
+// negative count) with errno set on failure. The base class makes the real
+// calls; a test derives from it and overrides what it needs.
+//
+// statx stands where fstatat/fstat would: besides device, inode, type and
+// size it tells the mount a folder belongs to, which the removal uses to
+// refuse crossing into mounts that share the device number (bind mounts).
+class RemovalSyscalls {
+public:
+    virtual ~RemovalSyscalls() = default;
+
+    virtual int openat(int dirfd, const char* name, int flags);
+    virtual int close(int fd);
+    virtual int statx(int dirfd, const char* name, int flags, unsigned mask, struct statx* out);
+    virtual int unlinkat(int dirfd, const char* name, int flags);
+    // Raw directory records (struct dirent64 layout), as getdents64 gives them.
+    virtual long getdents(int fd, void* buffer, std::size_t size);
+    virtual off_t lseek(int fd, off_t offset, int whence);
+
+    // The shared instance making the real calls.
+    static RemovalSyscalls& system();
+};
+
+} // namespace dovrel

@@ -1,0 +1,300 @@
+#include "platform/Defaults.h"
+
+#include <QJsonDocument>
+#include <QJsonValue>
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace dovrel {
+
+namespace {
+
+// Settings files are small; anything bigger is damage, not data.
+constexpr std::int64_t kMaxFileSize = 4 * 1024 * 1024;
+constexpr const char* kFormat = "dovrel-defaults/1";
+
+QJsonObject makeEntry(const char* type, const QJsonValue& value) {
+    QJsonObject e;
+    e.insert(QStringLiteral("type"), QString::fromLatin1(type));
+    e.insert(QStringLiteral("value"), value);
+    return e;
+}
+
+std::optional<QByteArray> readWhole(int fd) {
+    QByteArray out;
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        out.append(buf, n);
+        if (out.size() > kMaxFileSize)
+            return std::nullopt;
+    }
+    return out;
+}
+
+bool writeAll(int fd, const QByteArray& data) {
+    const char* p = data.constData();
+    qsizetype left = data.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+// Advisory lock on "<file>.lock", given up after about a second so that a
+// stuck peer can never block the caller for good.
+class FileLock {
+public:
+    explicit FileLock(const std::filesystem::path& file) {
+        std::filesystem::path lockPath = file;
+        lockPath += ".lock";
+        fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+        if (fd_ < 0)
+            return;
+        for (int i = 0; i < 100; ++i) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                locked_ = true;
+                return;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~FileLock() {
+        if (fd_ >= 0) {
+            if (locked_)
+                ::flock(fd_, LOCK_UN);
+            ::close(fd_);
+        }
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int fd_ = -1;
+    bool locked_ = false;
+};
+
+} // namespace
+
+std::filesystem::path Defaults::configFolder() {
+    QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+    std::filesystem::path base;
+    if (!xdg.isEmpty() && xdg.startsWith('/')) {
+        base = std::filesystem::path(xdg.toStdString());
+    } else {
+        QByteArray home = qgetenv("HOME");
+        base = std::filesystem::path(home.isEmpty() ? std::string("/tmp") : home.toStdString()) / ".config";
+    }
+    return base / "dovrel-cleaner";
+}
+
+Defaults& Defaults::standard() {
+    static Defaults instance(QString::fromLatin1(kStandardDomain));
+    return instance;
+}
+
+Defaults& Defaults::sharedSuite() {
+    static Defaults instance(QString::fromLatin1(kSharedSuite));
+    return instance;
+}
+
+Defaults::Defaults(const QString& domain)
+    : Defaults(domain, configFolder() / (domain.toStdString() + ".json")) {}
+
+Defaults::Defaults(const QString& domain, std::filesystem::path file)
+    : domain_(domain), file_(std::move(file)) {}
+
+QJsonObject Defaults::readFile(const std::filesystem::path& file) {
+    // O_NONBLOCK: a FIFO planted at the settings path must not hang us.
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    struct stat st {};
+    QJsonObject result;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileSize) {
+        if (auto bytes = readWhole(fd)) {
+            QJsonParseError err{};
+            QJsonDocument doc = QJsonDocument::fromJson(*bytes, &err);
+            if (err.error == QJsonParseError::NoError && doc.isObject()) {
+                QJsonObject root = doc.object();
+                QJsonValue values = root.value(QStringLiteral("values"));
+                if (root.value(QStringLiteral("format")).toString() == QLatin1String(kFormat) &&
+                    values.isObject())
+                    result = values.toObject();
+            }
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+void Defaults::refreshLocked() const {
+    struct stat st {};
+    Snapshot now;
+    if (::stat(file_.c_str(), &st) == 0) {
+        now.valid = true;
+        now.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        now.size = st.st_size;
+        now.inode = st.st_ino;
+    }
+    if (now.valid == seen_.valid && now.mtimeNs == seen_.mtimeNs && now.size == seen_.size &&
+        now.inode == seen_.inode && seen_.valid)
+        return;
+    values_ = now.valid ? readFile(file_) : QJsonObject{};
+    seen_ = now;
+}
+
+QJsonObject Defaults::entryFor(const QString& key) const {
+    std::lock_guard lock(mutex_);
+    refreshLocked();
+    QJsonValue v = values_.value(key);
+    return v.isObject() ? v.toObject() : QJsonObject{};
+}
+
+bool Defaults::hasKey(const QString& key) const {
+    return !entryFor(key).isEmpty();
+}
+
+bool Defaults::boolForKey(const QString& key) const {
+    QJsonObject e = entryFor(key);
+    QJsonValue v = e.value(QStringLiteral("value"));
+    const QString type = e.value(QStringLiteral("type")).toString();
+    if (type == QLatin1String("bool"))
+        return v.toBool(false);
+    if (type == QLatin1String("integer"))
+        return integerForKey(key) != 0;
+    return false;
+}
+
+std::int64_t Defaults::integerForKey(const QString& key) const {
+    QJsonObject e = entryFor(key);
+    const QString type = e.value(QStringLiteral("type")).toString();
+    QJsonValue v = e.value(QStringLiteral("value"));
+    if (type == QLatin1String("integer")) {
+        // 64-bit integers are kept as decimal text: JSON numbers are doubles.
+        bool ok = false;
+        qlonglong n = v.toString().toLongLong(&ok);
+        return ok ? static_cast<std::int64_t>(n) : 0;
+    }
+    if (type == QLatin1String("bool"))
+        return v.toBool(false) ? 1 : 0;
+    return 0;
+}
+
+std::optional<QByteArray> Defaults::dataForKey(const QString& key) const {
+    QJsonObject e = entryFor(key);
+    if (e.value(QStringLiteral("type")).toString() != QLatin1String("data"))
+        return std::nullopt;
+    QJsonValue v = e.value(QStringLiteral("value"));
+    if (!v.isString())
+        return std::nullopt;
+    auto decoded = QByteArray::fromBase64Encoding(v.toString().toLatin1(),
+                                                  QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return *decoded;
+}
+
+std::optional<QDateTime> Defaults::dateForKey(const QString& key) const {
+    QJsonObject e = entryFor(key);
+    if (e.value(QStringLiteral("type")).toString() != QLatin1String("date"))
+        return std::nullopt;
+    QDateTime d = QDateTime::fromString(e.value(QStringLiteral("value")).toString(), Qt::ISODateWithMs);
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+bool Defaults::setBool(const QString& key, bool value) {
+    return write(key, makeEntry("bool", value));
+}
+
+bool Defaults::setInteger(const QString& key, std::int64_t value) {
+    return write(key, makeEntry("integer", QString::number(static_cast<qlonglong>(value))));
+}
+
+bool Defaults::setData(const QString& key, const QByteArray& value) {
+    return write(key, makeEntry("data", QString::fromLatin1(value.toBase64())));
+}
+
+bool Defaults::setDate(const QString& key, const QDateTime& value) {
+    return write(key, makeEntry("date", value.toUTC().toString(Qt::ISODateWithMs)));
+}
+
+bool Defaults::removeObjectForKey(const QString& key) {
+    return write(key, std::nullopt);
+}
+
+void Defaults::synchronize() {
+    std::lock_guard lock(mutex_);
+    seen_ = Snapshot{};
+    refreshLocked();
+}
+
+bool Defaults::write(const QString& key, const std::optional<QJsonObject>& entry) {
+    std::lock_guard lock(mutex_);
+    std::error_code ec;
+    std::filesystem::create_directories(file_.parent_path(), ec);
+
+    FileLock fileLock(file_);
+    // Start from what is on disk now so that a peer's keys survive.
+    QJsonObject merged = readFile(file_);
+    if (entry)
+        merged.insert(key, *entry);
+    else
+        merged.remove(key);
+    values_ = merged;
+
+    QJsonObject root;
+    root.insert(QStringLiteral("format"), QString::fromLatin1(kFormat));
+    root.insert(QStringLiteral("values"), merged);
+    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+
+    std::filesystem::path tmp = file_;
+    tmp += ".tmp-" + std::to_string(::getpid()) + "-" +
+           std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id()));
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = ::rename(tmp.c_str(), file_.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    seen_ = Snapshot{};
+    struct stat st {};
+    if (::stat(file_.c_str(), &st) == 0) {
+        seen_.valid = true;
+        seen_.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        seen_.size = st.st_size;
+        seen_.inode = st.st_ino;
+    }
+    return true;
+}
+
+} // namespace dovrel

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace dovrel {
+
+// A store of typed values under one domain, the stand-in for the platform's
+// user defaults and app-group suites.
+//
+// Each domain is one JSON file, $XDG_CONFIG_HOME/dovrel-cleaner/<domain>.json
+// (~/.config when XDG_CONFIG_HOME is unset). The format is documented in
+// docs/defaults-format.md; the app and the reminder agent share it.
+//
+// Every write re-reads the file under an advisory lock, applies the one change
+// and replaces the file atomically (temporary file + rename), so two processes
+// writing different keys of one domain never lose each other's values. Reads
+// come from memory and are refreshed whenever the file on disk changed.
+// A damaged, oversized, unreadable or non-regular file reads as empty; nothing
+// here throws, aborts or blocks for long. Thread-safe.
+class Defaults {
+public:
+    static constexpr const char* kStandardDomain = "com.halvik.dovrel-cleaner";
+    static constexpr const char* kSharedSuite = "Q4M7RZ2XKD.com.halvik.dovrel-cleaner";
+
+    // The application's own store and the suite shared with the agent.
+    // Process-wide instances, created once.
+    static Defaults& standard();
+    static Defaults& sharedSuite();
+
+    // A store for any domain (tests, tools). The folder is resolved now.
+    explicit Defaults(const QString& domain);
+    // A store at an explicit file (tests).
+    Defaults(const QString& domain, std::filesystem::path file);
+
+    const QString& domain() const { return domain_; }
+    const std::filesystem::path& file() const { return file_; }
+
+    // Absent or wrong-typed values read as the platform defaults: NO, 0, absent.
+    bool boolForKey(const QString& key) const;
+    std::int64_t integerForKey(const QString& key) const;
+    std::optional<QByteArray> dataForKey(const QString& key) const;
+    std::optional<QDateTime> dateForKey(const QString& key) const;
+    bool hasKey(const QString& key) const;
+
+    // Each setter writes through to the file. Returns false when the file
+    // could not be written (the value is still kept in memory).
+    bool setBool(const QString& key, bool value);
+    bool setInteger(const QString& key, std::int64_t value);
+    bool setData(const QString& key, const QByteArray& value);
+    bool setDate(const QString& key, const QDateTime& value);
+    bool removeObjectForKey(const QString& key);
+
+    // Re-reads the file. Writes are never deferred, so this only refreshes.
+    void synchronize();
+
+    // The folder that holds every domain file.
+    static std::filesystem::path configFolder();
+
+private:
+    struct Snapshot {
+        bool valid = false;
+        std::int64_t mtimeNs = 0;
+        std::int64_t size = 0;
+        std::uint64_t inode = 0;
+    };
+
+    QJsonObject entryFor(const QString& key) const;
+    bool write(const QString& key, const std::optional<QJsonObject>& entry);
+    void refreshLocked() const;
+    static QJsonObject readFile(const std::filesystem::path& file);
+
+    QString domain_;
+    std::filesystem::path file_;
+    mutable std::mutex mutex_;
+    mutable QJsonObject values_;
+    mutable Snapshot seen_;
+};
+
+} // namespace dovrel
