@@ -1,6 +1,9 @@
 #include "engine/Cleaner.h"
 
+#include "catalogue/Cache.h"
+#include "catalogue/Remainders.h"
 #include "engine/SizeAccounting.h"
+#include "engine/SmartScan.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 
@@ -12,7 +15,8 @@ Cleaner* Cleaner::sharedCleaner() {
     return instance;
 }
 
-Cleaner::Cleaner(std::optional<Location> home) {
+Cleaner::Cleaner(std::optional<Location> home, Cache* cache, Remainders* remainders)
+    : cache_(cache), remainders_(remainders) {
     if (!home)
         return;
     url_home = *home;
@@ -24,12 +28,31 @@ Cleaner::Cleaner(std::optional<Location> home) {
     url_downloads = *url_home / "Downloads";
 }
 
+Cache* Cleaner::cache() const {
+    return cache_ ? cache_ : Cache::sharedCache();
+}
+
+Remainders* Cleaner::remainders() const {
+    return remainders_ ? remainders_ : Remainders::sharedRemainder();
+}
+
 ByteCount Cleaner::overall_size_of_files(const std::vector<Location>& locations) const {
     return SizeAccounting::overall_size_of_files(locations);
 }
 
 ByteCount Cleaner::overall_size_of_direcory(const Location& folder) const {
     return SizeAccounting::overall_size_of_direcory(folder);
+}
+
+} // namespace dovrel
+
+namespace dovrel {
+
+void Cleaner::smart_clean_with_complete_handler(const std::function<void()>& handler) {
+    SmartScan scan(*this);
+    scan.run();
+    if (handler)
+        handler();
 }
 
 } // namespace dovrel

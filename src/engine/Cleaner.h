@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CleanerItem.h"
+#include "engine/FileIdentity.h"
 #include "engine/SmartOutlineItem.h"
 #include "engine/Types.h"
 
@@ -8,9 +9,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace dovrel {
+
+class Cache;
+class Remainders;
 
 // The engine object: the user's locations, the results of the last smart scan
 // and the hand-over from the results screen to the cleanup.
@@ -25,8 +31,10 @@ public:
     // "home" grant of the standard defaults.
     static Cleaner* sharedCleaner();
 
-    // An engine over the given home folder (tests, the headless front end).
-    explicit Cleaner(std::optional<Location> home);
+    // An engine over the given home folder (tests, the headless front end),
+    // scanning caches and leftovers through the given catalogue objects (the
+    // shared ones when null). They are not owned.
+    explicit Cleaner(std::optional<Location> home, Cache* cache = nullptr, Remainders* remainders = nullptr);
 
     Cleaner(const Cleaner&) = delete;
     Cleaner& operator=(const Cleaner&) = delete;
@@ -70,6 +78,17 @@ public:
 
     std::vector<std::shared_ptr<SmartOutlineItem>> smart_outline_items;
 
+    // Who every location reported by the last scan was (device, inode, type),
+    // keyed by the path bytes. Removal refuses a location whose identity
+    // changed since. Replaced by every scan.
+    std::unordered_map<std::string, FileIdentity> scanned_identities;
+
+    // Threads a scan may use to measure (at least 1).
+    int scan_threads = 2;
+
+    Cache* cache() const;
+    Remainders* remainders() const;
+
     // Size accounting (see SizeAccounting).
     ByteCount overall_size_of_files(const std::vector<Location>& locations) const;
     ByteCount overall_size_of_direcory(const Location& folder) const;
@@ -77,6 +96,10 @@ public:
     // The smart scan: runs synchronously on the calling thread, then calls
     // `handler` once on that thread.
     void smart_clean_with_complete_handler(const std::function<void()>& handler);
+
+private:
+    Cache* cache_ = nullptr;
+    Remainders* remainders_ = nullptr;
 };
 
 } // namespace dovrel

@@ -19,7 +19,8 @@ struct RemovalReport {
 
     // Every location is removed or was already gone.
     bool allDone() const {
-        return std::all_of(outcomes.begin(), outcomes.end(), [](const RemovalOutcome& o) { return o.done(); });
+        return std::all_of(outcomes.begin(), outcomes.end(),
+                           [](const RemovalOutcome& o) { return o.done(); });
     }
 };
 

@@ -1,0 +1,234 @@
+#include "cli/ScanCommand.h"
+
+#include "catalogue/Cache.h"
+#include "catalogue/Remainders.h"
+#include "cli/ScanJson.h"
+#include "engine/Cleaner.h"
+#include "engine/PathOps.h"
+#include "engine/SmartScan.h"
+#include "platform/ByteCountFormatter.h"
+#include "platform/Defaults.h"
+#include "platform/Dispatch.h"
+#include "platform/Grant.h"
+#include "platform/NotificationCenter.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QObject>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdio>
+#include <unistd.h>
+
+namespace dovrel {
+
+namespace {
+
+const char* const kCategoryNames[7] = {"Applications caches", "Applications logs", "Applications remainders",
+                                       "Browsers", "Mail attachments", "Installation files", "Trash Bin"};
+
+std::string utf8(const QString& s) {
+    return s.toUtf8().toStdString();
+}
+
+std::string display(const Location& l) {
+    const std::string& bytes = l.native();
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8().toStdString();
+}
+
+bool takeFlag(std::vector<std::string>& args, const char* flag) {
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == flag) {
+            args.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Takes "--flag VALUE" or "--flag=VALUE". Returns false with error when the
+// value is missing.
+bool takeValue(std::vector<std::string>& args, const std::string& flag, std::optional<std::string>& value,
+               std::string& error) {
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == flag) {
+            if (it + 1 == args.end()) {
+                error = flag + " needs a folder";
+                return false;
+            }
+            value = *(it + 1);
+            args.erase(it, it + 2);
+            return true;
+        }
+        if (it->rfind(flag + "=", 0) == 0) {
+            value = it->substr(flag.size() + 1);
+            args.erase(it);
+            return true;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+ScanCommand::Engine::Engine(const Folders& folders) {
+    cache = std::make_unique<Cache>(folders.home, folders.applications);
+    remainders = std::make_unique<Remainders>(folders.home, folders.applications, cache.get());
+    cleaner = std::make_unique<Cleaner>(folders.home, cache.get(), remainders.get());
+}
+
+ScanCommand::Engine::~Engine() = default;
+
+Location ScanCommand::locationFromArgument(const std::string& argument) {
+    std::error_code ec;
+    Location p = std::filesystem::absolute(Location(argument), ec);
+    if (ec)
+        p = Location(argument);
+    p = p.lexically_normal();
+    return Location(ScanJson::normalisedPath(p));
+}
+
+std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std::string>& args, std::string& error) {
+    std::optional<std::string> homeArg, appsArg;
+    if (!takeValue(args, "--home", homeArg, error) || !takeValue(args, "--applications", appsArg, error))
+        return std::nullopt;
+
+    Folders folders;
+    if (homeArg) {
+        folders.home = locationFromArgument(*homeArg);
+        if (!PathOps::isDirectory(folders.home)) {
+            error = "--home: " + display(folders.home) + " is not a folder";
+            return std::nullopt;
+        }
+    } else {
+        auto grant = Grant::resolve(Defaults::standard(), Grant::kHomeKey);
+        if (!grant.folder) {
+            error = grant.status == Grant::Status::NoGrant
+                        ? "no home folder: pass --home DIR, or grant one in dovrel-cleaner"
+                        : "the granted home folder is gone: pass --home DIR, or grant it again in dovrel-cleaner";
+            return std::nullopt;
+        }
+        folders.home = *grant.folder;
+    }
+    if (appsArg) {
+        folders.applications = locationFromArgument(*appsArg);
+        if (!PathOps::isDirectory(*folders.applications)) {
+            error = "--applications: " + display(*folders.applications) + " is not a folder";
+            return std::nullopt;
+        }
+    } else {
+        folders.applications = Grant::resolve(Defaults::standard(), Grant::kApplicationsKey).folder;
+    }
+    return folders;
+}
+
+void ScanCommand::runScan(Cleaner& cleaner) {
+    const bool tty = ::isatty(STDERR_FILENO) == 1;
+    QObject observer;
+    int step = 0;
+    auto show = [&] {
+        if (!tty)
+            return;
+        const std::string total = utf8(formatByteCount(cleaner.total_smart_size.load()));
+        std::fprintf(stderr, "\r\033[KScanning %s… %s found", kCategoryNames[step], total.c_str());
+        std::fflush(stderr);
+    };
+    for (int i = 0; i < 6; ++i) {
+        NotificationCenter::defaultCenter().addObserver(&observer, QString::fromLatin1(SmartScan::kNotifications[i]),
+                                                        [&, i] {
+                                                            step = i + 1;
+                                                            show();
+                                                        });
+    }
+    show();
+
+    QEventLoop loop;
+    std::atomic<bool> done{false};
+    Dispatch::global_async([&] {
+        cleaner.smart_clean_with_complete_handler([&] {
+            // Queued after the six notifications, so they are all shown first.
+            Dispatch::main_async([&] {
+                done = true;
+                loop.quit();
+            });
+        });
+    });
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, show);
+    if (tty)
+        ticker.start(100);
+    if (!done)
+        loop.exec();
+    if (tty) {
+        std::fprintf(stderr, "\r\033[K");
+        std::fflush(stderr);
+    }
+}
+
+std::string ScanCommand::outline(const Cleaner& c, bool entries) {
+    std::string out;
+    const std::shared_ptr<CleanerItem> results[] = {c.apps_caches_item, c.apps_logs_item, c.apps_remainders_item,
+                                                    c.browser_item,     c.mails_item,     c.install_files_item,
+                                                    c.trash_item};
+    for (std::size_t i = 0; i < c.smart_outline_items.size() && i < 7; ++i) {
+        const auto& row = c.smart_outline_items[i];
+        char line[512];
+        std::snprintf(line, sizeof line, "%-28s %12s\n", utf8(row->label).c_str(),
+                      utf8(formatByteCount(row->size)).c_str());
+        out += line;
+        if (!entries || !results[i] || !results[i]->items)
+            continue;
+        for (const ResultEntry& e : *results[i]->items) {
+            std::string label;
+            ByteCount size = 0;
+            std::visit(
+                [&](const auto& p) {
+                    using T = std::decay_t<decltype(*p)>;
+                    if constexpr (std::is_same_v<T, CacheItem>) {
+                        label = utf8(p->label) + "  (" + display(p->url) + ")";
+                    } else if constexpr (std::is_same_v<T, LargeFile>) {
+                        label = display(p->url_file);
+                    } else if constexpr (std::is_same_v<T, RemainderItem>) {
+                        label = utf8(p->label) + "  [" + utf8(p->bundle) + ", " + std::to_string(p->files.size()) +
+                                (p->files.size() == 1 ? " item]" : " items]");
+                    } else {
+                        label = utf8(p->type) + "  [" + std::to_string(p->files ? p->files->size() : 0) +
+                                " locations]";
+                    }
+                    size = p->size;
+                },
+                e);
+            std::snprintf(line, sizeof line, "    %12s  ", utf8(formatByteCount(size)).c_str());
+            out += line + label + "\n";
+        }
+    }
+    char total[128];
+    std::snprintf(total, sizeof total, "%-28s %12s\n", "Total", utf8(formatByteCount(c.total_smart_size.load())).c_str());
+    out += total;
+    return out;
+}
+
+int ScanCommand::run(std::vector<std::string> args) {
+    std::string error;
+    auto folders = resolveFolders(args, error);
+    if (!folders) {
+        std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
+        return 2;
+    }
+    const bool json = takeFlag(args, "--json");
+    const bool entries = takeFlag(args, "--entries");
+    if (!args.empty()) {
+        std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for scan: %s\n", args.front().c_str());
+        return 2;
+    }
+    Engine engine(*folders);
+    runScan(*engine.cleaner);
+    const std::string out = json ? ScanJson::write(*engine.cleaner, folders->applications) + "\n"
+                                 : outline(*engine.cleaner, entries);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace dovrel

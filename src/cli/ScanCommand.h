@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/Types.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dovrel {
+
+class Cache;
+class Cleaner;
+class Remainders;
+
+// Resolves the folders a headless scan runs over (flags first, then the stored
+// grants) and runs the smart scan on a worker while the main thread shows its
+// progress.
+class ScanCommand {
+public:
+    struct Folders {
+        Location home;
+        std::optional<Location> applications;
+    };
+
+    // The engine objects of one headless scan, over explicit folders.
+    struct Engine {
+        std::unique_ptr<Cache> cache;
+        std::unique_ptr<Remainders> remainders;
+        std::unique_ptr<Cleaner> cleaner;
+        explicit Engine(const Folders& folders);
+        ~Engine();
+    };
+
+    // Takes --home DIR and --applications DIR out of `args`. Returns the
+    // folders, or nothing with `error` set (a usage error).
+    static std::optional<Folders> resolveFolders(std::vector<std::string>& args, std::string& error);
+
+    // Runs the scan on a worker thread and spins the event loop until it is
+    // done; progress goes to stderr when it is a terminal.
+    static void runScan(Cleaner& cleaner);
+
+    // `scan [--json] [--entries]` after the folder flags: the exit status.
+    static int run(std::vector<std::string> args);
+
+    // Human-readable outline of the results.
+    static std::string outline(const Cleaner& cleaner, bool entries);
+
+    // An absolute, normalised location from a command-line argument.
+    static Location locationFromArgument(const std::string& argument);
+};
+
+} // namespace dovrel

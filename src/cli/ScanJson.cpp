@@ -1,0 +1,111 @@
+#include "cli/ScanJson.h"
+
+#include "engine/Cleaner.h"
+#include "platform/JsonText.h"
+
+#include <QString>
+
+namespace dovrel {
+
+namespace {
+
+std::string text(const QString& s) {
+    const QByteArray utf8 = s.toUtf8();
+    return jsonString(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+std::string path(const Location& l) {
+    return jsonString(ScanJson::normalisedPath(l));
+}
+
+std::string paths(const std::vector<Location>& list) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i)
+            out += ',';
+        out += path(list[i]);
+    }
+    return out + "]";
+}
+
+std::string number(ByteCount n) {
+    return std::to_string(n);
+}
+
+std::string item(const std::shared_ptr<CacheItem>& c) {
+    return "{\"label\":" + text(c->label) + ",\"url\":" + path(c->url) + ",\"size\":" + number(c->size) + "}";
+}
+
+std::string item(const std::shared_ptr<LargeFile>& f) {
+    // The name from the path's own bytes, so it stays lossless.
+    return "{\"name\":" + jsonString(f->url_file.filename().native()) + ",\"url\":" + path(f->url_file) +
+           ",\"size\":" + number(f->size) + "}";
+}
+
+std::string item(const std::shared_ptr<RemainderItem>& r) {
+    return "{\"label\":" + text(r->label) + ",\"bundle\":" + text(r->bundle) + ",\"files\":" + paths(r->files) +
+           ",\"size\":" + number(r->size) + "}";
+}
+
+std::string item(const std::shared_ptr<CleanerItem>& s) {
+    return "{\"type\":" + text(s->type) + ",\"group\":" + text(s->group) +
+           ",\"files\":" + paths(s->files.value_or(std::vector<Location>{})) + ",\"size\":" + number(s->size) + "}";
+}
+
+std::string category(const std::shared_ptr<CleanerItem>& result, const std::shared_ptr<SmartOutlineItem>& row,
+                     const char* tag) {
+    std::string out = "{\"type\":" + jsonString(tag) + ",\"label\":" + text(row ? row->label : QString()) +
+                      ",\"size\":" + number(result ? result->size : 0) + ",\"items\":[";
+    if (result && result->items) {
+        bool first = true;
+        for (const ResultEntry& e : *result->items) {
+            if (!first)
+                out += ',';
+            first = false;
+            out += std::visit([](const auto& p) { return item(p); }, e);
+        }
+    }
+    return out + "]}";
+}
+
+} // namespace
+
+std::string ScanJson::normalisedPath(const Location& location) {
+    const std::string& in = location.native();
+    std::string out;
+    out.reserve(in.size());
+    for (char c : in) {
+        if (c == '/' && !out.empty() && out.back() == '/')
+            continue;
+        out += c;
+    }
+    while (out.size() > 1 && out.back() == '/')
+        out.pop_back();
+    return out;
+}
+
+std::string ScanJson::write(const Cleaner& c, const std::optional<Location>& applications) {
+    const std::shared_ptr<CleanerItem> results[] = {c.apps_caches_item, c.apps_logs_item, c.apps_remainders_item,
+                                                    c.browser_item,     c.mails_item,     c.install_files_item,
+                                                    c.trash_item};
+    const char* tags[] = {"caches", "logs", "remainders", "browsers", "mails", "installs", "trash"};
+    std::string out = "{\"format\":\"dovrel-scan/1\",\"home\":";
+    out += c.url_home ? path(*c.url_home) : "null";
+    out += ",\"applications\":";
+    out += applications ? path(*applications) : "null";
+    out += ",\"total_smart_size\":" + number(c.total_smart_size.load());
+    out += ",\"categories\":[";
+    for (int i = 0; i < 7; ++i) {
+        if (i)
+            out += ',';
+        std::shared_ptr<SmartOutlineItem> row;
+        for (const auto& r : c.smart_outline_items)
+            if (r->type == QLatin1String(tags[i]))
+                row = r;
+        out += category(results[i], row, tags[i]);
+    }
+    out += "]}";
+    return out;
+}
+
+} // namespace dovrel

@@ -1,0 +1,395 @@
+#include "engine/TreeEraser.h"
+
+#include <dirent.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <utility>
+
+// How a folder is emptied and removed
+// ===================================
+//
+//   parent ─openat(NOFOLLOW|DIRECTORY)─▶ folder ─openat─▶ sub ─openat─▶ subsub …
+//     ▲                                    ▲                              │
+//     │ unlinkat(AT_REMOVEDIR)             └── openat("..") ◀─────────────┘
+//                                              only when that descriptor was
+//                                              closed; checked by dev + inode
+//
+// A stack of frames, one per folder on the way down. Entering a folder lists
+// it once: every non-folder (file, link, FIFO, socket, device) is unlinked
+// right away, by name relative to the folder's descriptor and without being
+// opened; the names of its subfolders are kept in the frame. Then the
+// subfolders are entered one by one. A folder whose subfolders are all done
+// is removed through its parent's descriptor.
+//
+// Descriptors: the root folder stays open; of the frames below it only the
+// deepest `maxOpen_` are open. Deeper than that, the shallowest open frame is
+// closed, and when the walk climbs back to it, it is reopened from its child
+// through "..", which must be the same device and inode recorded on the way
+// down. If it is not (the tree was moved while we worked) the walk stops at
+// once: no call is ever made relative to a folder that cannot be verified.
+//
+// Every subfolder is checked before it is entered: its status (lstat-like)
+// must be a folder on the same device and mount as its parent, and the
+// descriptor opened for it must be that very folder (a swap between the
+// status and the open is caught). Opening refuses symbolic links, so a folder
+// swapped for a link is never followed; the link is unlinked like any other.
+//
+// New entries appearing while a folder is emptied make its removal fail with
+// ENOTEMPTY; it is then listed again, at most kMaxListings times in all. A
+// folder in which something could not be removed is not listed again.
+
+namespace dovrel {
+
+namespace {
+constexpr std::size_t kBufferWords = 8192; // 64 KiB of getdents records
+
+bool isDotOrDotDot(const char* n) {
+    return n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'));
+}
+
+// "where: what", or just "what" for the removed folder itself.
+std::string describe(const std::string& where, const std::string& what) {
+    return where.empty() ? what : where + ": " + what;
+}
+} // namespace
+
+TreeEraser::TreeEraser(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
+                       int maxOpenFolders)
+    : calls_(calls), progress_(progress), cancelled_(cancelled),
+      maxOpen_(maxOpenFolders < 2 ? 2 : maxOpenFolders), buffer_(kBufferWords) {}
+
+TreeEraser::~TreeEraser() {
+    closeAll();
+}
+
+TreeEraser::Result TreeEraser::erase(int parentfd, const std::string& name, int folderfd,
+                                     const RemovalCalls::Status& folder) {
+    closeAll();
+    stack_.clear();
+    result_ = Result{};
+    firstFailure_.reset();
+    firstChange_.reset();
+    aborted_ = false;
+    rootParent_ = parentfd;
+    openFrom_ = 1;
+    openCount_ = 1;
+
+    Frame root;
+    root.fd = folderfd;
+    root.name = name;
+    root.identity = folder.identity;
+    root.mount = folder.mount;
+    stack_.push_back(std::move(root));
+    list(0);
+
+    while (!stack_.empty() && !aborted_) {
+        if (cancelRequested()) {
+            abort(RemovalOutcome::Status::Cancelled, "cancelled");
+            break;
+        }
+        Frame& top = stack_.back();
+        if (top.next < top.subfolders.size()) {
+            std::string child = std::move(top.subfolders[top.next++]);
+            descend(std::move(child));
+        } else if (!ascend()) {
+            break;
+        }
+    }
+    closeAll();
+
+    if (!aborted_) {
+        if (firstChange_) {
+            result_.status = RemovalOutcome::Status::Changed;
+            result_.reason = *firstChange_;
+        } else if (firstFailure_) {
+            result_.status = RemovalOutcome::Status::Failed;
+            result_.reason = *firstFailure_;
+        }
+    }
+    return result_;
+}
+
+void TreeEraser::list(std::size_t frame) {
+    stack_[frame].listings++;
+    for (;;) {
+        const long n = calls_.list(stack_[frame].fd, buffer_.data(), buffer_.size() * sizeof(std::uint64_t));
+        if (n < 0) {
+            fail(frame, {}, RemovalCalls::message(errno));
+            return;
+        }
+        if (n == 0)
+            return;
+        const char* base = reinterpret_cast<const char*>(buffer_.data());
+        for (long pos = 0; pos < n;) {
+            const auto* d = reinterpret_cast<const struct dirent64*>(base + pos);
+            pos += d->d_reclen;
+            if (isDotOrDotDot(d->d_name))
+                continue;
+            if (cancelRequested())
+                return;
+            removeEntry(frame, d->d_name, d->d_type);
+        }
+    }
+}
+
+void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char type) {
+    if (type == DT_DIR) {
+        stack_[frame].subfolders.emplace_back(name);
+        return;
+    }
+    RemovalCalls::Status st;
+    if (!calls_.status(stack_[frame].fd, name, st)) {
+        if (errno == ENOENT)
+            return;
+        // Size unknown; the unlink below still tells a folder from the rest.
+        st.size = 0;
+    } else if (st.isDirectory()) {
+        stack_[frame].subfolders.emplace_back(name);
+        return;
+    }
+    removeNonFolder(frame, name, st.size, true);
+}
+
+void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder) {
+    if (calls_.unlink(stack_[frame].fd, name, false)) {
+        count(1, size);
+        return;
+    }
+    const int error = errno;
+    if (error == ENOENT)
+        return;
+    if (error == EISDIR) {
+        // It became a folder since its status was read.
+        if (requeueFolder)
+            stack_[frame].subfolders.emplace_back(name);
+        else
+            changed(frame, name, "replaced while being removed");
+        return;
+    }
+    fail(frame, name, RemovalCalls::message(error));
+}
+
+void TreeEraser::descend(std::string name) {
+    const std::size_t parent = stack_.size() - 1;
+    const int parentfd = stack_[parent].fd;
+
+    RemovalCalls::Status st;
+    if (!calls_.status(parentfd, name.c_str(), st)) {
+        if (errno != ENOENT)
+            fail(parent, name, RemovalCalls::message(errno));
+        return;
+    }
+    if (!st.isDirectory()) {
+        removeNonFolder(parent, name.c_str(), st.size, false);
+        return;
+    }
+    if (crossesMount(stack_[parent], st)) {
+        fail(parent, name, "a mount point; not entered");
+        return;
+    }
+
+    const int fd = openChild(parentfd, name.c_str());
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return;
+        if (error == ELOOP || error == ENOTDIR) {
+            // Swapped for a link or a file since the status: remove that as what it is now.
+            RemovalCalls::Status now;
+            if (calls_.status(parentfd, name.c_str(), now) && !now.isDirectory())
+                removeNonFolder(parent, name.c_str(), now.size, false);
+            else if (errno != ENOENT)
+                changed(parent, name, "replaced while being removed");
+            return;
+        }
+        // It cannot be listed; if it is empty it can still go.
+        if (calls_.unlink(parentfd, name.c_str(), true)) {
+            count(1, 0);
+            return;
+        }
+        if (errno != ENOENT)
+            fail(parent, name, RemovalCalls::message(error));
+        return;
+    }
+
+    RemovalCalls::Status opened;
+    if (!calls_.statusOf(fd, opened) || opened.identity != st.identity) {
+        calls_.close(fd);
+        changed(parent, name, "replaced while being removed; not entered");
+        return;
+    }
+
+    Frame child;
+    child.fd = fd;
+    child.name = std::move(name);
+    child.identity = opened.identity;
+    child.mount = opened.mount;
+    stack_.push_back(std::move(child));
+    ++openCount_;
+    while (openCount_ > maxOpen_ && closeShallowest()) {
+    }
+    list(stack_.size() - 1);
+}
+
+bool TreeEraser::ascend() {
+    const std::size_t top = stack_.size() - 1;
+    if (top > 0 && stack_[top - 1].fd < 0 && !reopenParent(top))
+        return false;
+    const int parentfd = top == 0 ? rootParent_ : stack_[top - 1].fd;
+    Frame& f = stack_[top];
+
+    // Only the folder we emptied goes, not whatever now carries its name.
+    RemovalCalls::Status now;
+    if (!calls_.status(parentfd, f.name.c_str(), now)) {
+        if (errno != ENOENT)
+            fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(errno));
+        pop();
+        return true;
+    }
+    if (now.identity != f.identity) {
+        changed(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, "replaced while being removed");
+        pop();
+        return true;
+    }
+
+    if (calls_.unlink(parentfd, f.name.c_str(), true)) {
+        count(1, 0);
+        pop();
+        return true;
+    }
+    const int error = errno;
+    if ((error == ENOTEMPTY || error == EEXIST) && !f.troubled && f.listings < kMaxListings) {
+        // Something appeared in it while it was emptied: list it again.
+        if (calls_.rewind(f.fd)) {
+            list(top);
+            return true;
+        }
+    }
+    if (error != ENOENT && !f.troubled)
+        fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(error));
+    pop();
+    return true;
+}
+
+bool TreeEraser::reopenParent(std::size_t frame) {
+    const int fd = calls_.openParentOf(stack_[frame].fd);
+    if (fd < 0) {
+        const int error = errno;
+        abort(RemovalOutcome::Status::Changed,
+              describe(pathOf(frame, {}),
+                       "could not return to the folder above (" + RemovalCalls::message(error) + ")"));
+        return false;
+    }
+    RemovalCalls::Status st;
+    if (!calls_.statusOf(fd, st) || st.identity != stack_[frame - 1].identity) {
+        calls_.close(fd);
+        abort(RemovalOutcome::Status::Changed, describe(pathOf(frame - 1, {}), "moved while being removed"));
+        return false;
+    }
+    stack_[frame - 1].fd = fd;
+    ++openCount_;
+    openFrom_ = frame - 1 == 0 ? 1 : frame - 1;
+    return true;
+}
+
+int TreeEraser::openChild(int dirfd, const char* name) {
+    for (;;) {
+        const int fd = calls_.openFolder(dirfd, name, true);
+        if (fd >= 0 || (errno != EMFILE && errno != ENFILE))
+            return fd;
+        const int error = errno;
+        if (!closeShallowest()) {
+            errno = error;
+            return -1;
+        }
+    }
+}
+
+bool TreeEraser::closeShallowest() {
+    // The root and the deepest frame (the one being worked in) stay open.
+    while (openFrom_ + 1 < stack_.size()) {
+        Frame& f = stack_[openFrom_++];
+        if (f.fd >= 0) {
+            calls_.close(f.fd);
+            f.fd = -1;
+            --openCount_;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TreeEraser::pop() {
+    Frame& f = stack_.back();
+    if (f.fd >= 0) {
+        calls_.close(f.fd);
+        --openCount_;
+    }
+    const bool troubled = f.troubled;
+    stack_.pop_back();
+    if (troubled && !stack_.empty())
+        stack_.back().troubled = true;
+    if (openFrom_ > stack_.size())
+        openFrom_ = stack_.size() < 1 ? 1 : stack_.size();
+}
+
+void TreeEraser::closeAll() {
+    for (Frame& f : stack_) {
+        if (f.fd >= 0) {
+            calls_.close(f.fd);
+            f.fd = -1;
+        }
+    }
+    stack_.clear();
+    openCount_ = 0;
+}
+
+bool TreeEraser::crossesMount(const Frame& parent, const RemovalCalls::Status& child) const {
+    if (child.mountRoot || child.identity.device != parent.identity.device)
+        return true;
+    return child.mount && parent.mount && *child.mount != *parent.mount;
+}
+
+void TreeEraser::count(std::int64_t items, ByteCount bytes) {
+    result_.items += items;
+    result_.bytes += bytes;
+    progress_.add(items, bytes);
+}
+
+void TreeEraser::fail(std::size_t frame, const std::string& name, const std::string& what) {
+    stack_[frame].troubled = true;
+    if (!firstFailure_)
+        firstFailure_ = describe(pathOf(frame, name), what);
+}
+
+void TreeEraser::changed(std::size_t frame, const std::string& name, const std::string& what) {
+    stack_[frame].troubled = true;
+    if (!firstChange_)
+        firstChange_ = describe(pathOf(frame, name), what);
+}
+
+void TreeEraser::abort(RemovalOutcome::Status status, const std::string& what) {
+    aborted_ = true;
+    result_.status = status;
+    result_.reason = what;
+    closeAll();
+}
+
+std::string TreeEraser::pathOf(std::size_t frame, const std::string& name) const {
+    // Relative to the removed folder; empty for the folder itself.
+    std::string path;
+    for (std::size_t i = 1; i <= frame && i < stack_.size(); ++i) {
+        if (!path.empty())
+            path += '/';
+        path += stack_[i].name;
+    }
+    if (!name.empty()) {
+        if (!path.empty())
+            path += '/';
+        path += name;
+    }
+    return path;
+}
+
+} // namespace dovrel
