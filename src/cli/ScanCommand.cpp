@@ -72,6 +72,25 @@ bool takeValue(std::vector<std::string>& args, const std::string& flag, std::opt
 
 } // namespace
 
+bool ScanCommand::takeThreads(std::vector<std::string>& args, int& threads, std::string& error) {
+    std::optional<std::string> value;
+    if (!takeValue(args, "--threads", value, error))
+        return false;
+    if (!value)
+        return true;
+    try {
+        std::size_t used = 0;
+        const int n = std::stoi(*value, &used);
+        if (used != value->size() || n < 1 || n > 64)
+            throw std::invalid_argument("threads");
+        threads = n;
+        return true;
+    } catch (const std::exception&) {
+        error = "--threads needs a count from 1 to 64, not " + *value;
+        return false;
+    }
+}
+
 ScanCommand::Engine::Engine(const Folders& folders) {
     cache = std::make_unique<Cache>(folders.home, folders.applications);
     remainders = std::make_unique<Remainders>(folders.home, folders.applications, cache.get());
@@ -218,11 +237,17 @@ int ScanCommand::run(std::vector<std::string> args) {
     }
     const bool json = takeFlag(args, "--json");
     const bool entries = takeFlag(args, "--entries");
+    int threads = 2;
+    if (!takeThreads(args, threads, error)) {
+        std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
+        return 2;
+    }
     if (!args.empty()) {
         std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for scan: %s\n", args.front().c_str());
         return 2;
     }
     Engine engine(*folders);
+    engine.cleaner->scan_threads = threads;
     runScan(*engine.cleaner);
     const std::string out = json ? ScanJson::write(*engine.cleaner, folders->applications) + "\n"
                                  : outline(*engine.cleaner, entries);

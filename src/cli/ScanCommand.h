@@ -36,6 +36,9 @@ public:
     // folders, or nothing with `error` set (a usage error).
     static std::optional<Folders> resolveFolders(std::vector<std::string>& args, std::string& error);
 
+    // Takes --threads N (1..64) out of `args`.
+    static bool takeThreads(std::vector<std::string>& args, int& threads, std::string& error);
+
     // Runs the scan on a worker thread and spins the event loop until it is
     // done; progress goes to stderr when it is a terminal.
     static void runScan(Cleaner& cleaner);
