@@ -1,12 +1,11 @@
 #include "engine/SizeMemo.h"
 
+#include "engine/ParallelSizeWalk.h"
 #include "engine/PathOps.h"
 #include "engine/SizeAccounting.h"
 
 #include <sys/stat.h>
 
-#include <atomic>
-#include <thread>
 
 namespace dovrel {
 
@@ -17,7 +16,7 @@ ByteCount SizeMemo::folderSize(const Location& folder) {
         if (it != folders_.end())
             return it->second;
     }
-    const ByteCount n = SizeAccounting::overall_size_of_direcory(folder);
+    const ByteCount n = ParallelSizeWalk::total(folder, threads_);
     std::lock_guard lock(mutex_);
     folders_.emplace(folder.native(), n);
     return n;
@@ -43,34 +42,21 @@ ByteCount SizeMemo::locationSize(const Location& location) {
 }
 
 template <typename Measure>
-std::vector<ByteCount> SizeMemo::parallel(const std::vector<Location>& locations, Measure measure) {
-    std::vector<ByteCount> sizes(locations.size(), 0);
-    const std::size_t workers = std::min<std::size_t>(static_cast<std::size_t>(threads_), locations.size());
-    if (workers <= 1) {
-        for (std::size_t i = 0; i < locations.size(); ++i)
-            sizes[i] = measure(locations[i]);
-        return sizes;
-    }
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-        for (std::size_t i = next.fetch_add(1); i < locations.size(); i = next.fetch_add(1))
-            sizes[i] = measure(locations[i]);
-    };
-    std::vector<std::thread> pool;
-    for (std::size_t t = 1; t < workers; ++t)
-        pool.emplace_back(work);
-    work();
-    for (auto& t : pool)
-        t.join();
+std::vector<ByteCount> SizeMemo::each(const std::vector<Location>& locations, Measure measure) {
+    // One location after another: every folder walk already uses all threads.
+    std::vector<ByteCount> sizes;
+    sizes.reserve(locations.size());
+    for (const Location& l : locations)
+        sizes.push_back(measure(l));
     return sizes;
 }
 
 std::vector<ByteCount> SizeMemo::locationSizes(const std::vector<Location>& locations) {
-    return parallel(locations, [this](const Location& l) { return locationSize(l); });
+    return each(locations, [this](const Location& l) { return locationSize(l); });
 }
 
 std::vector<ByteCount> SizeMemo::folderSizes(const std::vector<Location>& folders) {
-    return parallel(folders, [this](const Location& l) { return folderSize(l); });
+    return each(folders, [this](const Location& l) { return folderSize(l); });
 }
 
 ByteCount SizeMemo::overall_size_of_files(const std::vector<Location>& locations) {

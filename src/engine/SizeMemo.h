@@ -11,7 +11,7 @@ namespace dovrel {
 
 // Folder and location totals remembered for the length of one smart scan, so
 // that a location measured by two categories is walked once. Never kept
-// between scans. Thread-safe; measuring a list runs on several threads.
+// between scans. Each folder is walked on `threads` threads. Thread-safe.
 class SizeMemo {
 public:
     explicit SizeMemo(int threads = 2) : threads_(threads < 1 ? 1 : threads) {}
@@ -20,8 +20,7 @@ public:
     ByteCount folderSize(const Location& folder);
     ByteCount locationSize(const Location& location);
 
-    // The sizes of many locations (each as sizeOfLocation), in list order,
-    // measured in parallel.
+    // The sizes of many locations (each as sizeOfLocation), in list order.
     std::vector<ByteCount> locationSizes(const std::vector<Location>& locations);
     std::vector<ByteCount> folderSizes(const std::vector<Location>& folders);
 
@@ -31,7 +30,7 @@ public:
 
 private:
     template <typename Measure>
-    std::vector<ByteCount> parallel(const std::vector<Location>& locations, Measure measure);
+    std::vector<ByteCount> each(const std::vector<Location>& locations, Measure measure);
 
     int threads_;
     std::mutex mutex_;

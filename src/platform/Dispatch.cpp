@@ -10,12 +10,110 @@
 #include <atomic>
 #include <climits>
 #include <cmath>
+#include <deque>
+#include <mutex>
+
+// The main queue
+//
+//   any thread: lock; push work; post "runNext" to the receiver; unlock
+//   main thread: runNext: lock; pop front; unlock; run it
+//
+// The work waits in a std::mutex-guarded queue and the queued call itself
+// carries no data. That keeps the hand-over visible to ThreadSanitizer (Qt's
+// own event queue is not instrumented, so a functor travelling inside the
+// event shows up as a race), and because pushing and posting happen under one
+// lock, the n-th call pops the n-th item: the queue runs in the same order as
+// every other event posted to the main thread.
+//
+// The global queue hands work to the thread pool the same way: the pool gets a
+// task without captures that pops one item from a mutex-guarded queue, so a
+// pool thread reused for the next task still sees what the poster wrote.
 
 namespace dovrel {
 
 namespace {
 
 std::atomic<double> g_delayFactor{1.0};
+
+class MainQueue : public QObject {
+    Q_OBJECT
+public:
+    static void push(std::function<void()> work) {
+        std::lock_guard lock(mutex_);
+        QCoreApplication* app = QCoreApplication::instance();
+        if (app == nullptr)
+            return; // without an application there is no main loop to run it
+        ensureReceiverLocked(app);
+        items_.push_back(std::move(work));
+        QMetaObject::invokeMethod(receiver_, "runNext", Qt::QueuedConnection);
+    }
+
+    Q_INVOKABLE void runNext() {
+        std::function<void()> work;
+        {
+            std::lock_guard lock(mutex_);
+            if (items_.empty())
+                return;
+            work = std::move(items_.front());
+            items_.pop_front();
+        }
+        work();
+    }
+
+    // Runs on the main thread while the application object is constructed,
+    // so the receiver is made there and not on the first posting thread.
+    static void createReceiver() {
+        std::lock_guard lock(mutex_);
+        ensureReceiverLocked(QCoreApplication::instance());
+    }
+
+private:
+    static void ensureReceiverLocked(QCoreApplication* app) {
+        if (receiver_ != nullptr || app == nullptr)
+            return;
+        // Never deleted: a deleted receiver would drop calls and leave items
+        // without their call.
+        receiver_ = new MainQueue;
+        if (receiver_->thread() != app->thread())
+            receiver_->moveToThread(app->thread());
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::deque<std::function<void()>> items_;
+    static inline MainQueue* receiver_ = nullptr;
+};
+
+void createMainQueueReceiver() {
+    MainQueue::createReceiver();
+}
+Q_COREAPP_STARTUP_FUNCTION(createMainQueueReceiver)
+
+class GlobalQueue {
+public:
+    static void push(std::function<void()> work) {
+        {
+            std::lock_guard lock(mutex_);
+            items_.push_back(std::move(work));
+        }
+        QThreadPool::globalInstance()->start([] { runNext(); });
+    }
+
+private:
+    static void runNext() {
+        std::function<void()> work;
+        {
+            std::lock_guard lock(mutex_);
+            if (items_.empty())
+                return;
+            work = std::move(items_.front());
+            items_.pop_front();
+        }
+        work();
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::deque<std::function<void()>> items_;
+};
 
 // The delay as whole milliseconds for QTimer: scaled by the factor, rounded,
 // never negative and never past what a timer accepts.
@@ -31,17 +129,13 @@ int scaledMilliseconds(std::chrono::milliseconds delay) {
 } // namespace
 
 void Dispatch::global_async(std::function<void()> work) {
-    if (!work)
-        return;
-    QThreadPool::globalInstance()->start(std::move(work));
+    if (work)
+        GlobalQueue::push(std::move(work));
 }
 
 void Dispatch::main_async(std::function<void()> work) {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!work || app == nullptr)
-        return; // without an application there is no main loop to run it
-    // Queued calls to one receiver run in the order they were posted.
-    QMetaObject::invokeMethod(app, std::move(work), Qt::QueuedConnection);
+    if (work)
+        MainQueue::push(std::move(work));
 }
 
 void Dispatch::main_after(QObject* context, std::chrono::milliseconds delay, std::function<void()> work) {
@@ -76,3 +170,5 @@ double Dispatch::delayFactor() {
 }
 
 } // namespace dovrel
+
+#include "Dispatch.moc"

@@ -13,7 +13,9 @@ namespace dovrel {
 //    posting thread).
 //  - main_after: runs the work on the main thread after a delay, only while
 //    `context` is alive; a destroyed context cancels it. Call it from the main
-//    thread.
+//    thread (from another thread the timer is started on the main thread).
+//    A null context binds the work to the application object.
+// main_async and main_after do nothing without a QCoreApplication.
 // Once-only creation uses function-local statics or std::call_once.
 class Dispatch {
 public:

@@ -1,5 +1,7 @@
 #include "platform/NotificationCenter.h"
 
+#include "platform/Dispatch.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QMetaObject>
@@ -29,8 +31,8 @@
 // deletes it, before any queued delivery can reach them.
 //
 // Queued deliveries carry only the name; the observers are looked up when the
-// delivery runs on the main thread. They are posted to the application object
-// as queued calls, which Qt keeps in posting order per receiver thread.
+// delivery runs on the main thread. They go through Dispatch::main_async, which
+// runs in posting order.
 
 namespace dovrel {
 
@@ -60,10 +62,11 @@ struct NotificationCenter::Impl {
     QHash<QString, std::vector<std::shared_ptr<Observer>>> observers;
     QHash<QObject*, OwnerEntry> owners;
 
-    // Marks the matching observers inactive and drops them. Called with the
-    // lock held; returns how many were dropped.
-    int dropLocked(QObject* owner, const QString& name) {
-        int dropped = 0;
+    // Marks the matching observers inactive and moves them to `removed`.
+    // Called with the lock held; the caller releases `removed` after
+    // unlocking, because a handler's captures may call back into the centre
+    // from their destructors.
+    void dropLocked(QObject* owner, const QString& name, std::vector<std::shared_ptr<Observer>>& removed) {
         for (auto it = observers.begin(); it != observers.end();) {
             if (!name.isEmpty() && it.key() != name) {
                 ++it;
@@ -73,8 +76,8 @@ struct NotificationCenter::Impl {
             for (auto o = list.begin(); o != list.end();) {
                 if ((*o)->owner == owner) {
                     (*o)->active = false;
+                    removed.push_back(std::move(*o));
                     o = list.erase(o);
-                    ++dropped;
                 } else {
                     ++o;
                 }
@@ -84,13 +87,14 @@ struct NotificationCenter::Impl {
             else
                 ++it;
         }
-        return dropped;
     }
 
     void ownerDestroyed(QObject* owner) {
+        std::vector<std::shared_ptr<Observer>> removed;
         std::lock_guard lock(mutex);
-        dropLocked(owner, QString());
+        dropLocked(owner, QString(), removed);
         owners.remove(owner);
+        // `lock` is released before `removed`.
     }
 
     void deliver(const QString& name) {
@@ -105,7 +109,8 @@ struct NotificationCenter::Impl {
         for (const auto& observer : snapshot) {
             {
                 std::lock_guard lock(mutex);
-                (void)0;
+                if (!observer->active)
+                    continue;
             }
             if (observer->guard.isNull())
                 continue;
@@ -114,12 +119,10 @@ struct NotificationCenter::Impl {
         }
     }
 
+    // Through the main queue, so notifications and other main-queue work
+    // posted by one thread keep their order.
     void queue(const QString& name) {
-        QCoreApplication* app = QCoreApplication::instance();
-        if (app == nullptr)
-            return; // no event loop will ever run the delivery
-        QMetaObject::invokeMethod(
-            app, [this, name] { deliver(name); }, Qt::QueuedConnection);
+        Dispatch::main_async([this, name] { deliver(name); });
     }
 };
 
@@ -174,14 +177,15 @@ void NotificationCenter::addObserver(QObject* owner, const QString& name, std::f
 void NotificationCenter::removeObserver(QObject* owner, const QString& name) {
     if (owner == nullptr)
         return;
+    std::vector<std::shared_ptr<Observer>> removed;
     QMetaObject::Connection unused;
     {
         std::lock_guard lock(d->mutex);
-        const int dropped = d->dropLocked(owner, name);
+        d->dropLocked(owner, name, removed);
         auto it = d->owners.find(owner);
         if (it == d->owners.end())
             return;
-        it->observers -= dropped;
+        it->observers -= static_cast<int>(removed.size());
         if (it->observers > 0)
             return;
         unused = it->connection;

@@ -17,7 +17,13 @@ namespace dovrel {
 //    the name in registration order, before it returns;
 //  - post() from any other thread queues the delivery to the main thread;
 //    deliveries queued by one thread arrive in posting order.
-// Thread-safe.
+// A queued delivery finds its observers when it runs: an owner destroyed in
+// between is not called. A handler may add or remove observers, post, or
+// delete owners (its own included) while a delivery is running.
+// Without a QCoreApplication there is no main loop: post() then delivers on
+// the calling thread and postAsync() does nothing.
+// Thread-safe. An owner is expected to live in, and be deleted on, the main
+// thread; it must not be mid-destruction when it is registered.
 class NotificationCenter {
 public:
     static NotificationCenter& defaultCenter();
