@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QString>
+
 #include <filesystem>
 #include <optional>
-#include <string>
+#include <string_view>
 
 namespace dovrel {
 
@@ -50,10 +52,11 @@ public:
     // Info.plist names a plain file name and that file exists.
     static std::optional<std::filesystem::path> iconOfBundle(const std::filesystem::path& bundle);
 
-    // A string value of the bundle's Contents/Info.plist (XML or binary).
-    // Absent when the file is missing, not a regular file, larger than 1 MiB,
-    // damaged, or the key is missing or not a string.
-    static std::optional<std::string> infoString(const std::filesystem::path& bundle, const char* key);
+    // A text value of the bundle's Contents/Info.plist (XML or binary, read
+    // through PlistReader, which rejects damaged and hostile files). Absent
+    // when the file cannot be read or lacks the key. `key` is one of
+    // PlistReader::infoKeys().
+    static std::optional<QString> infoString(const std::filesystem::path& bundle, std::string_view key);
 
 private:
     static std::filesystem::path withoutTrailingSeparator(const std::filesystem::path& path);

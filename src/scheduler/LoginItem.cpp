@@ -51,7 +51,8 @@ std::filesystem::path homeFolder() {
 } // namespace
 
 LoginItem::LoginItem(QString identifier, std::filesystem::path agentExecutable,
-                     std::filesystem::path userConfigHome, std::vector<std::filesystem::path> systemConfigDirs)
+                     std::filesystem::path userConfigHome,
+                     std::vector<std::filesystem::path> systemConfigDirs)
     : identifier_(std::move(identifier)), agentExecutable_(std::move(agentExecutable)),
       userConfigHome_(std::move(userConfigHome)), systemConfigDirs_(std::move(systemConfigDirs)) {}
 
@@ -171,7 +172,7 @@ bool LoginItem::writeEntry(const std::string& contents) {
     if (ec)
         return false;
     std::string tmpl = (target.parent_path() / ("." + target.filename().native() + ".XXXXXX")).native();
-    int fd = ::mkstemp(tmpl.data());
+    int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
     bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, contents) && ::fsync(fd) == 0;
@@ -184,7 +185,8 @@ bool LoginItem::writeEntry(const std::string& contents) {
 }
 
 bool LoginItem::removeEntry() {
-    return ::unlink(entryFile().c_str()) == 0 || errno == ENOENT;
+    // ENOTDIR: the autostart folder is not a folder, so no entry can be there.
+    return ::unlink(entryFile().c_str()) == 0 || errno == ENOENT || errno == ENOTDIR;
 }
 
 } // namespace dovrel

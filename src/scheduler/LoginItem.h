@@ -26,8 +26,8 @@ class LoginItem {
 public:
     // userConfigHome: the user's config folder ($XDG_CONFIG_HOME).
     // systemConfigDirs: the system config folders ($XDG_CONFIG_DIRS), in order.
-    LoginItem(QString identifier, std::filesystem::path agentExecutable,
-              std::filesystem::path userConfigHome, std::vector<std::filesystem::path> systemConfigDirs);
+    LoginItem(QString identifier, std::filesystem::path agentExecutable, std::filesystem::path userConfigHome,
+              std::vector<std::filesystem::path> systemConfigDirs);
 
     // The agent's registration for the current user: $XDG_CONFIG_HOME
     // (~/.config when unset or not absolute) and $XDG_CONFIG_DIRS (/etc/xdg
