@@ -110,15 +110,14 @@ public:
             return error == ENOENT ? outcome(location, Status::AlreadyGone)
                                    : outcome(location, Status::Failed, RemovalCalls::message(error));
         }
+        if (st.mountRoot || st.identity.device != parentStatus.identity.device ||
+            (st.mount && parentStatus.mount && *st.mount != *parentStatus.mount))
+            return outcome(location, Status::Refused, "a mount point");
         if (request.identity && *request.identity != st.identity)
             return outcome(location, Status::Changed, "not the item that was scanned");
 
         if (!st.isDirectory())
             return removeNonFolder(location, parent.get(), name, st);
-
-        if (st.mountRoot || st.identity.device != parentStatus.identity.device ||
-            (st.mount && parentStatus.mount && *st.mount != *parentStatus.mount))
-            return outcome(location, Status::Refused, "a mount point");
 
         const int fd = calls_.openFolder(parent.get(), name.c_str(), true);
         if (fd < 0) {

@@ -123,6 +123,10 @@ void TreeEraser::list(std::size_t frame) {
         const char* base = reinterpret_cast<const char*>(buffer_.data());
         for (long pos = 0; pos < n;) {
             const auto* d = reinterpret_cast<const struct dirent64*>(base + pos);
+            if (d->d_reclen == 0) {
+                fail(frame, {}, "unreadable folder listing");
+                return;
+            }
             pos += d->d_reclen;
             if (isDotOrDotDot(d->d_name))
                 continue;
@@ -260,8 +264,10 @@ bool TreeEraser::ascend() {
     }
     const int error = errno;
     if ((error == ENOTEMPTY || error == EEXIST) && !f.troubled && f.listings < kMaxListings) {
-        // Something appeared in it while it was emptied: list it again.
-        if (calls_.rewind(f.fd)) {
+        // Something appeared in it while it was emptied: list it again, but
+        // only after checking once more that the descriptor is that folder.
+        RemovalCalls::Status held;
+        if (calls_.statusOf(f.fd, held) && held.identity == f.identity && calls_.rewind(f.fd)) {
             list(top);
             return true;
         }
@@ -284,7 +290,8 @@ bool TreeEraser::reopenParent(std::size_t frame) {
     RemovalCalls::Status st;
     if (!calls_.statusOf(fd, st) || st.identity != stack_[frame - 1].identity) {
         calls_.close(fd);
-        abort(RemovalOutcome::Status::Changed, describe(pathOf(frame - 1, {}), "moved while being removed"));
+        abort(RemovalOutcome::Status::Changed,
+              describe(pathOf(frame, {}), "moved while being removed; stopped"));
         return false;
     }
     stack_[frame - 1].fd = fd;

@@ -1,0 +1,253 @@
+#include "RemoverFixture.h"
+
+#include "engine/RemovalCalls.h"
+#include "engine/Remover.h"
+#include "engine/TreeEraser.h"
+
+#include <fcntl.h>
+#include <sys/sysmacros.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace dovrel::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Status = RemovalOutcome::Status;
+
+// The real calls, with hooks that run first and may fail the call with an
+// errno (0 lets it through), or adjust a status afterwards.
+class HookedCalls : public RemovalSyscalls {
+public:
+    std::function<int(const char* name, int flags)> beforeOpen;
+    std::function<int(const char* name, int flags)> beforeUnlink;
+    std::function<void(const char* name, struct statx* out)> afterStatx;
+
+    int openat(int dirfd, const char* name, int flags) override {
+        if (int error = beforeOpen ? beforeOpen(name, flags) : 0)
+            return fail(error);
+        return RemovalSyscalls::openat(dirfd, name, flags);
+    }
+    int unlinkat(int dirfd, const char* name, int flags) override {
+        if (int error = beforeUnlink ? beforeUnlink(name, flags) : 0)
+            return fail(error);
+        return RemovalSyscalls::unlinkat(dirfd, name, flags);
+    }
+    int statx(int dirfd, const char* name, int flags, unsigned mask, struct statx* out) override {
+        const int rc = RemovalSyscalls::statx(dirfd, name, flags, mask, out);
+        if (rc == 0 && afterStatx)
+            afterStatx(name, out);
+        return rc;
+    }
+
+private:
+    static int fail(int error) {
+        errno = error;
+        return -1;
+    }
+};
+
+class RemoverFaultTest : public RemoverFixture {
+protected:
+    // A folder of three 10-byte files and a subfolder with two more.
+    fs::path smallTree(const std::string& name) {
+        for (const char* f : {"f1", "f2", "f3", "sub/g1", "sub/g2"})
+            tree.file("home/Library/Caches/" + name + "/" + f, 10);
+        return caches / name;
+    }
+
+    HookedCalls calls;
+    Remover remover{home, calls};
+};
+
+TEST_F(RemoverFaultTest, InterruptedCallsAreRestarted) {
+    int interruptions = 0;
+    auto everyOtherCall = [&](const char*, int) { return (++interruptions % 2) ? EINTR : 0; };
+    calls.beforeOpen = everyOtherCall;
+    calls.beforeUnlink = everyOtherCall;
+
+    const RemovalReport report = remover.remove({scanned(smallTree("app"))});
+
+    EXPECT_EQ(report.outcomes[0].status, Status::Removed) << report.outcomes[0].reason;
+    EXPECT_EQ(report.bytesFreed, 50);
+    EXPECT_GT(interruptions, 10);
+    EXPECT_FALSE(exists(caches / "app"));
+}
+
+TEST_F(RemoverFaultTest, EndlessInterruptionsFailInsteadOfLooping) {
+    int attempts = 0;
+    calls.beforeUnlink = [&](const char* name, int) {
+        return std::string(name) == "f2" ? (++attempts, EINTR) : 0;
+    };
+    const RemovalReport report = remover.remove({scanned(smallTree("app"))});
+
+    EXPECT_EQ(report.outcomes[0].status, Status::Failed);
+    EXPECT_EQ(report.outcomes[0].reason, "f2: Interrupted system call");
+    EXPECT_EQ(attempts, RemovalCalls::kMaxInterruptions);
+    EXPECT_EQ(report.bytesFreed, 40);
+    EXPECT_TRUE(exists(caches / "app/f2"));
+    EXPECT_FALSE(exists(caches / "app/sub"));
+}
+
+TEST_F(RemoverFaultTest, PermissionAndBusyErrorsAreReportedAndTheRestGoes) {
+    smallTree("busy");
+    smallTree("locked");
+    tree.file("home/Library/Caches/locked/sub/deeper/h", 10);
+    smallTree("fine");
+    calls.beforeUnlink = [](const char* name, int) { return std::string(name) == "f1" ? EBUSY : 0; };
+    calls.beforeOpen = [](const char* name, int flags) {
+        return std::string(name) == "sub" && !(flags & O_PATH) ? EACCES : 0;
+    };
+
+    const RemovalReport report =
+        remover.remove({scanned(caches / "busy"), scanned(caches / "locked"), scanned(caches / "fine")});
+
+    // Every f1 is busy and no "sub" can be listed: each location loses the rest.
+    EXPECT_EQ(report.outcomes[0].status, Status::Failed);
+    EXPECT_EQ(report.outcomes[0].reason, "f1: Device or resource busy");
+    EXPECT_EQ(report.outcomes[1].status, Status::Failed);
+    EXPECT_EQ(report.outcomes[1].reason, "f1: Device or resource busy");
+    EXPECT_EQ(report.outcomes[2].status, Status::Failed);
+    EXPECT_EQ(report.bytesFreed, 3 * 20);
+    EXPECT_EQ(report.outcomes[0].bytes, 20);
+    EXPECT_FALSE(report.allDone());
+    EXPECT_TRUE(exists(caches / "locked/sub/deeper/h"));
+    EXPECT_FALSE(exists(caches / "fine/f2"));
+
+    // With only the listing refused, the first error is the folder's.
+    calls.beforeUnlink = nullptr;
+    const RemovalReport again = remover.remove({scanned(caches / "locked")});
+    EXPECT_EQ(again.outcomes[0].status, Status::Failed);
+    EXPECT_EQ(again.outcomes[0].reason, "sub: Permission denied");
+    EXPECT_EQ(again.bytesFreed, 10);
+}
+
+TEST_F(RemoverFaultTest, FoldersOfOtherMountsAreNotEntered) {
+    for (const char* f : {"app/otherdev/x", "app/bind/x", "app/root/x", "app/plain/x", "mounted/x"})
+        tree.file(fs::path("home/Library/Caches") / f, 10);
+    calls.afterStatx = [](const char* name, struct statx* st) {
+        const std::string n(name);
+        if (n == "otherdev" || n == "mounted")
+            st->stx_dev_minor += 1; // another file system
+        if (n == "bind")
+            st->stx_mnt_id += 1; // same file system, another mount
+        if (n == "root") {
+            st->stx_attributes_mask |= STATX_ATTR_MOUNT_ROOT;
+            st->stx_attributes |= STATX_ATTR_MOUNT_ROOT;
+        }
+    };
+
+    const RemovalReport report = remover.remove({scanned(caches / "app"), scanned(caches / "mounted")});
+
+    // "mounted" is refused although its identity (as faked) also differs.
+    EXPECT_EQ(report.outcomes[0].status, Status::Failed);
+    EXPECT_NE(report.outcomes[0].reason.find("a mount point; not entered"), std::string::npos);
+    EXPECT_EQ(report.outcomes[1].status, Status::Refused);
+    EXPECT_EQ(report.outcomes[1].reason, "a mount point");
+    EXPECT_TRUE(exists(caches / "app/otherdev/x"));
+    EXPECT_TRUE(exists(caches / "app/bind/x"));
+    EXPECT_TRUE(exists(caches / "app/root/x"));
+    EXPECT_FALSE(exists(caches / "app/plain"));
+    EXPECT_TRUE(exists(caches / "mounted/x"));
+    EXPECT_EQ(report.bytesFreed, 10);
+}
+
+TEST_F(RemoverFaultTest, FolderFillingUpWhileEmptiedIsListedAgainAFewTimes) {
+    smallTree("app");
+    int refills = 0;
+    int allowedRefills = 2;
+    calls.beforeUnlink = [&](const char* name, int flags) {
+        if ((flags & AT_REMOVEDIR) && std::string(name) == "sub" && refills < allowedRefills)
+            tree.file("home/Library/Caches/app/sub/new" + std::to_string(refills++), 1);
+        return 0;
+    };
+    RemovalReport report = remover.remove({scanned(caches / "app")});
+    EXPECT_EQ(report.outcomes[0].status, Status::Removed) << report.outcomes[0].reason;
+    EXPECT_EQ(report.bytesFreed, 52);
+
+    // A folder that never stops filling up: bounded attempts, then reported.
+    smallTree("app");
+    refills = 0;
+    allowedRefills = 1000;
+    report = remover.remove({scanned(caches / "app")});
+    EXPECT_EQ(report.outcomes[0].status, Status::Failed);
+    EXPECT_EQ(report.outcomes[0].reason, "sub: Directory not empty");
+    EXPECT_EQ(refills, TreeEraser::kMaxListings);
+}
+
+TEST_F(RemoverFaultTest, FolderSwappedBetweenStatusAndOpenIsNotEntered) {
+    smallTree("app");
+    calls.beforeOpen = [&](const char* name, int flags) {
+        if (std::string(name) == "sub" && !(flags & O_PATH)) {
+            fs::rename(caches / "app/sub", caches / "app-sub-moved-away");
+            fs::rename(victim / "inner", caches / "app/sub");
+        }
+        return 0;
+    };
+    const RemovalReport report = remover.remove({scanned(caches / "app")});
+
+    EXPECT_EQ(report.outcomes[0].status, Status::Changed);
+    EXPECT_EQ(report.outcomes[0].reason, "sub: replaced while being removed; not entered");
+    EXPECT_TRUE(exists(caches / "app/sub/keep"));
+    EXPECT_FALSE(exists(caches / "app/f1"));
+}
+
+TEST_F(RemoverFaultTest, FolderMovedOutWhileRemovingStopsTheWalk) {
+    // app/a/b/c/d/e, a file in each. With two descriptors the walk must climb
+    // back through "..": when it finds itself outside the tree it stops.
+    std::string rel = "home/Library/Caches/app";
+    for (const char* level : {"a", "b", "c", "d", "e"}) {
+        rel += std::string("/") + level;
+        tree.file(rel + "/file", 10);
+    }
+    const auto done = contained([&](std::ostream&) {
+        HookedCalls moving;
+        Remover walker(home, moving);
+        walker.setMaxOpenFolders(2);
+        int climbs = 0;
+        moving.beforeOpen = [&](const char* name, int) {
+            if (std::string(name) == ".." && climbs++ == 0)
+                fs::rename(caches / "app/a/b/c/d", victim / "d");
+            return 0;
+        };
+        const RemovalReport report = walker.remove({scanned(caches / "app")});
+
+        EXPECT_EQ(report.outcomes[0].status, Status::Changed);
+        EXPECT_EQ(report.outcomes[0].reason, "a/b/c/d: moved while being removed; stopped");
+        EXPECT_TRUE(victimIntact());
+        EXPECT_TRUE(exists(victim / "d"));
+        EXPECT_TRUE(exists(caches / "app/a/b/c"));
+    });
+    if (!done)
+        GTEST_SKIP() << "cannot shut the test in a chroot here";
+}
+
+TEST_F(RemoverFaultTest, CancelStopsAtTheNextEntry) {
+    smallTree("one");
+    smallTree("two");
+    int unlinks = 0;
+    calls.beforeUnlink = [&](const char*, int) {
+        if (++unlinks == 2)
+            remover.cancel();
+        return 0;
+    };
+    const RemovalReport report = remover.remove({scanned(caches / "one"), scanned(caches / "two")});
+
+    EXPECT_EQ(report.outcomes[0].status, Status::Cancelled);
+    EXPECT_EQ(report.outcomes[1].status, Status::Cancelled);
+    EXPECT_EQ(report.itemsRemoved, 2);
+    EXPECT_EQ(report.bytesFreed, 20);
+    EXPECT_FALSE(report.allDone());
+    EXPECT_TRUE(exists(caches / "two/f1"));
+
+    // The cancel is used up: the next run removes all.
+    calls.beforeUnlink = nullptr;
+    EXPECT_TRUE(remover.remove({scanned(caches / "one"), scanned(caches / "two")}).allDone());
+}
+
+} // namespace
+} // namespace dovrel::test
