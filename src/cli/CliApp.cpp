@@ -1,7 +1,10 @@
 #include "cli/CliApp.h"
 
+#include "cli/CleanCommand.h"
 #include "cli/SampleHome.h"
 #include "cli/ScanCommand.h"
+#include "platform/Defaults.h"
+#include "platform/Grant.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -20,6 +23,9 @@ const char* CliApp::usage() {
            "      Scan, then remove everything found (minus --keep paths, only --only categories).\n"
            "      Without --yes nothing is removed: it prints what would go.\n"
            "      Tags: caches logs remainders browsers mails installs trash.\n"
+           "  grant [--home DIR] [--applications DIR]\n"
+           "      Store folder grants for dovrel-cleaner and this program (as the app's\n"
+           "      folder-access screen does).\n"
            "  sample-home DIR [--files N]\n"
            "      Build a macOS-shaped sample home (DIR/<login name>) and DIR/Applications.\n"
            "\n"
@@ -51,6 +57,42 @@ int CliApp::run(std::vector<std::string> args) {
     }
     if (command == "scan")
         return ScanCommand::run(std::move(args));
+    if (command == "clean")
+        return CleanCommand::run(std::move(args));
+    if (command == "grant") {
+        std::string error;
+        std::optional<std::string> home, apps;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const bool isHome = args[i] == "--home", isApps = args[i] == "--applications";
+            if ((isHome || isApps) && i + 1 < args.size()) {
+                (isHome ? home : apps) = args[++i];
+                continue;
+            }
+            std::fprintf(stderr, "dovrel-cleaner-cli: grant: unexpected argument %s\n", args[i].c_str());
+            return 2;
+        }
+        if (!home && !apps) {
+            std::fprintf(stderr, "dovrel-cleaner-cli: grant needs --home DIR and/or --applications DIR\n");
+            return 2;
+        }
+        const std::pair<std::optional<std::string>, const char*> grants[] = {{home, Grant::kHomeKey},
+                                                                             {apps, Grant::kApplicationsKey}};
+        for (const auto& [dir, key] : grants) {
+            if (!dir)
+                continue;
+            auto data = Grant::create(ScanCommand::locationFromArgument(*dir));
+            if (!data) {
+                std::fprintf(stderr, "dovrel-cleaner-cli: grant: %s is not a folder\n", dir->c_str());
+                return 2;
+            }
+            if (!Defaults::standard().setData(QString::fromLatin1(key), *data)) {
+                std::fprintf(stderr, "dovrel-cleaner-cli: grant: cannot write %s\n",
+                             Defaults::standard().file().c_str());
+                return 1;
+            }
+        }
+        return 0;
+    }
     if (command == "sample-home") {
         std::optional<std::string> dir;
         std::int64_t files = 0;

@@ -1,0 +1,68 @@
+#include "engine/HandOver.h"
+
+#include "engine/Cleaner.h"
+
+namespace dovrel {
+
+const char* const HandOver::kCategoryTags[7] = {"caches", "logs",     "remainders", "browsers",
+                                                "mails",  "installs", "trash"};
+
+std::vector<Location> HandOver::locationsOf(const ResultEntry& entry) {
+    return std::visit(
+        [](const auto& p) -> std::vector<Location> {
+            using T = std::decay_t<decltype(*p)>;
+            if (!p)
+                return {};
+            if constexpr (std::is_same_v<T, CacheItem>)
+                return {p->url};
+            else if constexpr (std::is_same_v<T, LargeFile>)
+                return {p->url_file};
+            else if constexpr (std::is_same_v<T, RemainderItem>)
+                return p->files;
+            else
+                return p->files.value_or(std::vector<Location>{});
+        },
+        entry);
+}
+
+ByteCount HandOver::sizeOf(const ResultEntry& entry) {
+    return std::visit([](const auto& p) -> ByteCount { return p ? p->size : 0; }, entry);
+}
+
+std::vector<std::shared_ptr<CleanerItem>> HandOver::categories(const Cleaner& c) {
+    return {c.apps_caches_item, c.apps_logs_item,     c.apps_remainders_item, c.browser_item,
+            c.mails_item,       c.install_files_item, c.trash_item};
+}
+
+std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& selected) {
+    std::vector<Location> files;
+    const auto results = categories(cleaner);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (!results[i] || !results[i]->items)
+            continue;
+        const QString tag = QString::fromLatin1(kCategoryTags[i]);
+        for (const ResultEntry& e : *results[i]->items) {
+            if (!selected(tag, e))
+                continue;
+            for (Location& l : locationsOf(e))
+                files.push_back(std::move(l));
+        }
+    }
+    return files;
+}
+
+std::vector<RemovalRequest> HandOver::requests(const Cleaner& cleaner, const std::vector<Location>& files) {
+    std::vector<RemovalRequest> out;
+    out.reserve(files.size());
+    for (const Location& f : files) {
+        RemovalRequest r;
+        r.location = f;
+        auto it = cleaner.scanned_identities.find(f.native());
+        if (it != cleaner.scanned_identities.end())
+            r.identity = it->second;
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+} // namespace dovrel

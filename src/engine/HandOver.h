@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/CleanerItem.h"
+#include "engine/RemovalRequest.h"
+#include "engine/Types.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace dovrel {
+
+class Cleaner;
+
+// The list of locations a selection of scan results hands to the cleanup, in
+// the results screen's order: categories caches, logs, remainders, browsers,
+// mails, installs, trash; caches give each item's url, logs/installs/trash
+// each file's url, remainders and the browser and mail sources every location
+// of their files.
+class HandOver {
+public:
+    // The seven category tags in scan order.
+    static const char* const kCategoryTags[7];
+
+    // The locations one entry stands for.
+    static std::vector<Location> locationsOf(const ResultEntry& entry);
+    static ByteCount sizeOf(const ResultEntry& entry);
+
+    // The category results of a scan, in the order of kCategoryTags (null
+    // when the scan has not run).
+    static std::vector<std::shared_ptr<CleanerItem>> categories(const Cleaner& cleaner);
+
+    // Every location of the selected entries, in hand-over order.
+    using Selected = std::function<bool(const QString& tag, const ResultEntry& entry)>;
+    static std::vector<Location> build(const Cleaner& cleaner, const Selected& selected);
+
+    // Removal requests carrying the identity the scan recorded for each
+    // location (absent when the scan did not report it).
+    static std::vector<RemovalRequest> requests(const Cleaner& cleaner, const std::vector<Location>& files);
+};
+
+} // namespace dovrel
