@@ -49,8 +49,8 @@ Cache* Cache::sharedCache() {
 }
 
 Cache::Cache(std::optional<Location> home, std::optional<Location> applications, Application* application)
-    : app_settings(&Defaults::standard()), url_applications(std::move(applications)), url_home(std::move(home)),
-      application_(application) {
+    : app_settings(&Defaults::standard()), url_applications(std::move(applications)),
+      url_home(std::move(home)), application_(application) {
     if (url_home)
         url_library = *url_home / "Library";
 }

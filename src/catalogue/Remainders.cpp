@@ -60,8 +60,8 @@ Remainders* Remainders::sharedRemainder() {
 
 Remainders::Remainders(std::optional<Location> home, std::optional<Location> applications, Cache* cache,
                        Application* application)
-    : app_settings(&Defaults::standard()), url_applications(std::move(applications)), url_home(std::move(home)),
-      cache_(cache), application_(application) {
+    : app_settings(&Defaults::standard()), url_applications(std::move(applications)),
+      url_home(std::move(home)), cache_(cache), application_(application) {
     if (url_home)
         url_library = *url_home / "Library";
 }
@@ -69,7 +69,8 @@ Remainders::Remainders(std::optional<Location> home, std::optional<Location> app
 QString Remainders::setLabel(const QString& identifier) {
     const QStringList pieces = identifier.split(QLatin1Char('.'));
     const QString application = LocalizedText::capitalizedFirst(pieces.last());
-    const QString vendor = pieces.size() > 1 ? LocalizedText::capitalizedFirst(pieces.at(1).toLower()) : QString();
+    const QString vendor =
+        pieces.size() > 1 ? LocalizedText::capitalizedFirst(pieces.at(1).toLower()) : QString();
     return QStringLiteral("%1 by %2").arg(application, vendor);
 }
 

@@ -39,8 +39,8 @@ public:
 
     // A pass over explicit folders reading the given catalogue (tests, the
     // headless front end). Shared ones are used when null.
-    Remainders(std::optional<Location> url_home, std::optional<Location> url_applications, Cache* cache = nullptr,
-               Application* application = nullptr);
+    Remainders(std::optional<Location> url_home, std::optional<Location> url_applications,
+               Cache* cache = nullptr, Application* application = nullptr);
 
     Defaults* app_settings = nullptr;
     std::optional<Location> url_applications;

@@ -68,7 +68,8 @@ bool takeList(std::vector<std::string>& args, const std::string& flag, std::vect
             values.push_back(args[j++]);
         if (j == i + 1)
             return false;
-        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(j));
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(j));
     }
     return true;
 }
@@ -110,10 +111,11 @@ int CleanCommand::run(std::vector<std::string> args) {
         for (const char* k : HandOver::kCategoryTags)
             known |= t == k;
         if (!known) {
-            std::fprintf(stderr,
-                         "dovrel-cleaner-cli: unknown category '%s' (caches logs remainders browsers mails installs "
-                         "trash)\n",
-                         t.c_str());
+            std::fprintf(
+                stderr,
+                "dovrel-cleaner-cli: unknown category '%s' (caches logs remainders browsers mails installs "
+                "trash)\n",
+                t.c_str());
             return 2;
         }
         tags.insert(t);
@@ -160,8 +162,9 @@ int CleanCommand::run(std::vector<std::string> args) {
 
     if (!yes) {
         if (json) {
-            std::string out = "{\"format\":\"dovrel-clean/1\",\"dry_run\":true,\"chosen_size\":" +
-                              std::to_string(chosen) + ",\"locations\":[";
+            std::string out =
+                "{\"format\":\"dovrel-clean/1\",\"dry_run\":true,\"chosen_size\":" + std::to_string(chosen) +
+                ",\"locations\":[";
             for (std::size_t i = 0; i < files.size(); ++i)
                 out += (i ? "," : "") + jsonString(ScanJson::normalisedPath(files[i]));
             out += "]}\n";
@@ -184,13 +187,15 @@ int CleanCommand::run(std::vector<std::string> args) {
                         settings.integerForKey(QStringLiteral("TotallyCleaned")) + report.bytesFreed);
 
     if (json) {
-        std::string out = "{\"format\":\"dovrel-clean/1\",\"dry_run\":false,\"chosen_size\":" +
-                          std::to_string(chosen) + ",\"bytes_freed\":" + std::to_string(report.bytesFreed) +
-                          ",\"items_removed\":" + std::to_string(report.itemsRemoved) + ",\"outcomes\":[";
+        std::string out =
+            "{\"format\":\"dovrel-clean/1\",\"dry_run\":false,\"chosen_size\":" + std::to_string(chosen) +
+            ",\"bytes_freed\":" + std::to_string(report.bytesFreed) +
+            ",\"items_removed\":" + std::to_string(report.itemsRemoved) + ",\"outcomes\":[";
         for (std::size_t i = 0; i < report.outcomes.size(); ++i) {
             const auto& o = report.outcomes[i];
-            out += std::string(i ? "," : "") + "{\"url\":" + jsonString(ScanJson::normalisedPath(o.location)) +
-                   ",\"status\":\"" + statusText(o.status) + "\",\"reason\":" + jsonString(o.reason) +
+            out += std::string(i ? "," : "") +
+                   "{\"url\":" + jsonString(ScanJson::normalisedPath(o.location)) + ",\"status\":\"" +
+                   statusText(o.status) + "\",\"reason\":" + jsonString(o.reason) +
                    ",\"items\":" + std::to_string(o.items) + ",\"bytes\":" + std::to_string(o.bytes) + "}";
         }
         out += "]}\n";
@@ -204,8 +209,9 @@ int CleanCommand::run(std::vector<std::string> args) {
             std::printf("%-9s %s: %s\n", statusText(o.status), display(o.location).c_str(), o.reason.c_str());
         }
         std::printf("Freed %s (%lld items) of %s chosen; %zu locations, %d not removed.\n",
-                    utf8(formatByteCount(report.bytesFreed)).c_str(), static_cast<long long>(report.itemsRemoved),
-                    utf8(formatByteCount(chosen)).c_str(), report.outcomes.size(), problems);
+                    utf8(formatByteCount(report.bytesFreed)).c_str(),
+                    static_cast<long long>(report.itemsRemoved), utf8(formatByteCount(chosen)).c_str(),
+                    report.outcomes.size(), problems);
     }
     return report.allDone() ? 0 : 1;
 }

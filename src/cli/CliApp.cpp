@@ -104,25 +104,29 @@ int CliApp::run(std::vector<std::string> args) {
                     if (used != args[i + 1].size() || files < 0)
                         throw std::invalid_argument("n");
                 } catch (const std::exception&) {
-                    std::fprintf(stderr, "dovrel-cleaner-cli: --files needs a count, not %s\n", args[i + 1].c_str());
+                    std::fprintf(stderr, "dovrel-cleaner-cli: --files needs a count, not %s\n",
+                                 args[i + 1].c_str());
                     return 2;
                 }
                 ++i;
             } else if (!dir && (args[i].empty() || args[i][0] != '-')) {
                 dir = args[i];
             } else {
-                std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for sample-home: %s\n", args[i].c_str());
+                std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for sample-home: %s\n",
+                             args[i].c_str());
                 return 2;
             }
         }
         if (!dir) {
-            std::fprintf(stderr, "dovrel-cleaner-cli: sample-home needs a folder: sample-home DIR [--files N]\n");
+            std::fprintf(stderr,
+                         "dovrel-cleaner-cli: sample-home needs a folder: sample-home DIR [--files N]\n");
             return 2;
         }
         try {
-            const auto made = SampleHome::build(ScanCommand::locationFromArgument(*dir), files, SampleHome::loginName());
-            std::printf("home %s\napplications %s\nfiles %lld\n", made.home.c_str(), made.applications.c_str(),
-                        static_cast<long long>(made.files));
+            const auto made =
+                SampleHome::build(ScanCommand::locationFromArgument(*dir), files, SampleHome::loginName());
+            std::printf("home %s\napplications %s\nfiles %lld\n", made.home.c_str(),
+                        made.applications.c_str(), static_cast<long long>(made.files));
             return 0;
         } catch (const std::exception& e) {
             std::fprintf(stderr, "dovrel-cleaner-cli: sample-home: %s\n", e.what());

@@ -75,7 +75,8 @@ void chunk(QByteArray& png, const char* type, const QByteArray& data) {
     appendBE(png, static_cast<std::uint32_t>(data.size()));
     QByteArray body = QByteArray(type, 4) + data;
     png += body;
-    appendBE(png, crc32(reinterpret_cast<const unsigned char*>(body.constData()), static_cast<std::size_t>(body.size())));
+    appendBE(png, crc32(reinterpret_cast<const unsigned char*>(body.constData()),
+                        static_cast<std::size_t>(body.size())));
 }
 
 // A 64x64 rounded-square icon in one colour with a lighter disc: enough for
@@ -219,7 +220,8 @@ SampleHome::Result SampleHome::build(const Location& dir, std::int64_t bulkFiles
     };
     for (const auto& a : apps)
         writeBundle(result.applications, a);
-    writeBundle(h / "Documents/Projects", {"Prototype.app", "com.example.Prototype", "Prototype", "0.1", 0xa855f7, false});
+    writeBundle(h / "Documents/Projects",
+                {"Prototype.app", "com.example.Prototype", "Prototype", "0.1", 0xa855f7, false});
 
     // Caches of installed applications, of a removed one, and of no one.
     for (int i = 0; i < 12; ++i)
@@ -268,7 +270,8 @@ SampleHome::Result SampleHome::build(const Location& dir, std::int64_t bulkFiles
     file(chrome / "Local Storage/leveldb/000003.log", 64000);
     file(chrome / "Session Storage/000005.ldb", 18000);
     file(chrome / "Bookmarks", 9000);
-    file(lib / "Application Support/Firefox/Profiles/x1y2z3.default-release/storage/default/idb.sqlite", 520000);
+    file(lib / "Application Support/Firefox/Profiles/x1y2z3.default-release/storage/default/idb.sqlite",
+         520000);
     file(lib / "Application Support/Firefox/Profiles/x1y2z3.default-release/places.sqlite", 5000000);
     file(lib / "Application Support/Firefox/Profiles/q9w8.dev-edition/prefs.js", 4000);
     file(lib / "Safari/LocalStorage/https_example.com_0.localstorage", 30000);
@@ -278,8 +281,10 @@ SampleHome::Result SampleHome::build(const Location& dir, std::int64_t bulkFiles
         lib / "Group Containers/2E337YPCZY.airmail/Library/Application Support/it.bloop.airmail2/Airmail";
     file(airmail / "ann@example.com_imap/AttachmentsNg/contract.pdf", 760000);
     file(airmail / "General/Tmp/preview.tmp", 15000);
-    file(lib / "Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData/msg1.dat", 95000);
-    file(lib / "Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData/msg2.dat", 41000);
+    file(lib / "Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData/msg1.dat",
+         95000);
+    file(lib / "Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData/msg2.dat",
+         41000);
 
     // Installation files.
     file(h / "Downloads/Installer.dmg", 84000000);

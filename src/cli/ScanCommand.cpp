@@ -25,8 +25,9 @@ namespace dovrel {
 
 namespace {
 
-const char* const kCategoryNames[7] = {"Applications caches", "Applications logs", "Applications remainders",
-                                       "Browsers", "Mail attachments", "Installation files", "Trash Bin"};
+const char* const kCategoryNames[7] = {
+    "Applications caches", "Applications logs", "Applications remainders", "Browsers", "Mail attachments",
+    "Installation files",  "Trash Bin"};
 
 std::string utf8(const QString& s) {
     return s.toUtf8().toStdString();
@@ -108,7 +109,8 @@ Location ScanCommand::locationFromArgument(const std::string& argument) {
     return Location(ScanJson::normalisedPath(p));
 }
 
-std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std::string>& args, std::string& error) {
+std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std::string>& args,
+                                                                std::string& error) {
     std::optional<std::string> homeArg, appsArg;
     if (!takeValue(args, "--home", homeArg, error) || !takeValue(args, "--applications", appsArg, error))
         return std::nullopt;
@@ -123,9 +125,10 @@ std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std:
     } else {
         auto grant = Grant::resolve(Defaults::standard(), Grant::kHomeKey);
         if (!grant.folder) {
-            error = grant.status == Grant::Status::NoGrant
-                        ? "no home folder: pass --home DIR, or grant one in dovrel-cleaner"
-                        : "the granted home folder is gone: pass --home DIR, or grant it again in dovrel-cleaner";
+            error =
+                grant.status == Grant::Status::NoGrant
+                    ? "no home folder: pass --home DIR, or grant one in dovrel-cleaner"
+                    : "the granted home folder is gone: pass --home DIR, or grant it again in dovrel-cleaner";
             return std::nullopt;
         }
         folders.home = *grant.folder;
@@ -154,11 +157,11 @@ void ScanCommand::runScan(Cleaner& cleaner) {
         std::fflush(stderr);
     };
     for (int i = 0; i < 6; ++i) {
-        NotificationCenter::defaultCenter().addObserver(&observer, QString::fromLatin1(SmartScan::kNotifications[i]),
-                                                        [&, i] {
-                                                            step = i + 1;
-                                                            show();
-                                                        });
+        NotificationCenter::defaultCenter().addObserver(
+            &observer, QString::fromLatin1(SmartScan::kNotifications[i]), [&, i] {
+                step = i + 1;
+                show();
+            });
     }
     show();
 
@@ -187,9 +190,9 @@ void ScanCommand::runScan(Cleaner& cleaner) {
 
 std::string ScanCommand::outline(const Cleaner& c, bool entries) {
     std::string out;
-    const std::shared_ptr<CleanerItem> results[] = {c.apps_caches_item, c.apps_logs_item, c.apps_remainders_item,
-                                                    c.browser_item,     c.mails_item,     c.install_files_item,
-                                                    c.trash_item};
+    const std::shared_ptr<CleanerItem> results[] = {
+        c.apps_caches_item,   c.apps_logs_item, c.apps_remainders_item, c.browser_item, c.mails_item,
+        c.install_files_item, c.trash_item};
     for (std::size_t i = 0; i < c.smart_outline_items.size() && i < 7; ++i) {
         const auto& row = c.smart_outline_items[i];
         char line[512];
@@ -209,7 +212,8 @@ std::string ScanCommand::outline(const Cleaner& c, bool entries) {
                     } else if constexpr (std::is_same_v<T, LargeFile>) {
                         label = display(p->url_file);
                     } else if constexpr (std::is_same_v<T, RemainderItem>) {
-                        label = utf8(p->label) + "  [" + utf8(p->bundle) + ", " + std::to_string(p->files.size()) +
+                        label = utf8(p->label) + "  [" + utf8(p->bundle) + ", " +
+                                std::to_string(p->files.size()) +
                                 (p->files.size() == 1 ? " item]" : " items]");
                     } else {
                         label = utf8(p->type) + "  [" + std::to_string(p->files ? p->files->size() : 0) +
@@ -223,7 +227,8 @@ std::string ScanCommand::outline(const Cleaner& c, bool entries) {
         }
     }
     char total[128];
-    std::snprintf(total, sizeof total, "%-28s %12s\n", "Total", utf8(formatByteCount(c.total_smart_size.load())).c_str());
+    std::snprintf(total, sizeof total, "%-28s %12s\n", "Total",
+                  utf8(formatByteCount(c.total_smart_size.load())).c_str());
     out += total;
     return out;
 }

@@ -43,13 +43,14 @@ std::string item(const std::shared_ptr<LargeFile>& f) {
 }
 
 std::string item(const std::shared_ptr<RemainderItem>& r) {
-    return "{\"label\":" + text(r->label) + ",\"bundle\":" + text(r->bundle) + ",\"files\":" + paths(r->files) +
-           ",\"size\":" + number(r->size) + "}";
+    return "{\"label\":" + text(r->label) + ",\"bundle\":" + text(r->bundle) +
+           ",\"files\":" + paths(r->files) + ",\"size\":" + number(r->size) + "}";
 }
 
 std::string item(const std::shared_ptr<CleanerItem>& s) {
     return "{\"type\":" + text(s->type) + ",\"group\":" + text(s->group) +
-           ",\"files\":" + paths(s->files.value_or(std::vector<Location>{})) + ",\"size\":" + number(s->size) + "}";
+           ",\"files\":" + paths(s->files.value_or(std::vector<Location>{})) +
+           ",\"size\":" + number(s->size) + "}";
 }
 
 std::string category(const std::shared_ptr<CleanerItem>& result, const std::shared_ptr<SmartOutlineItem>& row,
@@ -85,9 +86,9 @@ std::string ScanJson::normalisedPath(const Location& location) {
 }
 
 std::string ScanJson::write(const Cleaner& c, const std::optional<Location>& applications) {
-    const std::shared_ptr<CleanerItem> results[] = {c.apps_caches_item, c.apps_logs_item, c.apps_remainders_item,
-                                                    c.browser_item,     c.mails_item,     c.install_files_item,
-                                                    c.trash_item};
+    const std::shared_ptr<CleanerItem> results[] = {
+        c.apps_caches_item,   c.apps_logs_item, c.apps_remainders_item, c.browser_item, c.mails_item,
+        c.install_files_item, c.trash_item};
     const char* tags[] = {"caches", "logs", "remainders", "browsers", "mails", "installs", "trash"};
     std::string out = "{\"format\":\"dovrel-scan/1\",\"home\":";
     out += c.url_home ? path(*c.url_home) : "null";

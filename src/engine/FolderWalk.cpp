@@ -160,7 +160,8 @@ bool FolderWalk::walkImpl(const Location& root, int rootfd, const Options& optio
             if (parent.fd < 0) {
                 int up = openChild(done.fd, "..");
                 struct stat ust {};
-                if (up < 0 || ::fstat(up, &ust) != 0 || ust.st_dev != parent.dev || ust.st_ino != parent.ino) {
+                if (up < 0 || ::fstat(up, &ust) != 0 || ust.st_dev != parent.dev ||
+                    ust.st_ino != parent.ino) {
                     if (up >= 0)
                         ::close(up);
                     ::close(done.fd);

@@ -30,8 +30,8 @@ ByteCount HandOver::sizeOf(const ResultEntry& entry) {
 }
 
 std::vector<std::shared_ptr<CleanerItem>> HandOver::categories(const Cleaner& c) {
-    return {c.apps_caches_item, c.apps_logs_item,     c.apps_remainders_item, c.browser_item,
-            c.mails_item,       c.install_files_item, c.trash_item};
+    return {c.apps_caches_item,   c.apps_logs_item, c.apps_remainders_item, c.browser_item, c.mails_item,
+            c.install_files_item, c.trash_item};
 }
 
 std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& selected) {

@@ -39,7 +39,8 @@ QString LocalizedText::fold(const QString& text) {
     out.reserve(decomposed.size());
     for (QChar c : decomposed) {
         const auto cat = c.category();
-        if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining || cat == QChar::Mark_Enclosing)
+        if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining ||
+            cat == QChar::Mark_Enclosing)
             continue;
         out.append(c);
     }

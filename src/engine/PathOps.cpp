@@ -63,7 +63,8 @@ int openParentOfLong(const std::string& p, std::string& last) {
             end = slash;
         }
         std::string slice = parent.substr(pos, end - pos);
-        int next = slice.empty() ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : openAtRetry(fd, slice.c_str(), kDirFlags);
+        int next =
+            slice.empty() ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : openAtRetry(fd, slice.c_str(), kDirFlags);
         if (fd != AT_FDCWD) {
             int saved = errno;
             ::close(fd);

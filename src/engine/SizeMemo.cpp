@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-
 namespace dovrel {
 
 ByteCount SizeMemo::folderSize(const Location& folder) {

@@ -17,8 +17,8 @@
 namespace dovrel {
 
 const char* const SmartScan::kNotifications[6] = {
-    "smart_scan_logs", "smart_scan_remainders", "smart_scan_browsers",
-    "smart_scan_mails", "smart_scan_installs", "smart_scan_trash",
+    "smart_scan_logs",  "smart_scan_remainders", "smart_scan_browsers",
+    "smart_scan_mails", "smart_scan_installs",   "smart_scan_trash",
 };
 
 namespace {
@@ -53,12 +53,13 @@ void SmartScan::remember(const Location& location) {
         cleaner_.scanned_identities[location.native()] = FileIdentity::of(st);
 }
 
-void SmartScan::finish(std::shared_ptr<CleanerItem>& slot, std::shared_ptr<CleanerItem> result, const char* label,
-                       const char* tag, const char* image, ByteCount& total, const char* notification) {
+void SmartScan::finish(std::shared_ptr<CleanerItem>& slot, std::shared_ptr<CleanerItem> result,
+                       const char* label, const char* tag, const char* image, ByteCount& total,
+                       const char* notification) {
     result->type = QString::fromLatin1(tag);
     slot = result;
-    auto row = SmartOutlineItem::init_with_label(QCoreApplication::translate("SmartScan", label), result->size,
-                                                 QString::fromLatin1(tag),
+    auto row = SmartOutlineItem::init_with_label(QCoreApplication::translate("SmartScan", label),
+                                                 result->size, QString::fromLatin1(tag),
                                                  IconRef::resource(QString::fromLatin1(image)));
     cleaner_.smart_outline_items.push_back(row);
     cleaner_.total_smart_size.fetch_add(result->size);
@@ -75,16 +76,17 @@ void SmartScan::run() {
 
     finish(c.apps_caches_item, scanCaches(), QT_TRANSLATE_NOOP("SmartScan", "Applications caches"), "caches",
            "Smart cache", c.totalCacheSize, kNotifications[0]);
-    finish(c.apps_logs_item, scanLogs(), QT_TRANSLATE_NOOP("SmartScan", "Applications logs"), "logs", "Smart logs",
-           c.totalLogsSize, kNotifications[1]);
-    finish(c.apps_remainders_item, scanRemainders(), QT_TRANSLATE_NOOP("SmartScan", "Applications remainders"),
-           "remainders", "Smart remainders", c.totalRemaindersSize, kNotifications[2]);
-    finish(c.browser_item, scanBrowsers(), QT_TRANSLATE_NOOP("SmartScan", "Browsers"), "browsers", "Smart browsers",
-           c.totalBrowserSize, kNotifications[3]);
-    finish(c.mails_item, scanMails(), QT_TRANSLATE_NOOP("SmartScan", "Mail attachments"), "mails", "Smart mails",
-           c.totalMailsSize, kNotifications[4]);
-    finish(c.install_files_item, scanInstalls(), QT_TRANSLATE_NOOP("SmartScan", "Installation files"), "installs",
-           "Smart installs", c.totalInstallSize, kNotifications[5]);
+    finish(c.apps_logs_item, scanLogs(), QT_TRANSLATE_NOOP("SmartScan", "Applications logs"), "logs",
+           "Smart logs", c.totalLogsSize, kNotifications[1]);
+    finish(c.apps_remainders_item, scanRemainders(),
+           QT_TRANSLATE_NOOP("SmartScan", "Applications remainders"), "remainders", "Smart remainders",
+           c.totalRemaindersSize, kNotifications[2]);
+    finish(c.browser_item, scanBrowsers(), QT_TRANSLATE_NOOP("SmartScan", "Browsers"), "browsers",
+           "Smart browsers", c.totalBrowserSize, kNotifications[3]);
+    finish(c.mails_item, scanMails(), QT_TRANSLATE_NOOP("SmartScan", "Mail attachments"), "mails",
+           "Smart mails", c.totalMailsSize, kNotifications[4]);
+    finish(c.install_files_item, scanInstalls(), QT_TRANSLATE_NOOP("SmartScan", "Installation files"),
+           "installs", "Smart installs", c.totalInstallSize, kNotifications[5]);
     finish(c.trash_item, scanTrash(), QT_TRANSLATE_NOOP("SmartScan", "Trash Bin"), "trash", "Smart trash",
            c.totalTrashSize, nullptr);
 }
@@ -239,8 +241,8 @@ std::shared_ptr<CleanerItem> SmartScan::scanMails() {
     }
 
     if (c.url_library) {
-        const Location airmail =
-            inLibrary("Group Containers/2E337YPCZY.airmail/Library/Application Support/it.bloop.airmail2/Airmail/");
+        const Location airmail = inLibrary(
+            "Group Containers/2E337YPCZY.airmail/Library/Application Support/it.bloop.airmail2/Airmail/");
         if (PathOps::exists(airmail)) {
             std::vector<Location> files;
             for (const auto& e : DirectoryListing::list(airmail, true))

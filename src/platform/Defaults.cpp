@@ -210,8 +210,8 @@ std::optional<QByteArray> Defaults::dataForKey(const QString& key) const {
     QJsonValue v = e.value(QStringLiteral("value"));
     if (!v.isString())
         return std::nullopt;
-    auto decoded = QByteArray::fromBase64Encoding(v.toString().toLatin1(),
-                                                  QByteArray::AbortOnBase64DecodingErrors);
+    auto decoded =
+        QByteArray::fromBase64Encoding(v.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return std::nullopt;
     return *decoded;

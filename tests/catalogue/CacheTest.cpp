@@ -1,5 +1,5 @@
-#include "catalogue/Application.h"
 #include "catalogue/Cache.h"
+#include "catalogue/Application.h"
 #include "support/BundleBuilder.h"
 #include "support/FixtureTree.h"
 #include "support/QtPrinters.h"
@@ -28,7 +28,8 @@ protected:
         FixtureTree::makeHomeSkeleton(home);
         std::filesystem::create_directories(apps);
     }
-    Location app(const Location& where, const std::string& id, BundleBuilder::Format f = BundleBuilder::Format::Xml) {
+    Location app(const Location& where, const std::string& id,
+                 BundleBuilder::Format f = BundleBuilder::Format::Xml) {
         BundleBuilder b(where);
         b.format(f);
         if (!id.empty())
@@ -50,13 +51,13 @@ protected:
 
 TEST_F(CacheTest, CatalogueWalksTheSixPlacesWithTheirDepthRules) {
     app(apps / "Top.app", "com.t.Top");
-    app(apps / "Utilities/Util.app", "com.t.Util");                 // skipped
+    app(apps / "Utilities/Util.app", "com.t.Util"); // skipped
     app(apps / "Group/Second.app", "com.t.Second", BundleBuilder::Format::Binary);
     app(apps / "Group/Sub/Third.app", "com.t.Third");
-    app(apps / "Group/Sub/Deeper/Fourth.app", "com.t.Fourth");      // too deep
+    app(apps / "Group/Sub/Deeper/Fourth.app", "com.t.Fourth"); // too deep
     app(home / "Downloads/Dl.app", "com.t.Dl");
     app(home / "Downloads/Dl.app/Contents/Inner.app", "com.t.DlInner"); // not in a one-level listing
-    app(home / "Downloads/sub/DlDeep.app", "com.t.DlDeep");          // one level only
+    app(home / "Downloads/sub/DlDeep.app", "com.t.DlDeep");             // one level only
     app(home / "Documents/a/b/Doc.app", "com.t.Doc");
     app(home / "Documents/a/b/Doc.app/Contents/Helpers/Nested.app", "com.t.Nested");
     app(home / "Desktop/Desk.app", "com.t.Desk");
@@ -69,8 +70,8 @@ TEST_F(CacheTest, CatalogueWalksTheSixPlacesWithTheirDepthRules) {
     Cache c = cache();
     auto records = c.installed_applications();
     EXPECT_EQ(names(c.applications_urls),
-              (std::vector<std::string>{"Built.app", "Desk.app", "Dl.app", "Doc.app", "Mine.app", "Nested.app",
-                                        "NoId.app", "Second.app", "Third.app", "Top.app"}));
+              (std::vector<std::string>{"Built.app", "Desk.app", "Dl.app", "Doc.app", "Mine.app",
+                                        "Nested.app", "NoId.app", "Second.app", "Third.app", "Top.app"}));
     EXPECT_EQ(records.size(), 9u); // the one without an identifier is dropped
     EXPECT_TRUE(c.bundles.contains("com.t.Nested"));
     EXPECT_FALSE(c.bundles.contains("com.t.Util"));
@@ -98,14 +99,14 @@ TEST_F(CacheTest, CacheFoldersAreMatchedMeasuredFilteredAndSorted) {
     app(apps / "Photo Studio.app", "com.pixel.Photo");
     tree.file("ann/Library/Caches/com.example.Editor/a", 100);
     tree.file("ann/Library/Caches/com.example.Editor/sub/.b", 50);
-    tree.file("ann/Library/Caches/Photo Studio/p", 30);            // matched by name
-    tree.file("ann/Library/Caches/zeta.unknown/x", 7);               // own name
-    tree.folder("ann/Library/Caches/empty.cache");                   // 0 bytes: left out
-    tree.file("ann/Library/Caches/stray.db", 999);                   // plain file: never
-    tree.file("ann/Library/Caches/.hidden/x", 5);                    // hidden: never seen
+    tree.file("ann/Library/Caches/Photo Studio/p", 30); // matched by name
+    tree.file("ann/Library/Caches/zeta.unknown/x", 7);  // own name
+    tree.folder("ann/Library/Caches/empty.cache");      // 0 bytes: left out
+    tree.file("ann/Library/Caches/stray.db", 999);      // plain file: never
+    tree.file("ann/Library/Caches/.hidden/x", 5);       // hidden: never seen
     tree.file("ann/Library/Containers/com.example.Editor/Data/Library/Caches/c", 40);
     tree.file("ann/Library/Containers/Photo Studio/Data/Library/Caches/c", 20); // containers: bundles only
-    tree.folder("ann/Library/Containers/com.nothing.Here/Data");     // no caches: 0
+    tree.folder("ann/Library/Containers/com.nothing.Here/Data");                // no caches: 0
 
     Cache c = cache();
     auto items = c.smart_caches();
@@ -113,7 +114,8 @@ TEST_F(CacheTest, CacheFoldersAreMatchedMeasuredFilteredAndSorted) {
     std::vector<QString> labels;
     for (const auto& i : items)
         labels.push_back(i->label);
-    EXPECT_EQ(labels, (std::vector<QString>{"Editor", "Editor", "Photo Studio", "Photo Studio", "zeta.unknown"}));
+    EXPECT_EQ(labels,
+              (std::vector<QString>{"Editor", "Editor", "Photo Studio", "Photo Studio", "zeta.unknown"}));
     EXPECT_EQ(c.totalCacheSize, 100 + 50 + 30 + 7 + 40 + 20);
     for (const auto& i : items) {
         if (i->url == home / "Library/Caches/com.example.Editor") {

@@ -1,6 +1,6 @@
+#include "catalogue/Remainders.h"
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
-#include "catalogue/Remainders.h"
 #include "support/BundleBuilder.h"
 #include "support/FixtureTree.h"
 #include "support/QtPrinters.h"
@@ -44,7 +44,8 @@ protected:
         lastTotal = r.totalRemaidersSize;
         return items;
     }
-    static const RemainderItem* find(const std::vector<std::shared_ptr<RemainderItem>>& items, const QString& id) {
+    static const RemainderItem* find(const std::vector<std::shared_ptr<RemainderItem>>& items,
+                                     const QString& id) {
         for (const auto& i : items)
             if (i->bundle == id)
                 return i.get();
@@ -91,10 +92,10 @@ TEST_F(RemaindersTest, CandidateRulesPerFolder) {
     tree.file("ann/Library/Saved Application State/com.nosaved.app/w", 3); // no ".savedState": nothing
     tree.file("ann/Library/Application Scripts/com.gone.scripts/s", 4);
     tree.file("ann/Library/Containers/com.gone.box/Data/f", 5);
-    tree.file("ann/Library/Caches/com.pineapple.Editor/x", 6);          // "apple": never a candidate
-    tree.file("ann/Library/Caches/com.Apple.Tool/x", 7);                // capital A: a candidate
-    tree.file("ann/Library/Caches/example.editor/x", 8);                // two pieces: never
-    tree.file("ann/Library/Logs/com.gone.logs/x", 9);                   // other folders: never
+    tree.file("ann/Library/Caches/com.pineapple.Editor/x", 6); // "apple": never a candidate
+    tree.file("ann/Library/Caches/com.Apple.Tool/x", 7);       // capital A: a candidate
+    tree.file("ann/Library/Caches/example.editor/x", 8);       // two pieces: never
+    tree.file("ann/Library/Logs/com.gone.logs/x", 9);          // other folders: never
     tree.file("ann/Library/Application Support/com.gone.support/x", 9);
     tree.file("ann/Library/Caches/.com.hidden.thing/x", 9);
     auto items = pass();
@@ -102,7 +103,8 @@ TEST_F(RemaindersTest, CandidateRulesPerFolder) {
     for (const auto& i : items)
         ids.push_back(i->bundle);
     std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, (std::vector<QString>{"com.Apple.Tool", "com.gone.app", "com.gone.box", "com.gone.scripts"}));
+    EXPECT_EQ(ids,
+              (std::vector<QString>{"com.Apple.Tool", "com.gone.app", "com.gone.box", "com.gone.scripts"}));
     EXPECT_EQ(lastTotal, 3 + 4 + 5 + 7);
 }
 

@@ -60,8 +60,8 @@ TEST_F(CleanCliTest, DryRunRemovesNothingAndSaysHowToGoAhead) {
 TEST_F(CleanCliTest, OnlyAndKeepNarrowWhatGoes) {
     const auto keptFile = made.home / ".Trash/old-report.pdf";
     const auto keptInside = made.home / ".Trash/Old Folder/a.txt"; // keeps its whole folder
-    auto r = runCli(base({"--only", "trash", "installs", "--keep", keptFile.string(), keptInside.string(), "--yes",
-                          "--json"}),
+    auto r = runCli(base({"--only", "trash", "installs", "--keep", keptFile.string(), keptInside.string(),
+                          "--yes", "--json"}),
                     config);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString() << r.out.toStdString();
     EXPECT_TRUE(exists(keptFile));
@@ -69,10 +69,10 @@ TEST_F(CleanCliTest, OnlyAndKeepNarrowWhatGoes) {
     EXPECT_TRUE(exists(made.home / ".Trash/Old Folder/b/c.bin"));
     EXPECT_FALSE(exists(made.home / ".Trash/.hidden-trashed"));
     EXPECT_FALSE(exists(made.home / "Downloads/Installer.dmg"));
-    EXPECT_TRUE(exists(made.home / "Downloads/Setup.DMG"));             // never found by the scan
-    EXPECT_TRUE(exists(made.home / "Library/Logs/alpha.log"));          // category not chosen
+    EXPECT_TRUE(exists(made.home / "Downloads/Setup.DMG"));               // never found by the scan
+    EXPECT_TRUE(exists(made.home / "Library/Logs/alpha.log"));            // category not chosen
     EXPECT_TRUE(exists(made.home / "Library/Caches/com.example.Editor")); // category not chosen
-    EXPECT_TRUE(exists(made.home / ".Trash"));                          // fixed folders stay
+    EXPECT_TRUE(exists(made.home / ".Trash"));                            // fixed folders stay
 
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     EXPECT_FALSE(o.value("dry_run").toBool());
@@ -96,8 +96,9 @@ TEST_F(CleanCliTest, RemovesEverythingTheScanFoundAndASecondScanFindsLittle) {
     // The installed application's data that was not chosen stays.
     EXPECT_TRUE(exists(made.home / "Library/Preferences/com.example.Editor.plist"));
     EXPECT_TRUE(exists(made.applications / "Editor.app/Contents/Info.plist"));
-    auto again = runCli({"scan", "--json", "--home", made.home.string(), "--applications", made.applications.string()},
-                        config);
+    auto again =
+        runCli({"scan", "--json", "--home", made.home.string(), "--applications", made.applications.string()},
+               config);
     ASSERT_EQ(again.exitCode, 0);
     EXPECT_EQ(QJsonDocument::fromJson(again.out).object().value("total_smart_size").toInteger(), 0);
 }

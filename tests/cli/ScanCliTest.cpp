@@ -1,5 +1,5 @@
-#include "cli/SampleHome.h"
 #include "cli/CliProcess.h"
+#include "cli/SampleHome.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 #include "support/QtPrinters.h"
@@ -63,10 +63,13 @@ TEST_F(ScanCliTest, JsonHasTheContractShapeAndOrders) {
     ASSERT_EQ(categories.size(), 7);
     qint64 sum = 0;
     const std::map<QString, std::set<QString>> keys = {
-        {"caches", {"label", "url", "size"}},          {"logs", {"name", "url", "size"}},
-        {"installs", {"name", "url", "size"}},         {"trash", {"name", "url", "size"}},
+        {"caches", {"label", "url", "size"}},
+        {"logs", {"name", "url", "size"}},
+        {"installs", {"name", "url", "size"}},
+        {"trash", {"name", "url", "size"}},
         {"remainders", {"label", "bundle", "files", "size"}},
-        {"browsers", {"type", "group", "files", "size"}}, {"mails", {"type", "group", "files", "size"}},
+        {"browsers", {"type", "group", "files", "size"}},
+        {"mails", {"type", "group", "files", "size"}},
     };
     for (int i = 0; i < 7; ++i) {
         const QJsonObject c = categories[i].toObject();
@@ -106,12 +109,13 @@ TEST_F(ScanCliTest, PathsAreAbsoluteNormalisedAndNamesLossless) {
     EXPECT_NE(text.find("caf\\udce9.log"), std::string::npos);
     // Python's surrogateescape gives back the exact bytes of the file on disk.
     QProcess py;
-    py.start("python3", {"-c",
-                         "import json,sys,os\n"
-                         "d=json.load(sys.stdin)\n"
-                         "n=[i['url'] for c in d['categories'] if c['type']=='logs' for i in c['items']]\n"
-                         "b=[os.fsencode(u) for u in n]\n"
-                         "sys.exit(0 if all(os.path.lexists(x) for x in b) and any(x.endswith(b'caf\\xe9.log') for x in b) else 3)\n"});
+    py.start("python3",
+             {"-c", "import json,sys,os\n"
+                    "d=json.load(sys.stdin)\n"
+                    "n=[i['url'] for c in d['categories'] if c['type']=='logs' for i in c['items']]\n"
+                    "b=[os.fsencode(u) for u in n]\n"
+                    "sys.exit(0 if all(os.path.lexists(x) for x in b) and any(x.endswith(b'caf\\xe9.log') "
+                    "for x in b) else 3)\n"});
     ASSERT_TRUE(py.waitForStarted(10000));
     py.write(json.out);
     py.closeWriteChannel();
@@ -128,12 +132,13 @@ TEST_F(ScanCliTest, TwoRunsAndThreadCountsGiveTheSameJson) {
 }
 
 TEST_F(ScanCliTest, HumanOutlineEndsWithTheTotal) {
-    auto r = runCli({"scan", "--entries", "--home", made.home.string(), "--applications", made.applications.string()},
-                    config);
+    auto r = runCli(
+        {"scan", "--entries", "--home", made.home.string(), "--applications", made.applications.string()},
+        config);
     ASSERT_EQ(r.exitCode, 0);
     const QString out = QString::fromUtf8(r.out);
-    for (const char* label : {"Applications caches", "Applications logs", "Applications remainders", "Browsers",
-                              "Mail attachments", "Installation files", "Trash Bin"})
+    for (const char* label : {"Applications caches", "Applications logs", "Applications remainders",
+                              "Browsers", "Mail attachments", "Installation files", "Trash Bin"})
         EXPECT_TRUE(out.contains(label)) << label;
     EXPECT_TRUE(out.trimmed().split('\n').last().startsWith("Total"));
     EXPECT_TRUE(out.contains("Installer.dmg"));

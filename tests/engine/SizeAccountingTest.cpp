@@ -1,6 +1,6 @@
+#include "engine/SizeAccounting.h"
 #include "engine/Cleaner.h"
 #include "engine/FolderWalk.h"
-#include "engine/SizeAccounting.h"
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"
 
@@ -63,11 +63,14 @@ TEST_F(SizeAccountingTest, PlainFileMissingAndDuplicateLocations) {
 TEST_F(SizeAccountingTest, SymbolicLinksAreCountedAsLinksNeverFollowed) {
     tree.file("victim/big", 1000);
     tree.file("f/small", 3);
-    tree.symlink("f/to-victim", tmp / "victim");      // link to a folder inside the walk
-    tree.symlink("f/dangling", tmp / "nowhere");      // dangling link
-    tree.symlink("f/loop", tmp / "f");                // loop
-    const auto linkSize = [](const Location& p) { return static_cast<ByteCount>(std::filesystem::read_symlink(p).native().size()); };
-    const ByteCount expected = 3 + linkSize(tree / "f/to-victim") + linkSize(tree / "f/dangling") + linkSize(tree / "f/loop");
+    tree.symlink("f/to-victim", tmp / "victim"); // link to a folder inside the walk
+    tree.symlink("f/dangling", tmp / "nowhere"); // dangling link
+    tree.symlink("f/loop", tmp / "f");           // loop
+    const auto linkSize = [](const Location& p) {
+        return static_cast<ByteCount>(std::filesystem::read_symlink(p).native().size());
+    };
+    const ByteCount expected =
+        3 + linkSize(tree / "f/to-victim") + linkSize(tree / "f/dangling") + linkSize(tree / "f/loop");
     EXPECT_EQ(SizeAccounting::overall_size_of_direcory(tree / "f"), expected);
 
     // A location that is itself a link to a folder is measured as the link.
@@ -134,7 +137,9 @@ TEST_F(SizeAccountingTest, TenThousandLevelsWithinA256DescriptorLimit) {
     pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-        struct rlimit rl {256, 256};
+        struct rlimit rl {
+            256, 256
+        };
         ::setrlimit(RLIMIT_NOFILE, &rl);
         ByteCount n = SizeAccounting::overall_size_of_direcory(tree / "deep");
         ::_exit(n == 3 ? 0 : 1);
@@ -212,7 +217,8 @@ TEST(CleanerLocations, DerivedFromHome) {
     EXPECT_EQ(c.url_library->native(), "/Users/ann/Library");
     EXPECT_EQ(c.url_caches->native(), "/Users/ann/Library/Caches");
     EXPECT_EQ(c.url_logs->native(), "/Users/ann/Library/Logs");
-    EXPECT_EQ(c.url_mails->native(), "/Users/ann/Library/Containers/com.apple.mail/Data/Library/Mail Downloads");
+    EXPECT_EQ(c.url_mails->native(),
+              "/Users/ann/Library/Containers/com.apple.mail/Data/Library/Mail Downloads");
     EXPECT_EQ(c.url_trash->native(), "/Users/ann/.Trash");
     EXPECT_EQ(c.url_downloads->native(), "/Users/ann/Downloads");
     EXPECT_EQ(c.total_smart_size.load(), 0);

@@ -1,8 +1,8 @@
+#include "engine/SmartScan.h"
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
-#include "engine/SmartScan.h"
 #include "platform/NotificationCenter.h"
 #include "support/BundleBuilder.h"
 #include "support/FixtureTree.h"
@@ -40,9 +40,7 @@ protected:
         FixtureTree::makeHomeSkeleton(home);
         BundleBuilder(apps / "Keeper.app").set("CFBundleIdentifier", "com.keeper.Keeper").build();
     }
-    void scan() {
-        cleaner.smart_clean_with_complete_handler({});
-    }
+    void scan() { cleaner.smart_clean_with_complete_handler({}); }
     static std::vector<std::string> names(const std::shared_ptr<CleanerItem>& category) {
         std::vector<std::string> out;
         for (const auto& e : *category->items)
@@ -97,21 +95,24 @@ TEST_F(SmartScanTest, FirefoxProfilesWithoutStorageStillMakeASourceAndSafariCome
 
 TEST_F(SmartScanTest, MailSourcesAndTheirInclusionRules) {
     tree.folder("ann/Library/Containers/com.apple.mail/Data/Library/Mail Downloads");
-    const std::string airmail =
-        "ann/Library/Group Containers/2E337YPCZY.airmail/Library/Application Support/it.bloop.airmail2/Airmail/";
+    const std::string airmail = "ann/Library/Group Containers/2E337YPCZY.airmail/Library/Application "
+                                "Support/it.bloop.airmail2/Airmail/";
     tree.folder(airmail);
-    tree.folder("ann/Library/Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData");
+    tree.folder(
+        "ann/Library/Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData");
     scan();
     // Empty system mail downloads: not an item; Airmail and Spark always when their root exists.
     ASSERT_NE(cleaner.apple_mail_item, nullptr);
     EXPECT_EQ(sourceTypes(cleaner.mails_item), (std::vector<QString>{"airmail", "spark"}));
     EXPECT_EQ(cleaner.airmail_item->files->size(), 1u); // General/Tmp only
-    EXPECT_EQ(cleaner.airmail_item->files->back(), lib / "Group Containers/2E337YPCZY.airmail/Library/Application "
-                                                          "Support/it.bloop.airmail2/Airmail/General/Tmp");
+    EXPECT_EQ(cleaner.airmail_item->files->back(),
+              lib / "Group Containers/2E337YPCZY.airmail/Library/Application "
+                    "Support/it.bloop.airmail2/Airmail/General/Tmp");
 
     tree.file("ann/Library/Containers/com.apple.mail/Data/Library/Mail Downloads/X/a.pdf", 70);
     tree.file(airmail + "acct/AttachmentsNg/c.pdf", 20);
-    tree.file("ann/Library/Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData/m", 3);
+    tree.file("ann/Library/Group Containers/3L68KQB4HG.group.com.readdle.smartemail/databases/messagesData/m",
+              3);
     scan();
     EXPECT_EQ(sourceTypes(cleaner.mails_item), (std::vector<QString>{"apple-mail", "airmail", "spark"}));
     EXPECT_EQ(cleaner.totalMailsSize, 93);
@@ -120,15 +121,15 @@ TEST_F(SmartScanTest, MailSourcesAndTheirInclusionRules) {
 TEST_F(SmartScanTest, InstallationFilesByExactExtensionAndPlace) {
     tree.file("ann/Downloads/Installer.dmg", 10);
     tree.file("ann/Downloads/App.apk", 20);
-    tree.file("ann/Downloads/Setup.DMG", 30);              // case differs: no
-    tree.file("ann/Downloads/Old/Old.dmg", 40);            // subfolder: no
-    tree.file("ann/Downloads/.hidden.dmg", 50);            // hidden: no
-    tree.file("ann/Downloads/Tool.pkg/Contents/x", 60);    // folder-style package: counts 0
+    tree.file("ann/Downloads/Setup.DMG", 30);           // case differs: no
+    tree.file("ann/Downloads/Old/Old.dmg", 40);         // subfolder: no
+    tree.file("ann/Downloads/.hidden.dmg", 50);         // hidden: no
+    tree.file("ann/Downloads/Tool.pkg/Contents/x", 60); // folder-style package: counts 0
     tree.file("ann/Desktop/b.ipa", 1);
     tree.file("ann/Documents/c.pkg", 2);
-    tree.file("ann/Library/Application Support/V/App.apk", 70);          // apk not matched here
+    tree.file("ann/Library/Application Support/V/App.apk", 70);           // apk not matched here
     tree.file("ann/Library/Application Support/V/Pack.pkg/Inner.pkg", 3); // inside a matched package: listed
-    tree.file("ann/Library/Application Support/V/.h/hidden.dmg", 80);    // hidden folder: not entered
+    tree.file("ann/Library/Application Support/V/.h/hidden.dmg", 80);     // hidden folder: not entered
     scan();
     EXPECT_EQ(names(cleaner.install_files_item),
               (std::vector<std::string>{"App.apk", "b.ipa", "c.pkg", "Inner.pkg", "Installer.dmg", "Pack.pkg",
@@ -208,7 +209,8 @@ TEST_F(SmartScanTest, NotificationsArriveInOrderOnTheMainThreadBeforeTheCompleti
         cleaner.smart_clean_with_complete_handler([&] {
             handlerThread = std::this_thread::get_id();
             // The completion reaches the main thread after the six notifications.
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { completed = true; }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [&] { completed = true; }, Qt::QueuedConnection);
         });
     });
     QElapsedTimer timer;

@@ -26,7 +26,8 @@ fs::path FixtureTree::fileWith(const fs::path& rel, const std::string& contents)
     int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         throw std::runtime_error("cannot create " + p.string());
-    if (!contents.empty() && ::write(fd, contents.data(), contents.size()) != static_cast<ssize_t>(contents.size())) {
+    if (!contents.empty() &&
+        ::write(fd, contents.data(), contents.size()) != static_cast<ssize_t>(contents.size())) {
         ::close(fd);
         throw std::runtime_error("cannot write " + p.string());
     }
