@@ -9,8 +9,9 @@ namespace dovrel {
 
 void FileDialogFolderPicker::pickFolder(QWidget* parent, const Request& request, Completion completion) {
     const std::string& start = request.startFolder.native();
-    auto* dialog = new QFileDialog(parent, request.title,
-                                   QFile::decodeName(QByteArray(start.data(), static_cast<qsizetype>(start.size()))));
+    auto* dialog =
+        new QFileDialog(parent, request.title,
+                        QFile::decodeName(QByteArray(start.data(), static_cast<qsizetype>(start.size()))));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly, true);

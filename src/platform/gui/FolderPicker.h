@@ -16,8 +16,8 @@ namespace dovrel {
 class FolderPicker {
 public:
     struct Request {
-        QString title;                    // window title
-        QString prompt;                   // label of the accept button
+        QString title;                     // window title
+        QString prompt;                    // label of the accept button
         std::filesystem::path startFolder; // folder shown first
     };
     // Called exactly once on the main thread: the chosen folder, or absent

@@ -48,7 +48,9 @@ void writeAll(int fd, const char* text, std::size_t length) {
     }
 }
 
-void writeText(int fd, const char* text) { writeAll(fd, text, std::strlen(text)); }
+void writeText(int fd, const char* text) {
+    writeAll(fd, text, std::strlen(text));
+}
 
 // Decimal digits of a small non-negative number, without the C library's
 // formatting (not async-signal-safe).
@@ -137,7 +139,7 @@ void LocalReporting::setupIssuesController(bool reportingUnhandledIssues) {
     issuesStarted_ = true;
     if (!reportingUnhandledIssues || !ensureFolder())
         return;
-    const std::string& path = crashReport().native();
+    const std::string path = crashReport().native();
     if (path.size() >= sizeof(g_reportPath))
         return;
     std::memcpy(g_reportPath, path.c_str(), path.size() + 1);
@@ -146,7 +148,7 @@ void LocalReporting::setupIssuesController(bool reportingUnhandledIssues) {
     struct sigaction action {};
     action.sa_handler = onFatalSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = static_cast<int>(SA_RESETHAND);
+    action.sa_flags = SA_RESETHAND;
     for (int signal : kFatalSignals)
         ::sigaction(signal, &action, nullptr);
     std::set_terminate(onTerminate);
@@ -162,7 +164,8 @@ std::optional<QString> LocalReporting::takePendingIssueReport() {
         return std::nullopt;
     const QByteArray bytes = file.read(64 * 1024);
     file.close();
-    const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    const std::string stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     std::filesystem::rename(report, folder_ / ("crash-" + stamp + ".txt"), ec);
     if (ec)
         std::filesystem::remove(report, ec);

@@ -34,7 +34,9 @@ std::filesystem::path MainBundle::contentsFolder() {
     return folder;
 }
 
-std::filesystem::path MainBundle::appStoreReceiptURL() { return contentsFolder() / "_MASReceipt" / "receipt"; }
+std::filesystem::path MainBundle::appStoreReceiptURL() {
+    return contentsFolder() / "_MASReceipt" / "receipt";
+}
 
 std::uintmax_t MainBundle::fileSize(const std::filesystem::path& file) {
     struct stat st {};

@@ -41,10 +41,11 @@ void Workspace::reveal(const std::filesystem::path& item) {
         QDBusInterface fileManager(QStringLiteral("org.freedesktop.FileManager1"),
                                    QStringLiteral("/org/freedesktop/FileManager1"),
                                    QStringLiteral("org.freedesktop.FileManager1"), bus);
+        fileManager.setTimeout(3000); // a hung file manager must not freeze the window for long
         if (fileManager.isValid()) {
-            QDBusMessage reply = fileManager.call(QStringLiteral("ShowItems"),
-                                                  QStringList{QString::fromLatin1(fileURL(item).toEncoded())},
-                                                  QString());
+            QDBusMessage reply =
+                fileManager.call(QStringLiteral("ShowItems"),
+                                 QStringList{QString::fromLatin1(fileURL(item).toEncoded())}, QString());
             if (reply.type() == QDBusMessage::ReplyMessage)
                 return;
         }

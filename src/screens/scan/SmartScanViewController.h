@@ -1,0 +1,78 @@
+#pragma once
+
+#include "shell/Screen.h"
+
+#include <functional>
+
+class QLabel;
+
+namespace dovrel {
+
+class AppDelegate;
+class Cleaner;
+class Defaults;
+class SmartProgressView;
+class TransitionLabel;
+
+// The smart-scan screen ("SmartScan"): starts one smart scan when it loads
+// and follows it. Each progress notification of the engine names the next
+// category, refreshes the running total and sets the ring:
+//
+//   appear                  Scan in "Applications caches"      ring -> 0.5 over 3 s
+//   smart_scan_logs         Scan in "Applications logs"        0.5
+//   smart_scan_remainders   Scan in "Applications remainders"  0.6
+//   smart_scan_browsers     Scan in "Browsers"                 0.7
+//   smart_scan_mails        Scan in "Mail attachments"         0.8
+//   smart_scan_installs     Scan in "Installation files"       0.9
+//   smart_scan_trash        Scan in "Trash Bin"                1.0
+//   scan finished           posts "smart_clean_view_controller" once
+//
+// The scan runs on the global queue and is not bound to this screen: its
+// completion posts from the main queue even if the screen is gone. The
+// observers die with the screen, so a later scan's notifications never reach
+// an earlier screen.
+class SmartScanViewController : public Screen {
+    Q_OBJECT
+public:
+    // `cleaner` gives the engine to run (the shared one when empty).
+    explicit SmartScanViewController(std::function<Cleaner*()> cleaner = {}, QWidget* parent = nullptr);
+
+    void viewDidLoad() override;
+    void viewWillAppear() override;
+
+    void scan_logs();
+    void scan_remainders();
+    void scan_browsers();
+    void scan_mails();
+    void scan_installs();
+    void scan_trash();
+
+    void transitionItem();
+    void transitionSize();
+
+    // "Scan in "<category>"", both parts localised.
+    static QString scanText(const QString& localisedCategory);
+
+    AppDelegate* appDelegate = nullptr;
+    Defaults* app_settings = nullptr;
+    Cleaner* sharedCleaner = nullptr;
+
+    TransitionLabel* smart_item() const { return smart_item_; }
+    TransitionLabel* smart_size() const { return smart_size_; }
+    SmartProgressView* progressView() const { return progressView_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void step(const QString& category, const QString& image, double fraction);
+
+    std::function<Cleaner*()> cleanerProvider_;
+    QWidget* stage_;
+    QLabel* image_;
+    TransitionLabel* smart_item_;
+    TransitionLabel* smart_size_;
+    SmartProgressView* progressView_;
+};
+
+} // namespace dovrel

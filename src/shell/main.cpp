@@ -1,0 +1,44 @@
+// dovrel-cleaner: the desktop application. Wires the services, the screens
+// and the main window together; everything else lives in the libraries.
+
+#include "platform/gui/FileDialogFolderPicker.h"
+#include "platform/gui/LocalReporting.h"
+#include "scheduler/SchedulerSwitch.h"
+#include "screens/ScreenCatalogue.h"
+#include "screens/ScreenServices.h"
+#include "shell/AppDelegate.h"
+#include "shell/AppStyle.h"
+#include "shell/AppTranslations.h"
+#include "shell/CleanerWindowController.h"
+#include "shell/ScreenFactory.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dovrel Cleaner"));
+    QApplication::setOrganizationDomain(QStringLiteral("halvik.com"));
+    QApplication::setDesktopFileName(QStringLiteral("dovrel-cleaner"));
+    dovrel::AppTranslations::install(app);
+    dovrel::AppStyle::apply(app);
+
+    dovrel::LocalReporting reporting;
+    dovrel::FileDialogFolderPicker folderPicker;
+    dovrel::SchedulerSwitch schedulerSwitch;
+    dovrel::ScreenServices services;
+    services.folderPicker = &folderPicker;
+    services.schedulerSwitch = &schedulerSwitch;
+    dovrel::ScreenCatalogue::registerAll(dovrel::ScreenFactory::shared(), services);
+
+    dovrel::AppDelegate delegate(reporting);
+    app.setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
+    delegate.applicationDidFinishLaunching();
+
+    dovrel::CleanerWindowController window(dovrel::ScreenFactory::shared());
+    delegate.attachMainWindow(&window);
+    window.windowDidLoad();
+    window.show();
+    const int status = app.exec();
+    delegate.applicationWillTerminate();
+    return status;
+}

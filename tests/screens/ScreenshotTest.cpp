@@ -1,0 +1,164 @@
+// Pictures of every screen in the application's own look, saved under
+// <build>/screenshots/ for people to look at. Each also checks that the
+// picture shows the window colour where nothing else is drawn.
+
+#include "platform/Defaults.h"
+#include "platform/Grant.h"
+#include "platform/NotificationCenter.h"
+#include "platform/gui/FolderPicker.h"
+#include "platform/gui/UserAccount.h"
+#include "screens/ScreenCatalogue.h"
+#include "screens/ScreenServices.h"
+#include "shell/AppStyle.h"
+#include "shell/CleanerWindowController.h"
+#include "shell/ScreenFactory.h"
+#include "shell/ViewController.h"
+
+#include "GuiTestSupport.h"
+#include "SchedulerFixture.h"
+
+#include "engine/Cleaner.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QStyle>
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+namespace dovrel {
+namespace {
+
+class NoPicker : public FolderPicker {
+public:
+    void pickFolder(QWidget*, const Request&, Completion completion) override { completion(std::nullopt); }
+};
+
+class ScreenshotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::resetSettings();
+        test::setTimeFactors(0, 0);
+        AppStyle::apply(*qApp);
+        test::FixtureTree tree(home);
+        test::FixtureTree::makeHomeSkeleton(home);
+        tree.file("Library/Logs/DiagnosticReports/report.log", 12'400'000);
+        tree.file("Library/Logs/install.log", 2'100'000);
+        tree.file(".Trash/old-movie.mov", 5'000'000);
+        std::filesystem::create_directories(apps);
+        services.folderPicker = &picker;
+        services.schedulerSwitch = &scheduler.schedulerSwitch;
+        services.cleaner = [this] { return &engine; };
+        ScreenCatalogue::registerAll(factory, services);
+    }
+    void TearDown() override {
+        QThreadPool::globalInstance()->waitForDone(30000);
+        test::spin(50);
+        window.reset();
+        test::spin();
+        qApp->setStyleSheet(QString());
+        test::setTimeFactors(1, 1);
+    }
+    void grantBoth() {
+        Defaults::standard().setData(QStringLiteral("home"), *Grant::create(home));
+        Defaults::standard().setData(QStringLiteral("Applications"), *Grant::create(apps));
+        Defaults::standard().setBool(QStringLiteral("PrivacyAccess"), true);
+    }
+    CleanerWindowController& openWindow() {
+        window = std::make_unique<CleanerWindowController>(factory);
+        window->windowDidLoad();
+        window->show();
+        test::spin(30);
+        return *window;
+    }
+    static void expectWindowColourAtCorner(const QImage& image) {
+        const QColor corner = image.pixelColor(image.width() - 3, image.height() - 3);
+        EXPECT_LT(std::abs(corner.red() - 0x51), 40);
+        EXPECT_LT(std::abs(corner.blue() - 0x60), 40);
+    }
+
+    test::SchedulerFixture scheduler;
+    std::filesystem::path home = scheduler.tmp / UserAccount::loginName().toStdString();
+    std::filesystem::path apps = scheduler.tmp / "Applications";
+    Cleaner engine{home};
+    NoPicker picker;
+    ScreenServices services;
+    ScreenFactory factory;
+    std::unique_ptr<CleanerWindowController> window;
+};
+
+TEST_F(ScreenshotTest, FolderAccess) {
+    Defaults::standard().setData(QStringLiteral("home"), *Grant::create(home));
+    CleanerWindowController& w = openWindow();
+    ASSERT_NE(w.contentViewController()->viewcontrollerA(), nullptr);
+    const auto file = test::saveScreenshot(&w, QStringLiteral("01-folder-access"));
+    expectWindowColourAtCorner(QImage(QString::fromStdString(file.string())));
+}
+
+TEST_F(ScreenshotTest, Home) {
+    grantBoth();
+    CleanerWindowController& w = openWindow();
+    ASSERT_NE(w.contentViewController()->viewcontrollerC(), nullptr);
+    const auto file = test::saveScreenshot(&w, QStringLiteral("02-home"));
+    expectWindowColourAtCorner(QImage(QString::fromStdString(file.string())));
+}
+
+TEST_F(ScreenshotTest, ScanInProgress) {
+    grantBoth();
+    CleanerWindowController& w = openWindow();
+    bool taken = false;
+    QObject observer;
+    // Mid-scan: after the leftovers, while browsers are searched.
+    NotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("smart_scan_browsers"), [&] {
+        test::saveScreenshot(&w, QStringLiteral("03-scan"));
+        taken = true;
+    });
+    NotificationCenter::defaultCenter().post(QStringLiteral("smart_scan_view_controller"));
+    ASSERT_TRUE(test::waitFor([&] { return taken; }, 30000));
+}
+
+TEST_F(ScreenshotTest, ReminderOfferSheet) {
+    grantBoth();
+    Defaults::standard().setInteger(QStringLiteral("appLaunchCount"), 5);
+    CleanerWindowController& w = openWindow();
+    Screen* home = w.contentViewController()->viewcontrollerC();
+    ASSERT_NE(home, nullptr);
+    ASSERT_TRUE(test::waitFor([&] { return home->presentedSheet() != nullptr; }, 3000));
+    test::spin(30);
+    test::saveScreenshot(home->presentedSheet()->window(), QStringLiteral("04-reminder-offer"));
+    test::saveScreenshot(&w, QStringLiteral("04-reminder-offer-window"));
+}
+
+TEST_F(ScreenshotTest, FullDiskAccessWindow) {
+    grantBoth();
+    test::FixtureTree(home).fifo("Library/Safari/CloudTabs.db");
+    CleanerWindowController& w = openWindow();
+    auto* homeScreen = w.contentViewController()->viewcontrollerC();
+    ASSERT_NE(homeScreen, nullptr);
+    QWidget* fda = nullptr;
+    ASSERT_TRUE(test::waitFor(
+        [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == QStringLiteral("PrivacyFullDiskAccess") && top->isVisible())
+                    fda = top;
+            return fda != nullptr;
+        },
+        3000));
+    test::spin(30);
+    test::saveScreenshot(fda, QStringLiteral("05-full-disk-access"));
+    NotificationCenter::defaultCenter().post(QStringLiteral("navigate_next_in_privacy_full_disk"));
+    test::spin(30);
+    test::saveScreenshot(fda, QStringLiteral("06-full-disk-access-page2"));
+}
+
+TEST_F(ScreenshotTest, Preferences) {
+    grantBoth();
+    CleanerWindowController& w = openWindow();
+    w.showPreferences();
+    ASSERT_NE(w.preferencesWindow(), nullptr);
+    test::spin(30);
+    test::saveScreenshot(w.preferencesWindow(), QStringLiteral("07-preferences"));
+}
+
+} // namespace
+} // namespace dovrel

@@ -1,0 +1,126 @@
+#include "controls/ProgressRing.h"
+#include "controls/SmartProgressView.h"
+#include "controls/TransitionLabel.h"
+#include "engine/Cleaner.h"
+#include "platform/ByteCountFormatter.h"
+#include "platform/NotificationCenter.h"
+#include "screens/scan/SmartScanViewController.h"
+
+#include "GuiTestSupport.h"
+#include "support/FixtureTree.h"
+#include "support/TempDir.h"
+
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+namespace dovrel {
+namespace {
+
+class SmartScanTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::resetSettings();
+        test::setTimeFactors(0, 0);
+        test::FixtureTree::makeHomeSkeleton(home);
+        NotificationCenter::defaultCenter().addObserver(
+            &observer, QStringLiteral("smart_clean_view_controller"), [this] {
+                ++finished;
+                ringAtFinish = screen ? screen->progressView()->progress()->strokeEnd() : -1;
+            });
+    }
+    void TearDown() override {
+        QThreadPool::globalInstance()->waitForDone(30000);
+        test::spin(20);
+        screen.reset();
+        test::setTimeFactors(1, 1);
+    }
+
+    std::unique_ptr<SmartScanViewController> make(Cleaner* engine) {
+        auto s = std::make_unique<SmartScanViewController>([engine] { return engine; });
+        s->resize(780, 520);
+        s->loadViewIfNeeded();
+        s->viewWillAppear();
+        return s;
+    }
+    static void post(const char* name) {
+        NotificationCenter::defaultCenter().post(QString::fromLatin1(name));
+    }
+
+    test::TempDir tmp;
+    std::filesystem::path home = tmp / "me";
+    QObject observer;
+    int finished = 0;
+    double ringAtFinish = -1;
+    std::unique_ptr<SmartScanViewController> screen;
+};
+
+TEST_F(SmartScanTest, EveryStepNamesItsCategorySetsTheRingAndShowsTheTotal) {
+    // An engine without a home: its scan finds nothing, quickly.
+    Cleaner engine(std::nullopt);
+    screen = make(&engine);
+    EXPECT_EQ(screen->smart_item()->text(), QStringLiteral("Scan in \"Applications caches\""));
+    EXPECT_DOUBLE_EQ(screen->progressView()->progress()->strokeEnd(), 0.5); // opening, instant in tests
+    ASSERT_TRUE(test::waitFor([&] { return finished == 1; }, 30000));
+
+    // Replay the steps with a known total.
+    engine.total_smart_size = 1'500'000;
+    struct Step {
+        const char* notification;
+        const char* text;
+        double ring;
+    };
+    const Step steps[] = {
+        {"smart_scan_logs", "Scan in \"Applications logs\"", 0.5},
+        {"smart_scan_remainders", "Scan in \"Applications remainders\"", 0.6},
+        {"smart_scan_browsers", "Scan in \"Browsers\"", 0.7},
+        {"smart_scan_mails", "Scan in \"Mail attachments\"", 0.8},
+        {"smart_scan_installs", "Scan in \"Installation files\"", 0.9},
+        {"smart_scan_trash", "Scan in \"Trash Bin\"", 1.0},
+    };
+    screen->progressView()->progress()->setStrokeEnd(0.1); // steps never read the ring
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.notification);
+        post(step.notification);
+        EXPECT_EQ(screen->smart_item()->text(), QString::fromUtf8(step.text));
+        EXPECT_DOUBLE_EQ(screen->progressView()->progress()->strokeEnd(), step.ring);
+        EXPECT_EQ(screen->smart_size()->text(), formatByteCount(1'500'000));
+    }
+}
+
+TEST_F(SmartScanTest, AnEmptyHomeRunsAllStepsWithTheZeroTextAndPostsTheResultsOnce) {
+    Cleaner engine(home);
+    QStringList seen;
+    QObject watcher;
+    for (const char* name : {"smart_scan_logs", "smart_scan_remainders", "smart_scan_browsers",
+                             "smart_scan_mails", "smart_scan_installs", "smart_scan_trash"})
+        NotificationCenter::defaultCenter().addObserver(&watcher, QString::fromLatin1(name), [&, name] {
+            seen << QString::fromLatin1(name);
+            EXPECT_EQ(screen->smart_size()->text(), formatByteCount(0));
+        });
+    screen = make(&engine);
+    ASSERT_TRUE(test::waitFor([&] { return finished >= 1; }, 30000));
+    test::spin(100);
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(seen.size(), 6);
+    EXPECT_DOUBLE_EQ(ringAtFinish, 1.0); // the Trash step was handled first
+    EXPECT_EQ(screen->smart_item()->text(), QStringLiteral("Scan in \"Trash Bin\""));
+}
+
+TEST_F(SmartScanTest, ASecondScanHasItsOwnScreenAndTheFirstNoLongerListens) {
+    Cleaner engine(home);
+    screen = make(&engine);
+    ASSERT_TRUE(test::waitFor([&] { return finished == 1; }, 30000));
+    std::unique_ptr<SmartScanViewController> first = std::move(screen);
+    first->release(); // taken out of its layer
+    first->progressView()->progress()->setStrokeEnd(0.25);
+    screen = make(&engine);
+    ASSERT_TRUE(test::waitFor([&] { return finished == 2; }, 30000));
+    test::spin(100);
+    EXPECT_EQ(finished, 2); // one per screen
+    EXPECT_DOUBLE_EQ(first->progressView()->progress()->strokeEnd(), 0.25);
+    EXPECT_DOUBLE_EQ(screen->progressView()->progress()->strokeEnd(), 1.0);
+}
+
+} // namespace
+} // namespace dovrel
