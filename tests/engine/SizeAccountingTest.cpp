@@ -1,6 +1,7 @@
 #include "engine/SizeAccounting.h"
 #include "engine/Cleaner.h"
 #include "engine/FolderWalk.h"
+#include "engine/ParallelSizeWalk.h"
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"
 
@@ -230,6 +231,32 @@ TEST(CleanerLocations, AbsentWithoutHome) {
     EXPECT_FALSE(c.url_home || c.url_library || c.url_caches || c.url_logs || c.url_mails || c.url_trash ||
                  c.url_downloads);
     EXPECT_EQ(c.overall_size_of_files({}), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ParallelSizeWalkTest, SameTotalOnAnyThreadCountAndPastTheQueueBound) {
+    TempDir tmp;
+    FixtureTree tree(tmp.path());
+    // 300 sibling folders overflow the shared queue, so workers also measure
+    // subfolders themselves; links, FIFOs and hidden files are mixed in.
+    ByteCount expected = 0;
+    for (int i = 0; i < 300; ++i) {
+        const std::string d = "p/d" + std::to_string(i);
+        tree.file(d + "/a", i);
+        tree.file(d + "/sub/.b", 3);
+        expected += i + 3;
+    }
+    tree.fifo("p/d7/pipe");
+    auto link = tree.symlink("p/d8/up", tmp.path());
+    expected += static_cast<ByteCount>(std::filesystem::read_symlink(link).native().size());
+    for (int threads : {1, 2, 3, 8})
+        EXPECT_EQ(ParallelSizeWalk::total(tree / "p", threads), expected) << threads << " threads";
+    EXPECT_EQ(ParallelSizeWalk::total(link, 2), 0);            // a link is never entered
+    EXPECT_EQ(ParallelSizeWalk::total(tree / "p/d5/a", 2), 0); // a file is no folder
+    EXPECT_EQ(ParallelSizeWalk::total(tree / "missing", 2), 0);
 }
 
 } // namespace

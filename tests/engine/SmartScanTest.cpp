@@ -3,6 +3,7 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
+#include "platform/Dispatch.h"
 #include "platform/NotificationCenter.h"
 #include "support/BundleBuilder.h"
 #include "support/FixtureTree.h"
@@ -209,8 +210,7 @@ TEST_F(SmartScanTest, NotificationsArriveInOrderOnTheMainThreadBeforeTheCompleti
         cleaner.smart_clean_with_complete_handler([&] {
             handlerThread = std::this_thread::get_id();
             // The completion reaches the main thread after the six notifications.
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [&] { completed = true; }, Qt::QueuedConnection);
+            Dispatch::main_async([&] { completed = true; });
         });
     });
     QElapsedTimer timer;
