@@ -11,8 +11,12 @@
 # start-up included. Prints each round, the medians and the ratio
 # speed(ours) / speed(rm -rf) = time(rm) / time(ours); the target is >= 0.9.
 #
+# The machine's load (uptime) is printed before and after: others' work on
+# the same cores changes both timings.
+#
 # Environment: ROUNDS, FOLDERS, FILES, REMOVE_BENCH (the program's path),
-# BENCH_DIR (where the trees go). BENCH_DIR defaults to /dev/shm when that is
+# THREADS (the Remover's threads; default its own), BENCH_DIR (where the
+# trees go). BENCH_DIR defaults to /dev/shm when that is
 # a writable tmpfs, else ${TMPDIR:-/tmp}: on a disk mounted with online
 # discard every freed block waits for the device, and both removals then
 # measure the disk rather than themselves. The file system used is printed.
@@ -24,6 +28,10 @@ bin=${REMOVE_BENCH:-$build_dir/bench/remove_bench}
 rounds=${ROUNDS:-7}
 folders=${FOLDERS:-1000}
 files=${FILES:-100}
+threads=()
+if [[ -n ${THREADS:-} ]]; then
+  threads=(-t "$THREADS")
+fi
 
 if [[ ! -x $bin ]]; then
   echo "removal.sh: $bin not found; build the target remove_bench first" >&2
@@ -43,7 +51,8 @@ home=$work/home
 mkdir -p "$home/Library/Caches"
 "$bin" generate "$work/template" "$folders" "$files"
 echo "tree: $folders folders x $files files, $(du -s --apparent-size -B1 "$work/template" | cut -f1) bytes (apparent)"
-echo "in: $work ($(stat -f -c %T "$work")), $rounds rounds"
+echo "in: $work ($(stat -f -c %T "$work")), $rounds rounds, threads: ${THREADS:-default}"
+echo "load before: $(uptime)"
 
 # Prints "wall user sys" seconds of one command (its output discarded).
 measure() {
@@ -61,11 +70,11 @@ for ((r = 1; r <= rounds; r++)); do
   cp -a "$work/template" "$work/theirs"
   sync
   if ((r % 2)); then
-    a=$(measure "$bin" remove "$home" "$home/Library/Caches/ours")
+    a=$(measure "$bin" remove "${threads[@]}" "$home" "$home/Library/Caches/ours")
     b=$(measure rm -rf "$work/theirs")
   else
     b=$(measure rm -rf "$work/theirs")
-    a=$(measure "$bin" remove "$home" "$home/Library/Caches/ours")
+    a=$(measure "$bin" remove "${threads[@]}" "$home" "$home/Library/Caches/ours")
   fi
   if [[ -e $home/Library/Caches/ours || -e $work/theirs ]]; then
     echo "round $r: a copy was not removed" >&2
@@ -78,6 +87,8 @@ for ((r = 1; r <= rounds; r++)); do
   rm_cpu+=("$(awk -v u="$bu" -v s="$bs" 'BEGIN { print u + s }')")
   echo "round $r: ours $aw s (cpu ${ours_cpu[-1]} s), rm -rf $bw s (cpu ${rm_cpu[-1]} s)"
 done
+
+echo "load after: $(uptime)"
 
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 ow=$(median "${ours_wall[@]}") rw=$(median "${rm_wall[@]}")

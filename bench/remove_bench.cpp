@@ -5,9 +5,10 @@
 //       files each (default 100), at mixed depths: folders nest ten to a
 //       level, so files sit one to four levels down. Sizes vary from 0 to
 //       4095 bytes.
-//   remove_bench remove HOME LOCATION...
-//       Removes the locations (below HOME) with the engine's Remover and
-//       prints "seconds items bytes"; exits 1 unless every location went.
+//   remove_bench remove [-t THREADS] HOME LOCATION...
+//       Removes the locations (below HOME) with the engine's Remover (with
+//       THREADS threads, default the Remover's) and prints "seconds items
+//       bytes"; exits 1 unless every location went.
 
 #include "engine/Remover.h"
 
@@ -25,7 +26,7 @@ namespace {
 
 int usage() {
     std::fprintf(stderr, "usage: remove_bench generate DIR [FOLDERS [FILES]]\n"
-                         "       remove_bench remove HOME LOCATION...\n");
+                         "       remove_bench remove [-t THREADS] HOME LOCATION...\n");
     return 2;
 }
 
@@ -77,10 +78,19 @@ int generate(const std::string& root, long folders, long files) {
 }
 
 int removeLocations(int argc, char** argv) {
+    int first = 2;
+    int threads = dovrel::Remover::kDefaultThreads;
+    if (argc > 3 && std::string(argv[2]) == "-t") {
+        threads = std::atoi(argv[3]);
+        first = 4;
+    }
+    if (argc < first + 2)
+        return usage();
     std::vector<dovrel::RemovalRequest> requests;
-    for (int i = 3; i < argc; ++i)
+    for (int i = first + 1; i < argc; ++i)
         requests.push_back({dovrel::Location(argv[i]), std::nullopt});
-    dovrel::Remover remover{dovrel::Location(argv[2])};
+    dovrel::Remover remover{dovrel::Location(argv[first])};
+    remover.setThreads(threads);
     const auto start = std::chrono::steady_clock::now();
     const dovrel::RemovalReport report = remover.remove(requests);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

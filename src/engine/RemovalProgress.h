@@ -7,8 +7,9 @@
 
 namespace dovrel {
 
-// Running totals of a removal, written by the removing thread with relaxed
-// stores and meant to be polled (e.g. on a GUI timer) from any thread.
+// Running totals of a removal, added to by the removing threads (in batches
+// of a few dozen entries) with relaxed atomics and meant to be polled (e.g. on
+// a GUI timer) from any thread. Exact once remove() has returned.
 struct RemovalProgress {
     std::atomic<std::int64_t> itemsRemoved{0};
     std::atomic<ByteCount> bytesFreed{0};

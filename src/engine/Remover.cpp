@@ -1,9 +1,12 @@
 #include "engine/Remover.h"
 
 #include "engine/RemovalCalls.h"
+#include "engine/RemovalCrew.h"
 #include "engine/TreeEraser.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 namespace dovrel {
@@ -78,8 +81,8 @@ private:
 class LocationRemoval {
 public:
     LocationRemoval(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
-                    int maxOpenFolders)
-        : calls_(calls), progress_(progress), eraser_(calls, progress, cancelled, maxOpenFolders) {}
+                    int maxOpenFolders, RemovalCrew* crew)
+        : calls_(calls), progress_(progress), eraser_(calls, progress, cancelled, maxOpenFolders, crew) {}
 
     RemovalOutcome run(const RemovalRequest& request, const std::vector<std::string>& parts, int homefd) {
         const Location& location = request.location;
@@ -233,7 +236,15 @@ RemovalReport Remover::remove(const std::vector<RemovalRequest>& requests) {
         homeError = homefd < 0 ? errno : 0;
     }
 
-    LocationRemoval removal(calls, progress_, cancelled_, maxOpenFolders_);
+    // The descriptor bound shared out: every helper walks with `share`, the
+    // calling thread with the rest (at least as much).
+    const int threads = std::min(threads_, maxOpenFolders_ / 2);
+    const int share = maxOpenFolders_ / std::max(threads, 1);
+    std::optional<RemovalCrew> crew;
+    if (threads > 1)
+        crew.emplace(calls, progress_, cancelled_, threads - 1, share);
+    LocationRemoval removal(calls, progress_, cancelled_, maxOpenFolders_ - (threads - 1) * share,
+                            crew ? &*crew : nullptr);
     for (const RemovalRequest& request : requests) {
         if (cancelled_.load(std::memory_order_relaxed)) {
             report.outcomes.push_back(outcome(request.location, Status::Cancelled, "cancelled"));

@@ -34,11 +34,14 @@ namespace dovrel {
 // mount is entered (such a folder stays and is reported), and a failure does
 // not stop the rest: what can go goes, and the first error is reported.
 //
-// remove() runs on the calling thread; progress() and cancel() may be used
-// from any other thread meanwhile. One remove() at a time per object.
+// remove() runs on the calling thread, with helper threads that empty
+// independent subfolders of a location at the same time (see setThreads());
+// progress() and cancel() may be used from any other thread meanwhile. One
+// remove() at a time per object.
 class Remover {
 public:
     static constexpr int kDefaultMaxOpenFolders = 48;
+    static constexpr int kDefaultThreads = 2;
 
     // `home` must be absolute; it is opened (following links in its own path)
     // once per remove(). `calls` is the system-call seam (tests replace it).
@@ -57,8 +60,14 @@ public:
     // The request is used up when that remove() returns.
     void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
 
-    // Bounds the folder descriptors kept open inside one location (at least 2).
+    // Bounds the folder descriptors kept open inside one location (at least 2),
+    // by all threads together.
     void setMaxOpenFolders(int count) { maxOpenFolders_ = count < 2 ? 2 : count; }
+
+    // How many threads (the calling one included, 1 to 16) remove one
+    // location. The descriptor bound is shared out: each thread walks with at
+    // least 2, so fewer threads work when the bound is small.
+    void setThreads(int count) { threads_ = count < 1 ? 1 : count > 16 ? 16 : count; }
 
     // Why the location may never be removed, judged from its path alone;
     // empty when it may.
@@ -73,6 +82,7 @@ private:
     RemovalProgress progress_;
     std::atomic<bool> cancelled_{false};
     int maxOpenFolders_ = kDefaultMaxOpenFolders;
+    int threads_ = kDefaultThreads;
 };
 
 } // namespace dovrel

@@ -1,5 +1,7 @@
 #include "engine/TreeEraser.h"
 
+#include "engine/RemovalCrew.h"
+
 #include <dirent.h>
 
 #include <cerrno>
@@ -38,6 +40,28 @@
 // New entries appearing while a folder is emptied make its removal fail with
 // ENOTEMPTY; it is then listed again, at most kMaxListings times in all. A
 // folder in which something could not be removed is not listed again.
+//
+// Helpers (with a crew)
+// ---------------------
+//
+//   frame F ── subfolder S verified and opened ──▶ idle helper? ──yes──▶ helper empties S
+//      │                                              │no                 (its own walk, its
+//      │                                              ▼                    own descriptors)
+//      │                                    entered here as above              │
+//      └── back at F (top, open): S done? ── status(S) is the same folder ◀────┘
+//                                            ── unlinkat(F, S, AT_REMOVEDIR)
+//
+// A subfolder is handed off only after the same checks as one that is
+// entered, and only when the frame has more subfolders to go (handing off the
+// last one would leave this walk waiting). The helper never touches S's
+// parent: S itself is removed by this walk, by name relative to F, once the
+// helper is done and S is still the folder that was handed off. If S refuses
+// to go because something appeared in it, it is entered again (by name, the
+// same identity required), its listings counted with the helper's. F is left
+// only when all its handed-off subfolders are done, and the walk does not
+// return while any helper still works for it. A walk that stops (cancel, or
+// a folder that moved) raises the location's halt flag: every helper working
+// for it stops at its next entry too.
 
 namespace dovrel {
 
@@ -55,25 +79,22 @@ std::string describe(const std::string& where, const std::string& what) {
 } // namespace
 
 TreeEraser::TreeEraser(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
-                       int maxOpenFolders)
+                       int maxOpenFolders, RemovalCrew* crew)
     : calls_(calls), progress_(progress), cancelled_(cancelled),
-      maxOpen_(maxOpenFolders < 2 ? 2 : maxOpenFolders), buffer_(kBufferWords) {}
+      maxOpen_(maxOpenFolders < 2 ? 2 : maxOpenFolders), crew_(crew), buffer_(kBufferWords) {}
 
 TreeEraser::~TreeEraser() {
+    collectAll(); // no helper may outlive the jobs it works on
     closeAll();
 }
 
 TreeEraser::Result TreeEraser::erase(int parentfd, const std::string& name, int folderfd,
                                      const RemovalCalls::Status& folder) {
     closeAll();
-    stack_.clear();
-    result_ = Result{};
-    firstFailure_.reset();
-    firstChange_.reset();
-    aborted_ = false;
     rootParent_ = parentfd;
-    openFrom_ = 1;
-    openCount_ = 1;
+    rootPath_.clear();
+    ownHalt_.store(false, std::memory_order_relaxed);
+    halt_ = &ownHalt_;
 
     Frame root;
     root.fd = folderfd;
@@ -81,21 +102,64 @@ TreeEraser::Result TreeEraser::erase(int parentfd, const std::string& name, int 
     root.identity = folder.identity;
     root.mount = folder.mount;
     stack_.push_back(std::move(root));
+    return run();
+}
+
+TreeEraser::Result TreeEraser::empty(Handoff& job) {
+    closeAll();
+    rootParent_ = -1;
+    rootPath_ = job.path;
+    ownHalt_.store(false, std::memory_order_relaxed);
+    halt_ = job.halt ? job.halt : &ownHalt_;
+
+    Frame root;
+    root.fd = job.fd;
+    root.name = job.name;
+    root.identity = job.status.identity;
+    root.mount = job.status.mount;
+    root.listings = job.listings;
+    stack_.push_back(std::move(root));
+    return run();
+}
+
+TreeEraser::Result TreeEraser::run() {
+    result_ = Result{};
+    result_.listings = stack_[0].listings;
+    firstFailure_.reset();
+    firstChange_.reset();
+    aborted_ = false;
+    unreportedItems_ = 0;
+    unreportedBytes_ = 0;
+    openFrom_ = 1;
+    openCount_ = 1;
     list(0);
 
+    bool halted = false;
     while (!stack_.empty() && !aborted_) {
-        if (cancelRequested()) {
-            abort(RemovalOutcome::Status::Cancelled, "cancelled");
+        if (stopRequested()) {
+            halted = true; // why is settled below, once every helper is back
             break;
         }
-        Frame& top = stack_.back();
-        if (top.next < top.subfolders.size()) {
-            std::string child = std::move(top.subfolders[top.next++]);
-            descend(std::move(child));
+        const std::size_t top = stack_.size() - 1;
+        if (!stack_[top].handoffs.empty()) {
+            settleFinished(top);
+            if (aborted_)
+                break;
+        }
+        Frame& f = stack_[top];
+        if (f.next < f.subfolders.size()) {
+            Subfolder sub = std::move(f.subfolders[f.next++]);
+            descend(std::move(sub));
+        } else if (!f.handoffs.empty()) {
+            settleAll(top);
         } else if (!ascend()) {
             break;
         }
     }
+    collectAll();
+    if (halted && !aborted_)
+        stop(RemovalOutcome::Status::Cancelled, "cancelled");
+    flushProgress();
     closeAll();
 
     if (!aborted_) {
@@ -130,7 +194,7 @@ void TreeEraser::list(std::size_t frame) {
             pos += d->d_reclen;
             if (isDotOrDotDot(d->d_name))
                 continue;
-            if (cancelRequested())
+            if (stopRequested())
                 return;
             removeEntry(frame, d->d_name, d->d_type);
         }
@@ -139,7 +203,7 @@ void TreeEraser::list(std::size_t frame) {
 
 void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char type) {
     if (type == DT_DIR) {
-        stack_[frame].subfolders.emplace_back(name);
+        stack_[frame].subfolders.push_back({name, 0, std::nullopt});
         return;
     }
     RemovalCalls::Status st;
@@ -149,7 +213,7 @@ void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char 
         // Size unknown; the unlink below still tells a folder from the rest.
         st.size = 0;
     } else if (st.isDirectory()) {
-        stack_[frame].subfolders.emplace_back(name);
+        stack_[frame].subfolders.push_back({name, 0, std::nullopt});
         return;
     }
     removeNonFolder(frame, name, st.size, true);
@@ -166,7 +230,7 @@ void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount 
     if (error == EISDIR) {
         // It became a folder since its status was read.
         if (requeueFolder)
-            stack_[frame].subfolders.emplace_back(name);
+            stack_[frame].subfolders.push_back({name, 0, std::nullopt});
         else
             changed(frame, name, "replaced while being removed");
         return;
@@ -174,9 +238,10 @@ void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount 
     fail(frame, name, RemovalCalls::message(error));
 }
 
-void TreeEraser::descend(std::string name) {
+void TreeEraser::descend(Subfolder sub) {
     const std::size_t parent = stack_.size() - 1;
     const int parentfd = stack_[parent].fd;
+    const std::string& name = sub.name;
 
     RemovalCalls::Status st;
     if (!calls_.status(parentfd, name.c_str(), st)) {
@@ -223,12 +288,21 @@ void TreeEraser::descend(std::string name) {
         changed(parent, name, "replaced while being removed; not entered");
         return;
     }
+    if (sub.expected && opened.identity != *sub.expected) {
+        // Entered again after it refused to go: it must still be that folder.
+        calls_.close(fd);
+        changed(parent, name, "replaced while being removed");
+        return;
+    }
+    if (handOff(fd, sub, opened))
+        return;
 
     Frame child;
     child.fd = fd;
-    child.name = std::move(name);
+    child.name = std::move(sub.name);
     child.identity = opened.identity;
     child.mount = opened.mount;
+    child.listings = sub.listings;
     stack_.push_back(std::move(child));
     ++openCount_;
     while (openCount_ > maxOpen_ && closeShallowest()) {
@@ -236,8 +310,118 @@ void TreeEraser::descend(std::string name) {
     list(stack_.size() - 1);
 }
 
+bool TreeEraser::handOff(int fd, Subfolder& sub, const RemovalCalls::Status& opened) {
+    if (!crew_ || !crew_->hasIdleHelper())
+        return false;
+    const std::size_t top = stack_.size() - 1;
+    Frame& f = stack_[top];
+    if (f.next >= f.subfolders.size())
+        return false; // the last one: this walk would only wait for it
+    auto job = std::make_unique<Handoff>();
+    job->fd = fd;
+    job->name = sub.name;
+    job->status = opened;
+    job->path = pathOf(top, sub.name);
+    job->listings = sub.listings;
+    job->halt = halt_;
+    f.handoffs.reserve(f.handoffs.size() + 1);
+    if (!crew_->handOff(*job))
+        return false;
+    f.handoffs.push_back(std::move(job));
+    return true;
+}
+
+void TreeEraser::settleFinished(std::size_t frame) {
+    auto& jobs = stack_[frame].handoffs;
+    for (std::size_t i = 0; i < jobs.size();) {
+        if (!jobs[i]->done.load(std::memory_order_acquire)) {
+            ++i;
+            continue;
+        }
+        const std::unique_ptr<Handoff> job = std::move(jobs[i]);
+        jobs.erase(jobs.begin() + static_cast<std::ptrdiff_t>(i));
+        settle(frame, *job);
+    }
+}
+
+void TreeEraser::settleAll(std::size_t frame) {
+    auto& jobs = stack_[frame].handoffs;
+    while (!jobs.empty()) {
+        const std::unique_ptr<Handoff> job = std::move(jobs.back());
+        jobs.pop_back();
+        crew_->wait(*job);
+        settle(frame, *job);
+    }
+}
+
+void TreeEraser::settle(std::size_t frame, Handoff& job) {
+    const Result& r = job.result;
+    // The helper has told the progress already; the result takes its share.
+    result_.items += r.items;
+    result_.bytes += r.bytes;
+    if (r.stopped)
+        stop(RemovalOutcome::Status::Changed, r.reason);
+    if (aborted_ || r.status == RemovalOutcome::Status::Cancelled)
+        return;
+
+    Frame& f = stack_[frame];
+    const bool troubled = r.status != RemovalOutcome::Status::Removed;
+    if (troubled) {
+        f.troubled = true;
+        auto& first = r.status == RemovalOutcome::Status::Changed ? firstChange_ : firstFailure_;
+        if (!first)
+            first = r.reason;
+    }
+
+    // Only the folder that was emptied goes, not whatever now carries its name.
+    RemovalCalls::Status now;
+    if (!calls_.status(f.fd, job.name.c_str(), now)) {
+        if (errno != ENOENT)
+            fail(frame, job.name, RemovalCalls::message(errno));
+        return;
+    }
+    if (now.identity != job.status.identity) {
+        changed(frame, job.name, "replaced while being removed");
+        return;
+    }
+    if (calls_.unlink(f.fd, job.name.c_str(), true)) {
+        count(1, 0);
+        return;
+    }
+    const int error = errno;
+    if ((error == ENOTEMPTY || error == EEXIST) && !troubled && r.listings < kMaxListings) {
+        // Something appeared in it meanwhile: enter it again, as that folder only.
+        f.subfolders.push_back({job.name, r.listings, job.status.identity});
+        return;
+    }
+    if (error != ENOENT && !troubled)
+        fail(frame, job.name, RemovalCalls::message(error));
+}
+
+void TreeEraser::collectAll() {
+    // Every helper still working for this walk is waited for; only what it
+    // removed (and why it stopped, if it did) is taken over.
+    for (std::size_t frame = stack_.size(); frame-- > 0;) {
+        auto& jobs = stack_[frame].handoffs;
+        while (!jobs.empty()) {
+            const std::unique_ptr<Handoff> job = std::move(jobs.back());
+            jobs.pop_back();
+            crew_->wait(*job);
+            result_.items += job->result.items;
+            result_.bytes += job->result.bytes;
+            if (job->result.stopped)
+                stop(RemovalOutcome::Status::Changed, job->result.reason);
+        }
+    }
+}
+
 bool TreeEraser::ascend() {
     const std::size_t top = stack_.size() - 1;
+    if (top == 0 && rootParent_ < 0) {
+        // Emptied; the walk that handed it off removes it.
+        pop();
+        return true;
+    }
     if (top > 0 && stack_[top - 1].fd < 0 && !reopenParent(top))
         return false;
     const int parentfd = top == 0 ? rootParent_ : stack_[top - 1].fd;
@@ -282,16 +466,16 @@ bool TreeEraser::reopenParent(std::size_t frame) {
     const int fd = calls_.openParentOf(stack_[frame].fd);
     if (fd < 0) {
         const int error = errno;
-        abort(RemovalOutcome::Status::Changed,
-              describe(pathOf(frame, {}),
-                       "could not return to the folder above (" + RemovalCalls::message(error) + ")"));
+        stop(RemovalOutcome::Status::Changed,
+             describe(pathOf(frame, {}),
+                      "could not return to the folder above (" + RemovalCalls::message(error) + ")"));
         return false;
     }
     RemovalCalls::Status st;
     if (!calls_.statusOf(fd, st) || st.identity != stack_[frame - 1].identity) {
         calls_.close(fd);
-        abort(RemovalOutcome::Status::Changed,
-              describe(pathOf(frame, {}), "moved while being removed; stopped"));
+        stop(RemovalOutcome::Status::Changed,
+             describe(pathOf(frame, {}), "moved while being removed; stopped"));
         return false;
     }
     stack_[frame - 1].fd = fd;
@@ -329,6 +513,8 @@ bool TreeEraser::closeShallowest() {
 
 void TreeEraser::pop() {
     Frame& f = stack_.back();
+    if (stack_.size() == 1)
+        result_.listings = f.listings;
     if (f.fd >= 0) {
         calls_.close(f.fd);
         --openCount_;
@@ -361,7 +547,19 @@ bool TreeEraser::crossesMount(const Frame& parent, const RemovalCalls::Status& c
 void TreeEraser::count(std::int64_t items, ByteCount bytes) {
     result_.items += items;
     result_.bytes += bytes;
-    progress_.add(items, bytes);
+    // Told to the shared progress in batches: with helpers, one shared line
+    // written per entry by several cores costs more than the entry.
+    unreportedItems_ += items;
+    unreportedBytes_ += bytes;
+    if (unreportedItems_ >= 64)
+        flushProgress();
+}
+
+void TreeEraser::flushProgress() {
+    if (unreportedItems_ != 0 || unreportedBytes_ != 0)
+        progress_.add(unreportedItems_, unreportedBytes_);
+    unreportedItems_ = 0;
+    unreportedBytes_ = 0;
 }
 
 void TreeEraser::fail(std::size_t frame, const std::string& name, const std::string& what) {
@@ -376,16 +574,21 @@ void TreeEraser::changed(std::size_t frame, const std::string& name, const std::
         firstChange_ = describe(pathOf(frame, name), what);
 }
 
-void TreeEraser::abort(RemovalOutcome::Status status, const std::string& what) {
-    aborted_ = true;
-    result_.status = status;
-    result_.reason = what;
-    closeAll();
+void TreeEraser::stop(RemovalOutcome::Status status, const std::string& what) {
+    // The first reason to stop is the one reported.
+    if (!aborted_) {
+        aborted_ = true;
+        result_.status = status;
+        result_.reason = what;
+        result_.stopped = status != RemovalOutcome::Status::Cancelled;
+    }
+    if (status != RemovalOutcome::Status::Cancelled)
+        halt_->store(true, std::memory_order_relaxed);
 }
 
 std::string TreeEraser::pathOf(std::size_t frame, const std::string& name) const {
-    // Relative to the removed folder; empty for the folder itself.
-    std::string path;
+    // Relative to the removed location; empty for the location itself.
+    std::string path = rootPath_;
     for (std::size_t i = 1; i <= frame && i < stack_.size(); ++i) {
         if (!path.empty())
             path += '/';

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,7 +21,8 @@ namespace fs = std::filesystem;
 using Status = RemovalOutcome::Status;
 
 // The real calls, with hooks that run first and may fail the call with an
-// errno (0 lets it through), or adjust a status afterwards.
+// errno (0 lets it through), or adjust a status afterwards. The removal's
+// helper threads call the hooks too: what they share must be atomic.
 class HookedCalls : public RemovalSyscalls {
 public:
     std::function<int(const char* name, int flags)> beforeOpen;
@@ -65,8 +67,15 @@ protected:
 };
 
 TEST_F(RemoverFaultTest, InterruptedCallsAreRestarted) {
-    int interruptions = 0;
-    auto everyOtherCall = [&](const char*, int) { return (++interruptions % 2) ? EINTR : 0; };
+    std::atomic<int> interruptions{0};
+    auto everyOtherCall = [&](const char*, int) {
+        // Every other call of each thread, so that no call is interrupted twice in a row.
+        thread_local int made = 0;
+        if (++made % 2 == 0)
+            return 0;
+        ++interruptions;
+        return EINTR;
+    };
     calls.beforeOpen = everyOtherCall;
     calls.beforeUnlink = everyOtherCall;
 
@@ -74,12 +83,12 @@ TEST_F(RemoverFaultTest, InterruptedCallsAreRestarted) {
 
     EXPECT_EQ(report.outcomes[0].status, Status::Removed) << report.outcomes[0].reason;
     EXPECT_EQ(report.bytesFreed, 50);
-    EXPECT_GT(interruptions, 10);
+    EXPECT_GT(interruptions.load(), 10); // nearly every call
     EXPECT_FALSE(exists(caches / "app"));
 }
 
 TEST_F(RemoverFaultTest, EndlessInterruptionsFailInsteadOfLooping) {
-    int attempts = 0;
+    std::atomic<int> attempts{0};
     calls.beforeUnlink = [&](const char* name, int) {
         return std::string(name) == "f2" ? (++attempts, EINTR) : 0;
     };
@@ -87,7 +96,7 @@ TEST_F(RemoverFaultTest, EndlessInterruptionsFailInsteadOfLooping) {
 
     EXPECT_EQ(report.outcomes[0].status, Status::Failed);
     EXPECT_EQ(report.outcomes[0].reason, "f2: Interrupted system call");
-    EXPECT_EQ(attempts, RemovalCalls::kMaxInterruptions);
+    EXPECT_EQ(attempts.load(), RemovalCalls::kMaxInterruptions);
     EXPECT_EQ(report.bytesFreed, 40);
     EXPECT_TRUE(exists(caches / "app/f2"));
     EXPECT_FALSE(exists(caches / "app/sub"));
@@ -158,8 +167,8 @@ TEST_F(RemoverFaultTest, FoldersOfOtherMountsAreNotEntered) {
 
 TEST_F(RemoverFaultTest, FolderFillingUpWhileEmptiedIsListedAgainAFewTimes) {
     smallTree("app");
-    int refills = 0;
-    int allowedRefills = 2;
+    std::atomic<int> refills{0};
+    std::atomic<int> allowedRefills{2};
     calls.beforeUnlink = [&](const char* name, int flags) {
         if ((flags & AT_REMOVEDIR) && std::string(name) == "sub" && refills < allowedRefills)
             tree.file("home/Library/Caches/app/sub/new" + std::to_string(refills++), 1);
@@ -176,7 +185,7 @@ TEST_F(RemoverFaultTest, FolderFillingUpWhileEmptiedIsListedAgainAFewTimes) {
     report = remover.remove({scanned(caches / "app")});
     EXPECT_EQ(report.outcomes[0].status, Status::Failed);
     EXPECT_EQ(report.outcomes[0].reason, "sub: Directory not empty");
-    EXPECT_EQ(refills, TreeEraser::kMaxListings);
+    EXPECT_EQ(refills.load(), TreeEraser::kMaxListings);
 }
 
 TEST_F(RemoverFaultTest, FolderSwappedBetweenStatusAndOpenIsNotEntered) {
@@ -229,7 +238,7 @@ TEST_F(RemoverFaultTest, FolderMovedOutWhileRemovingStopsTheWalk) {
 TEST_F(RemoverFaultTest, CancelStopsAtTheNextEntry) {
     smallTree("one");
     smallTree("two");
-    int unlinks = 0;
+    std::atomic<int> unlinks{0};
     calls.beforeUnlink = [&](const char*, int) {
         if (++unlinks == 2)
             remover.cancel();

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -104,6 +105,35 @@ protected:
     static bool exists(const std::filesystem::path& p) {
         struct stat st {};
         return ::lstat(p.c_str(), &st) == 0;
+    }
+
+    // Sum of the lstat sizes of every non-folder at or below `p` (links not
+    // followed), the way the removal must count what it frees.
+    static ByteCount logicalSize(const std::filesystem::path& p) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0)
+            return 0;
+        if (!S_ISDIR(st.st_mode))
+            return st.st_size;
+        ByteCount total = 0;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(p)) {
+            if (::lstat(e.path().c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
+                total += st.st_size;
+        }
+        return total;
+    }
+
+    // Entries at or below `p`, `p` included (0 when it is gone).
+    static std::int64_t entryCount(const std::filesystem::path& p) {
+        if (!exists(p))
+            return 0;
+        std::int64_t n = 1;
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            for ([[maybe_unused]] const auto& e : std::filesystem::recursive_directory_iterator(p))
+                ++n;
+        }
+        return n;
     }
 
     // Runs `body(std::ostream&)` in a child process shut in a chroot of the

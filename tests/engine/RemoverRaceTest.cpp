@@ -82,53 +82,75 @@ protected:
     }
 };
 
+// Folder swaps and moves of the tests below, round after round.
+long swapForLink(const fs::path& caches, const fs::path& victim, int i) {
+    // A subfolder, or now and then the location itself, becomes a link to
+    // the victim for a moment.
+    const fs::path target = (i % 5 == 0) ? caches / "app" : caches / "app" / ("s" + std::to_string(i % 8));
+    const fs::path aside = (i % 5 == 0) ? caches / "app-aside" : caches / "app" / "aside";
+    if (::rename(target.c_str(), aside.c_str()) != 0)
+        return 0;
+    const bool linked = ::symlink(victim.c_str(), target.c_str()) == 0;
+    std::this_thread::yield();
+    if (linked)
+        ::unlink(target.c_str());
+    ::rename(aside.c_str(), target.c_str());
+    return linked ? 1 : 0;
+}
+
+long moveIntoVictim(const fs::path& caches, const fs::path& victim, int i) {
+    // A subtree leaves for the victim folder and comes back.
+    const fs::path from = caches / "app" / ("s" + std::to_string(i % 8)) / "n";
+    const fs::path to = victim / "n";
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return 0;
+    std::this_thread::yield();
+    ::rename(to.c_str(), from.c_str());
+    return 1;
+}
+
+// One removal of the race: with `threads` threads and two descriptors each,
+// so that every thread climbs back through "..".
+RemovalOutcome removeRacing(const fs::path& home, const RemovalRequest& request, int threads) {
+    Remover remover(home);
+    remover.setThreads(threads);
+    remover.setMaxOpenFolders(2 * threads);
+    const RemovalReport report = remover.remove({request});
+    const Status s = report.outcomes[0].status;
+    EXPECT_TRUE(s == Status::Removed || s == Status::Changed || s == Status::AlreadyGone ||
+                s == Status::Failed)
+        << static_cast<int>(s) << " " << report.outcomes[0].reason;
+    return report.outcomes[0];
+}
+
 TEST_F(RemoverRaceTest, FoldersSwappedForLinksToAVictimWhileRemoving) {
     race(
-        "folders swapped for links",
-        [&](int i) -> long {
-            // A subfolder, or now and then the location itself, becomes a
-            // link to the victim for a moment.
-            const fs::path target =
-                (i % 5 == 0) ? caches / "app" : caches / "app" / ("s" + std::to_string(i % 8));
-            const fs::path aside = (i % 5 == 0) ? caches / "app-aside" : caches / "app" / "aside";
-            if (::rename(target.c_str(), aside.c_str()) != 0)
-                return 0;
-            const bool linked = ::symlink(victim.c_str(), target.c_str()) == 0;
-            std::this_thread::yield();
-            if (linked)
-                ::unlink(target.c_str());
-            ::rename(aside.c_str(), target.c_str());
-            return linked ? 1 : 0;
-        },
-        [&](const RemovalRequest& request) {
-            Remover remover(home);
-            remover.setMaxOpenFolders(2); // climb back through ".." as much as possible
-            const RemovalReport report = remover.remove({request});
-            const Status s = report.outcomes[0].status;
-            EXPECT_TRUE(s == Status::Removed || s == Status::Changed || s == Status::AlreadyGone ||
-                        s == Status::Failed)
-                << static_cast<int>(s) << " " << report.outcomes[0].reason;
-        });
+        "folders swapped for links", [&](int i) { return swapForLink(caches, victim, i); },
+        [&](const RemovalRequest& request) { removeRacing(home, request, 1); });
+}
+
+TEST_F(RemoverRaceTest, FoldersSwappedForLinksWhileTwoThreadsRemove) {
+    race(
+        "folders swapped for links, two threads", [&](int i) { return swapForLink(caches, victim, i); },
+        [&](const RemovalRequest& request) { removeRacing(home, request, 2); });
 }
 
 TEST_F(RemoverRaceTest, SubtreesMovedIntoTheVictimWhileRemoving) {
     race(
-        "subtrees moved out",
-        [&](int i) -> long {
-            // A subtree leaves for the victim folder and comes back.
-            const fs::path from = caches / "app" / ("s" + std::to_string(i % 8)) / "n";
-            const fs::path to = victim / "n";
-            if (::rename(from.c_str(), to.c_str()) != 0)
-                return 0;
-            std::this_thread::yield();
-            ::rename(to.c_str(), from.c_str());
-            return 1;
-        },
+        "subtrees moved out", [&](int i) { return moveIntoVictim(caches, victim, i); },
         [&](const RemovalRequest& request) {
-            Remover remover(home);
-            remover.setMaxOpenFolders(2);
-            remover.remove({request});
+            removeRacing(home, request, 1);
             // Whatever was in flight stays in the victim; it was chosen content.
+            std::error_code ec;
+            fs::remove_all(victim / "n", ec);
+        });
+}
+
+TEST_F(RemoverRaceTest, SubtreesMovedIntoTheVictimWhileTwoThreadsRemove) {
+    race(
+        "subtrees moved out, two threads", [&](int i) { return moveIntoVictim(caches, victim, i); },
+        [&](const RemovalRequest& request) {
+            removeRacing(home, request, 2);
             std::error_code ec;
             fs::remove_all(victim / "n", ec);
         });

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <mutex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -24,29 +25,17 @@ namespace {
 namespace fs = std::filesystem;
 using Status = RemovalOutcome::Status;
 
-// Sum of the lstat sizes of every non-folder at or below `p` (links not
-// followed), the way the removal must count what it frees.
-ByteCount logicalSize(const fs::path& p) {
-    struct stat st {};
-    if (::lstat(p.c_str(), &st) != 0)
-        return 0;
-    if (!S_ISDIR(st.st_mode))
-        return st.st_size;
-    ByteCount total = 0;
-    for (const auto& e : fs::recursive_directory_iterator(p)) {
-        if (::lstat(e.path().c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
-            total += st.st_size;
-    }
-    return total;
-}
-
-// Records every name the removal opens.
+// Records every name the removal opens (from any of its threads).
 class RecordingCalls : public RemovalSyscalls {
 public:
     int openat(int dirfd, const char* name, int flags) override {
-        opened.insert(name);
+        {
+            std::lock_guard lock(mutex);
+            opened.insert(name);
+        }
         return RemovalSyscalls::openat(dirfd, name, flags);
     }
+    std::mutex mutex;
     std::multiset<std::string> opened;
 };
 
