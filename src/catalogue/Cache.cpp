@@ -40,6 +40,22 @@ void listForBundles(const Location& folder, std::vector<Location>& out) {
             out.push_back(e.path);
 }
 
+// A cache item labelled after its application when one owns the folder, else
+// after the folder itself; `measured` is the folder whose size it reports.
+std::shared_ptr<CacheItem> cacheItem(const ApplicationItem* record, const QString& folderName,
+                                     const Location& folder, const Location& measured) {
+    std::shared_ptr<CacheItem> item;
+    if (record) {
+        item = CacheItem::withApplicationItem(*record);
+    } else {
+        item = std::make_shared<CacheItem>();
+        item->label = folderName;
+        item->image = IconRef::fileSystemIconOf(folder);
+    }
+    item->url = measured;
+    return item;
+}
+
 } // namespace
 
 Cache* Cache::sharedCache() {
@@ -126,8 +142,6 @@ std::vector<std::shared_ptr<CacheItem>> Cache::smart_caches(SizeMemo* memo) {
 
     // Collect the folders first, then measure them together.
     std::vector<std::shared_ptr<CacheItem>> candidates;
-    std::vector<Location> measured;
-
     if (url_library) {
         for (const auto& e : DirectoryListing::list(*url_library / "Caches", true)) {
             if (!PathOps::isDirectory(e.path))
@@ -136,37 +150,22 @@ std::vector<std::shared_ptr<CacheItem>> Cache::smart_caches(SizeMemo* memo) {
             std::shared_ptr<ApplicationItem> record = bundles.value(name);
             if (!record)
                 record = names.value(name);
-            std::shared_ptr<CacheItem> item;
-            if (record) {
-                item = CacheItem::withApplicationItem(*record);
-            } else {
-                item = std::make_shared<CacheItem>();
-                item->label = name;
-                item->image = IconRef::fileSystemIconOf(e.path);
-            }
-            item->url = e.path;
-            candidates.push_back(item);
-            measured.push_back(e.path);
+            candidates.push_back(cacheItem(record.get(), name, e.path, e.path));
         }
+        // Containers are matched by bundle identifier only.
         for (const auto& e : DirectoryListing::list(*url_library / "Containers", true)) {
             if (!PathOps::isDirectory(e.path))
                 continue;
             const QString name = DisplayName::of(e.path);
-            std::shared_ptr<ApplicationItem> record = bundles.value(name);
-            std::shared_ptr<CacheItem> item;
-            if (record) {
-                item = CacheItem::withApplicationItem(*record);
-            } else {
-                item = std::make_shared<CacheItem>();
-                item->label = name;
-                item->image = IconRef::fileSystemIconOf(e.path);
-            }
-            item->url = e.path / "Data/Library/Caches";
-            candidates.push_back(item);
-            measured.push_back(item->url);
+            candidates.push_back(
+                cacheItem(bundles.value(name).get(), name, e.path, e.path / "Data/Library/Caches"));
         }
     }
 
+    std::vector<Location> measured;
+    measured.reserve(candidates.size());
+    for (const auto& c : candidates)
+        measured.push_back(c->url);
     const std::vector<ByteCount> folderSizes = sizes.folderSizes(measured);
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         candidates[i]->size = folderSizes[i];

@@ -109,14 +109,14 @@ std::vector<std::shared_ptr<RemainderItem>> Remainders::smart_remianders(SizeMem
         return result;
     }
 
-    // Installed identifiers.
-    QStringList installed;
-    for (const Location& url : installedApplications) {
-        std::optional<QString> id = app->setBundle(url);
-        if (!id || id->contains(QLatin1String("com.apple")))
-            continue;
-        installed.append(*id);
-    }
+    // Installed identifiers: the catalogue pass has read every bundle of
+    // applications_urls already (its `bundles` keys); only the "Utilities"
+    // bundles, which it skips, are read here.
+    QStringList installed = cache->bundles.keys();
+    for (const Location& url : cache->utilities_urls)
+        if (std::optional<QString> id = app->setBundle(url))
+            installed.append(*id);
+    installed.removeIf([](const QString& id) { return id.contains(QLatin1String("com.apple")); });
     QStringList installedLower;
     for (const QString& id : installed)
         installedLower.append(id.toLower());

@@ -1,11 +1,13 @@
 #include "cli/CleanCommand.h"
 
+#include "cli/CliText.h"
 #include "cli/ScanCommand.h"
 #include "cli/ScanJson.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
 #include "engine/Remover.h"
 #include "engine/SizeAccounting.h"
+#include "engine/SmartScan.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/JsonText.h"
@@ -18,15 +20,6 @@
 namespace dovrel {
 
 namespace {
-
-std::string utf8(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-
-std::string display(const Location& l) {
-    const std::string& b = l.native();
-    return utf8(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())));
-}
 
 // True when `inner` is `outer` or lies below it (whole path components).
 bool within(const std::string& inner, const std::string& outer) {
@@ -108,7 +101,7 @@ int CleanCommand::run(std::vector<std::string> args) {
     std::set<std::string> tags;
     for (const auto& t : only) {
         bool known = false;
-        for (const char* k : HandOver::kCategoryTags)
+        for (const char* k : SmartScan::kCategoryTags)
             known |= t == k;
         if (!known) {
             std::fprintf(
@@ -141,7 +134,7 @@ int CleanCommand::run(std::vector<std::string> args) {
     std::vector<Location> files;
     const auto results = HandOver::categories(cleaner);
     for (std::size_t i = 0; i < results.size(); ++i) {
-        if (!results[i] || !results[i]->items || (hasOnly && !tags.count(HandOver::kCategoryTags[i])))
+        if (!results[i] || !results[i]->items || (hasOnly && !tags.count(SmartScan::kCategoryTags[i])))
             continue;
         for (const ResultEntry& e : *results[i]->items) {
             std::vector<Location> locations = HandOver::locationsOf(e);
@@ -171,8 +164,9 @@ int CleanCommand::run(std::vector<std::string> args) {
             std::fputs(out.c_str(), stdout);
         } else {
             for (const auto& f : files)
-                std::printf("would remove  %s\n", display(f).c_str());
-            std::printf("%zu locations, %s chosen.\n", files.size(), utf8(formatByteCount(chosen)).c_str());
+                std::printf("would remove  %s\n", CliText::display(f).c_str());
+            std::printf("%zu locations, %s chosen.\n", files.size(),
+                        CliText::utf8(formatByteCount(chosen)).c_str());
             std::printf("Nothing was removed. Run the same command with --yes to remove them for good.\n");
         }
         return 0;
@@ -206,12 +200,13 @@ int CleanCommand::run(std::vector<std::string> args) {
             if (o.done())
                 continue;
             ++problems;
-            std::printf("%-9s %s: %s\n", statusText(o.status), display(o.location).c_str(), o.reason.c_str());
+            std::printf("%-9s %s: %s\n", statusText(o.status), CliText::display(o.location).c_str(),
+                        o.reason.c_str());
         }
         std::printf("Freed %s (%lld items) of %s chosen; %zu locations, %d not removed.\n",
-                    utf8(formatByteCount(report.bytesFreed)).c_str(),
-                    static_cast<long long>(report.itemsRemoved), utf8(formatByteCount(chosen)).c_str(),
-                    report.outcomes.size(), problems);
+                    CliText::utf8(formatByteCount(report.bytesFreed)).c_str(),
+                    static_cast<long long>(report.itemsRemoved),
+                    CliText::utf8(formatByteCount(chosen)).c_str(), report.outcomes.size(), problems);
     }
     return report.allDone() ? 0 : 1;
 }

@@ -2,8 +2,10 @@
 
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
+#include "cli/CliText.h"
 #include "cli/ScanJson.h"
 #include "engine/Cleaner.h"
+#include "engine/HandOver.h"
 #include "engine/PathOps.h"
 #include "engine/SmartScan.h"
 #include "platform/ByteCountFormatter.h"
@@ -24,19 +26,6 @@
 namespace dovrel {
 
 namespace {
-
-const char* const kCategoryNames[7] = {
-    "Applications caches", "Applications logs", "Applications remainders", "Browsers", "Mail attachments",
-    "Installation files",  "Trash Bin"};
-
-std::string utf8(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-
-std::string display(const Location& l) {
-    const std::string& bytes = l.native();
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8().toStdString();
-}
 
 bool takeFlag(std::vector<std::string>& args, const char* flag) {
     for (auto it = args.begin(); it != args.end(); ++it) {
@@ -119,7 +108,7 @@ std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std:
     if (homeArg) {
         folders.home = locationFromArgument(*homeArg);
         if (!PathOps::isDirectory(folders.home)) {
-            error = "--home: " + display(folders.home) + " is not a folder";
+            error = "--home: " + CliText::display(folders.home) + " is not a folder";
             return std::nullopt;
         }
     } else {
@@ -136,7 +125,7 @@ std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std:
     if (appsArg) {
         folders.applications = locationFromArgument(*appsArg);
         if (!PathOps::isDirectory(*folders.applications)) {
-            error = "--applications: " + display(*folders.applications) + " is not a folder";
+            error = "--applications: " + CliText::display(*folders.applications) + " is not a folder";
             return std::nullopt;
         }
     } else {
@@ -152,8 +141,10 @@ void ScanCommand::runScan(Cleaner& cleaner) {
     auto show = [&] {
         if (!tty)
             return;
-        const std::string total = utf8(formatByteCount(cleaner.total_smart_size.load()));
-        std::fprintf(stderr, "\r\033[KScanning %s… %s found", kCategoryNames[step], total.c_str());
+        const std::string total = CliText::utf8(formatByteCount(cleaner.total_smart_size.load()));
+        const std::string category =
+            CliText::utf8(QCoreApplication::translate("SmartScan", SmartScan::kCategoryLabels[step]));
+        std::fprintf(stderr, "\r\033[KScanning %s… %s found", category.c_str(), total.c_str());
         std::fflush(stderr);
     };
     for (int i = 0; i < 6; ++i) {
@@ -190,14 +181,12 @@ void ScanCommand::runScan(Cleaner& cleaner) {
 
 std::string ScanCommand::outline(const Cleaner& c, bool entries) {
     std::string out;
-    const std::shared_ptr<CleanerItem> results[] = {
-        c.apps_caches_item,   c.apps_logs_item, c.apps_remainders_item, c.browser_item, c.mails_item,
-        c.install_files_item, c.trash_item};
+    const auto results = HandOver::categories(c);
     for (std::size_t i = 0; i < c.smart_outline_items.size() && i < 7; ++i) {
         const auto& row = c.smart_outline_items[i];
         char line[512];
-        std::snprintf(line, sizeof line, "%-28s %12s\n", utf8(row->label).c_str(),
-                      utf8(formatByteCount(row->size)).c_str());
+        std::snprintf(line, sizeof line, "%-28s %12s\n", CliText::utf8(row->label).c_str(),
+                      CliText::utf8(formatByteCount(row->size)).c_str());
         out += line;
         if (!entries || !results[i] || !results[i]->items)
             continue;
@@ -208,27 +197,27 @@ std::string ScanCommand::outline(const Cleaner& c, bool entries) {
                 [&](const auto& p) {
                     using T = std::decay_t<decltype(*p)>;
                     if constexpr (std::is_same_v<T, CacheItem>) {
-                        label = utf8(p->label) + "  (" + display(p->url) + ")";
+                        label = CliText::utf8(p->label) + "  (" + CliText::display(p->url) + ")";
                     } else if constexpr (std::is_same_v<T, LargeFile>) {
-                        label = display(p->url_file);
+                        label = CliText::display(p->url_file);
                     } else if constexpr (std::is_same_v<T, RemainderItem>) {
-                        label = utf8(p->label) + "  [" + utf8(p->bundle) + ", " +
+                        label = CliText::utf8(p->label) + "  [" + CliText::utf8(p->bundle) + ", " +
                                 std::to_string(p->files.size()) +
                                 (p->files.size() == 1 ? " item]" : " items]");
                     } else {
-                        label = utf8(p->type) + "  [" + std::to_string(p->files ? p->files->size() : 0) +
-                                " locations]";
+                        label = CliText::utf8(p->type) + "  [" +
+                                std::to_string(p->files ? p->files->size() : 0) + " locations]";
                     }
                     size = p->size;
                 },
                 e);
-            std::snprintf(line, sizeof line, "    %12s  ", utf8(formatByteCount(size)).c_str());
+            std::snprintf(line, sizeof line, "    %12s  ", CliText::utf8(formatByteCount(size)).c_str());
             out += line + label + "\n";
         }
     }
     char total[128];
     std::snprintf(total, sizeof total, "%-28s %12s\n", "Total",
-                  utf8(formatByteCount(c.total_smart_size.load())).c_str());
+                  CliText::utf8(formatByteCount(c.total_smart_size.load())).c_str());
     out += total;
     return out;
 }

@@ -1,6 +1,8 @@
 #include "cli/ScanJson.h"
 
 #include "engine/Cleaner.h"
+#include "engine/HandOver.h"
+#include "engine/SmartScan.h"
 #include "platform/JsonText.h"
 
 #include <QString>
@@ -86,10 +88,8 @@ std::string ScanJson::normalisedPath(const Location& location) {
 }
 
 std::string ScanJson::write(const Cleaner& c, const std::optional<Location>& applications) {
-    const std::shared_ptr<CleanerItem> results[] = {
-        c.apps_caches_item,   c.apps_logs_item, c.apps_remainders_item, c.browser_item, c.mails_item,
-        c.install_files_item, c.trash_item};
-    const char* tags[] = {"caches", "logs", "remainders", "browsers", "mails", "installs", "trash"};
+    const auto results = HandOver::categories(c);
+    const auto& tags = SmartScan::kCategoryTags;
     std::string out = "{\"format\":\"dovrel-scan/1\",\"home\":";
     out += c.url_home ? path(*c.url_home) : "null";
     out += ",\"applications\":";

@@ -1,11 +1,9 @@
 #include "engine/HandOver.h"
 
 #include "engine/Cleaner.h"
+#include "engine/SmartScan.h"
 
 namespace dovrel {
-
-const char* const HandOver::kCategoryTags[7] = {"caches", "logs",     "remainders", "browsers",
-                                                "mails",  "installs", "trash"};
 
 std::vector<Location> HandOver::locationsOf(const ResultEntry& entry) {
     return std::visit(
@@ -40,7 +38,7 @@ std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& se
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i] || !results[i]->items)
             continue;
-        const QString tag = QString::fromLatin1(kCategoryTags[i]);
+        const QString tag = QString::fromLatin1(SmartScan::kCategoryTags[i]);
         for (const ResultEntry& e : *results[i]->items) {
             if (!selected(tag, e))
                 continue;

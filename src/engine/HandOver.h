@@ -20,14 +20,11 @@ class Cleaner;
 // of their files.
 class HandOver {
 public:
-    // The seven category tags in scan order.
-    static const char* const kCategoryTags[7];
-
     // The locations one entry stands for.
     static std::vector<Location> locationsOf(const ResultEntry& entry);
     static ByteCount sizeOf(const ResultEntry& entry);
 
-    // The category results of a scan, in the order of kCategoryTags (null
+    // The category results of a scan, in scan order (SmartScan::kCategoryTags) (null
     // when the scan has not run).
     static std::vector<std::shared_ptr<CleanerItem>> categories(const Cleaner& cleaner);
 

@@ -26,8 +26,6 @@ public:
 
     ByteCount overall_size_of_files(const std::vector<Location>& locations);
 
-    int threads() const { return threads_; }
-
 private:
     template <typename Measure>
     std::vector<ByteCount> each(const std::vector<Location>& locations, Measure measure);

@@ -16,6 +16,23 @@
 
 namespace dovrel {
 
+const char* const SmartScan::kCategoryTags[7] = {"caches", "logs",     "remainders", "browsers",
+                                                 "mails",  "installs", "trash"};
+
+const char* const SmartScan::kCategoryLabels[7] = {
+    QT_TRANSLATE_NOOP("SmartScan", "Applications caches"),
+    QT_TRANSLATE_NOOP("SmartScan", "Applications logs"),
+    QT_TRANSLATE_NOOP("SmartScan", "Applications remainders"),
+    QT_TRANSLATE_NOOP("SmartScan", "Browsers"),
+    QT_TRANSLATE_NOOP("SmartScan", "Mail attachments"),
+    QT_TRANSLATE_NOOP("SmartScan", "Installation files"),
+    QT_TRANSLATE_NOOP("SmartScan", "Trash Bin"),
+};
+
+const char* const SmartScan::kCategoryImages[7] = {"Smart cache",    "Smart logs",  "Smart remainders",
+                                                   "Smart browsers", "Smart mails", "Smart installs",
+                                                   "Smart trash"};
+
 const char* const SmartScan::kNotifications[6] = {
     "smart_scan_logs",  "smart_scan_remainders", "smart_scan_browsers",
     "smart_scan_mails", "smart_scan_installs",   "smart_scan_trash",
@@ -53,19 +70,20 @@ void SmartScan::remember(const Location& location) {
         cleaner_.scanned_identities[location.native()] = FileIdentity::of(st);
 }
 
-void SmartScan::finish(std::shared_ptr<CleanerItem>& slot, std::shared_ptr<CleanerItem> result,
-                       const char* label, const char* tag, const char* image, ByteCount& total,
-                       const char* notification) {
-    result->type = QString::fromLatin1(tag);
+void SmartScan::finish(int category, std::shared_ptr<CleanerItem>& slot, std::shared_ptr<CleanerItem> result,
+                       ByteCount& total) {
+    const QString tag = QString::fromLatin1(kCategoryTags[category]);
+    result->type = tag;
     slot = result;
-    auto row = SmartOutlineItem::init_with_label(QCoreApplication::translate("SmartScan", label),
-                                                 result->size, QString::fromLatin1(tag),
-                                                 IconRef::resource(QString::fromLatin1(image)));
+    auto row = SmartOutlineItem::init_with_label(
+        QCoreApplication::translate("SmartScan", kCategoryLabels[category]), result->size, tag,
+        IconRef::resource(QString::fromLatin1(kCategoryImages[category])));
     cleaner_.smart_outline_items.push_back(row);
     cleaner_.total_smart_size.fetch_add(result->size);
     total = result->size;
-    if (notification)
-        NotificationCenter::defaultCenter().postAsync(QString::fromLatin1(notification));
+    // The last category announces nothing: the completion handler follows.
+    if (category < 6)
+        NotificationCenter::defaultCenter().postAsync(QString::fromLatin1(kNotifications[category]));
 }
 
 void SmartScan::run() {
@@ -74,21 +92,13 @@ void SmartScan::run() {
     c.total_smart_size.store(0);
     c.scanned_identities.clear();
 
-    finish(c.apps_caches_item, scanCaches(), QT_TRANSLATE_NOOP("SmartScan", "Applications caches"), "caches",
-           "Smart cache", c.totalCacheSize, kNotifications[0]);
-    finish(c.apps_logs_item, scanLogs(), QT_TRANSLATE_NOOP("SmartScan", "Applications logs"), "logs",
-           "Smart logs", c.totalLogsSize, kNotifications[1]);
-    finish(c.apps_remainders_item, scanRemainders(),
-           QT_TRANSLATE_NOOP("SmartScan", "Applications remainders"), "remainders", "Smart remainders",
-           c.totalRemaindersSize, kNotifications[2]);
-    finish(c.browser_item, scanBrowsers(), QT_TRANSLATE_NOOP("SmartScan", "Browsers"), "browsers",
-           "Smart browsers", c.totalBrowserSize, kNotifications[3]);
-    finish(c.mails_item, scanMails(), QT_TRANSLATE_NOOP("SmartScan", "Mail attachments"), "mails",
-           "Smart mails", c.totalMailsSize, kNotifications[4]);
-    finish(c.install_files_item, scanInstalls(), QT_TRANSLATE_NOOP("SmartScan", "Installation files"),
-           "installs", "Smart installs", c.totalInstallSize, kNotifications[5]);
-    finish(c.trash_item, scanTrash(), QT_TRANSLATE_NOOP("SmartScan", "Trash Bin"), "trash", "Smart trash",
-           c.totalTrashSize, nullptr);
+    finish(0, c.apps_caches_item, scanCaches(), c.totalCacheSize);
+    finish(1, c.apps_logs_item, scanLogs(), c.totalLogsSize);
+    finish(2, c.apps_remainders_item, scanRemainders(), c.totalRemaindersSize);
+    finish(3, c.browser_item, scanBrowsers(), c.totalBrowserSize);
+    finish(4, c.mails_item, scanMails(), c.totalMailsSize);
+    finish(5, c.install_files_item, scanInstalls(), c.totalInstallSize);
+    finish(6, c.trash_item, scanTrash(), c.totalTrashSize);
 }
 
 std::shared_ptr<CleanerItem> SmartScan::scanCaches() {

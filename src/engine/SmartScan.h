@@ -30,12 +30,19 @@ public:
     // Runs every category and returns when the trash is done.
     void run();
 
-    // The six progress notifications, in order.
+    // The seven categories in scan order: tag, row label (English, the
+    // translation source) and row image name.
+    static const char* const kCategoryTags[7];
+    static const char* const kCategoryLabels[7];
+    static const char* const kCategoryImages[7];
+
+    // The six progress notifications, in order; kNotifications[i] is posted
+    // when category i is finished and names category i + 1.
     static const char* const kNotifications[6];
 
 private:
-    void finish(std::shared_ptr<CleanerItem>& slot, std::shared_ptr<CleanerItem> result, const char* label,
-                const char* tag, const char* image, ByteCount& total, const char* notification);
+    void finish(int category, std::shared_ptr<CleanerItem>& slot, std::shared_ptr<CleanerItem> result,
+                ByteCount& total);
 
     std::shared_ptr<CleanerItem> scanCaches();
     std::shared_ptr<CleanerItem> scanLogs();
