@@ -1,6 +1,7 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Application.h"
 #include "support/BundleBuilder.h"
+#include "support/CatalogueHomeTest.h"
 #include "support/FixtureTree.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
@@ -11,23 +12,14 @@
 
 using namespace dovrel;
 using dovrel::test::BundleBuilder;
+using dovrel::test::CatalogueHomeTest;
 using dovrel::test::FixtureTree;
 using dovrel::test::TempDir;
 
 namespace {
 
-class CacheTest : public ::testing::Test {
+class CacheTest : public CatalogueHomeTest {
 protected:
-    TempDir tmp;
-    FixtureTree tree{tmp.path()};
-    Location home = tmp / "ann";
-    Location apps = tmp / "Applications";
-    Application application{home, apps};
-
-    void SetUp() override {
-        FixtureTree::makeHomeSkeleton(home);
-        std::filesystem::create_directories(apps);
-    }
     Location app(const Location& where, const std::string& id,
                  BundleBuilder::Format f = BundleBuilder::Format::Xml) {
         BundleBuilder b(where);
@@ -39,7 +31,6 @@ protected:
             .icon("AppIcon.icns")
             .build();
     }
-    Cache cache() { return Cache(home, apps, &application); }
     static std::vector<std::string> names(const std::vector<Location>& l) {
         std::vector<std::string> out;
         for (const auto& p : l)
@@ -67,7 +58,7 @@ TEST_F(CacheTest, CatalogueWalksTheSixPlacesWithTheirDepthRules) {
     app(home / "Documents/NoId.app", "");
     tree.folder("ann/Documents/Upper.APP"); // extension compared exactly
 
-    Cache c = cache();
+    Cache& c = cache;
     auto records = c.installed_applications();
     EXPECT_EQ(names(c.applications_urls),
               (std::vector<std::string>{"Built.app", "Desk.app", "Dl.app", "Doc.app", "Mine.app",
@@ -88,7 +79,7 @@ TEST_F(CacheTest, CatalogueWalksTheSixPlacesWithTheirDepthRules) {
 TEST_F(CacheTest, LaterBundlesWinInBothDictionaries) {
     app(apps / "Editor.app", "com.example.Editor");
     app(home / "Applications/Editor.app", "com.example.Editor");
-    Cache c = cache();
+    Cache& c = cache;
     c.installed_applications();
     EXPECT_EQ(c.bundles.value("com.example.Editor")->url, home / "Applications/Editor.app");
     EXPECT_EQ(c.names.value("Editor")->url, home / "Applications/Editor.app");
@@ -108,7 +99,7 @@ TEST_F(CacheTest, CacheFoldersAreMatchedMeasuredFilteredAndSorted) {
     tree.file("ann/Library/Containers/Photo Studio/Data/Library/Caches/c", 20); // containers: bundles only
     tree.folder("ann/Library/Containers/com.nothing.Here/Data");                // no caches: 0
 
-    Cache c = cache();
+    Cache& c = cache;
     auto items = c.smart_caches();
     ASSERT_EQ(items.size(), 5u);
     std::vector<QString> labels;
@@ -140,7 +131,7 @@ TEST_F(CacheTest, SortIgnoresCaseButNotByteOrder) {
     tree.file("ann/Library/Caches/Alpha/x", 1);
     tree.file("ann/Library/Caches/Ärger/x", 1);
     tree.file("ann/Library/Caches/zulu/x", 1);
-    Cache c = cache();
+    Cache& c = cache;
     auto items = c.smart_caches();
     std::vector<QString> labels;
     for (const auto& i : items)
@@ -152,7 +143,7 @@ TEST_F(CacheTest, SortIgnoresCaseButNotByteOrder) {
 TEST_F(CacheTest, SymbolicLinkedCacheFolderCountsOnlyAsALink) {
     tree.file("elsewhere/huge", 100000);
     tree.symlink("ann/Library/Caches/linked", tmp / "elsewhere");
-    Cache c = cache();
+    Cache& c = cache;
     EXPECT_TRUE(c.smart_caches().empty());
     EXPECT_EQ(c.totalCacheSize, 0);
 }

@@ -2,6 +2,7 @@
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
 #include "support/BundleBuilder.h"
+#include "support/CatalogueHomeTest.h"
 #include "support/FixtureTree.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
@@ -12,28 +13,17 @@
 
 using namespace dovrel;
 using dovrel::test::BundleBuilder;
+using dovrel::test::CatalogueHomeTest;
 using dovrel::test::FixtureTree;
 using dovrel::test::TempDir;
 
 namespace {
 
-class RemaindersTest : public ::testing::Test {
+class RemaindersTest : public CatalogueHomeTest {
 protected:
-    TempDir tmp;
-    FixtureTree tree{tmp.path()};
-    Location home = tmp / "ann";
-    Location apps = tmp / "Applications";
-    Location lib = home / "Library";
-    Application application{home, apps};
-    Cache cache{home, apps, &application};
-
     void SetUp() override {
-        FixtureTree::makeHomeSkeleton(home);
-        std::filesystem::create_directories(apps);
+        CatalogueHomeTest::SetUp();
         install(apps / "Keeper.app", "com.keeper.Keeper"); // a trustworthy catalogue
-    }
-    void install(const Location& where, const std::string& id) {
-        BundleBuilder(where).set("CFBundleIdentifier", id).build();
     }
     void pref(const std::string& name, int size = 10) { tree.file("ann/Library/Preferences/" + name, size); }
 

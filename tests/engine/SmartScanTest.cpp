@@ -6,6 +6,7 @@
 #include "platform/Dispatch.h"
 #include "platform/NotificationCenter.h"
 #include "support/BundleBuilder.h"
+#include "support/CatalogueHomeTest.h"
 #include "support/FixtureTree.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
@@ -20,26 +21,20 @@
 
 using namespace dovrel;
 using dovrel::test::BundleBuilder;
+using dovrel::test::CatalogueHomeTest;
 using dovrel::test::FixtureTree;
 using dovrel::test::TempDir;
 
 namespace {
 
-class SmartScanTest : public ::testing::Test {
+class SmartScanTest : public CatalogueHomeTest {
 protected:
-    TempDir tmp;
-    FixtureTree tree{tmp.path()};
-    Location home = tmp / "ann";
-    Location apps = tmp / "Applications";
-    Location lib = home / "Library";
-    Application application{home, apps};
-    Cache cache{home, apps, &application};
     Remainders remainders{home, apps, &cache, &application};
     Cleaner cleaner{home, &cache, &remainders};
 
     void SetUp() override {
-        FixtureTree::makeHomeSkeleton(home);
-        BundleBuilder(apps / "Keeper.app").set("CFBundleIdentifier", "com.keeper.Keeper").build();
+        CatalogueHomeTest::SetUp();
+        install(apps / "Keeper.app", "com.keeper.Keeper");
     }
     void scan() { cleaner.smart_clean_with_complete_handler({}); }
     static std::vector<std::string> names(const std::shared_ptr<CleanerItem>& category) {
