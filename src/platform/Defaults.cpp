@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -188,8 +189,7 @@ bool Defaults::boolForKey(const QString& key) const {
     return false;
 }
 
-std::int64_t Defaults::integerForKey(const QString& key) const {
-    QJsonObject e = entryFor(key);
+std::int64_t Defaults::integerOf(const QJsonObject& e) {
     const QString type = e.value(QStringLiteral("type")).toString();
     QJsonValue v = e.value(QStringLiteral("value"));
     if (type == QLatin1String("integer")) {
@@ -201,6 +201,10 @@ std::int64_t Defaults::integerForKey(const QString& key) const {
     if (type == QLatin1String("bool"))
         return v.toBool(false) ? 1 : 0;
     return 0;
+}
+
+std::int64_t Defaults::integerForKey(const QString& key) const {
+    return integerOf(entryFor(key));
 }
 
 std::optional<QByteArray> Defaults::dataForKey(const QString& key) const {
@@ -247,6 +251,20 @@ bool Defaults::removeObjectForKey(const QString& key) {
     return write(key, std::nullopt);
 }
 
+std::optional<std::int64_t> Defaults::addToInteger(const QString& key, std::int64_t delta) {
+    std::int64_t sum = 0;
+    const bool ok = write([&](QJsonObject& values) {
+        QJsonValue v = values.value(key);
+        const std::int64_t before = v.isObject() ? integerOf(v.toObject()) : 0;
+        if (__builtin_add_overflow(before, delta, &sum))
+            sum = delta < 0 ? INT64_MIN : INT64_MAX;
+        values.insert(key, makeEntry("integer", QString::number(static_cast<qlonglong>(sum))));
+    });
+    if (!ok)
+        return std::nullopt;
+    return sum;
+}
+
 void Defaults::synchronize() {
     std::lock_guard lock(mutex_);
     seen_ = Snapshot{};
@@ -254,6 +272,15 @@ void Defaults::synchronize() {
 }
 
 bool Defaults::write(const QString& key, const std::optional<QJsonObject>& entry) {
+    return write([&](QJsonObject& values) {
+        if (entry)
+            values.insert(key, *entry);
+        else
+            values.remove(key);
+    });
+}
+
+bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
     std::lock_guard lock(mutex_);
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
@@ -261,10 +288,7 @@ bool Defaults::write(const QString& key, const std::optional<QJsonObject>& entry
     FileLock fileLock(file_);
     // Start from what is on disk now so that a peer's keys survive.
     QJsonObject merged = readFile(file_);
-    if (entry)
-        merged.insert(key, *entry);
-    else
-        merged.remove(key);
+    change(merged);
     values_ = merged;
 
     QJsonObject root;

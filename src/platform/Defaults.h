@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -59,6 +60,12 @@ public:
     bool setDate(const QString& key, const QDateTime& value);
     bool removeObjectForKey(const QString& key);
 
+    // Adds `delta` to the integer under `key` (absent or wrong-typed counts as
+    // 0) in one read-modify-write under the file lock, so concurrent adders in
+    // any process never lose each other's updates. Returns the new value, or
+    // absent when the file could not be written.
+    std::optional<std::int64_t> addToInteger(const QString& key, std::int64_t delta);
+
     // Re-reads the file. Writes are never deferred, so this only refreshes.
     void synchronize();
 
@@ -74,7 +81,11 @@ private:
     };
 
     QJsonObject entryFor(const QString& key) const;
+    // Re-reads the file under the lock, lets `change` edit the values and
+    // writes them back atomically.
+    bool write(const std::function<void(QJsonObject&)>& change);
     bool write(const QString& key, const std::optional<QJsonObject>& entry);
+    static std::int64_t integerOf(const QJsonObject& entry);
     void refreshLocked() const;
     static QJsonObject readFile(const std::filesystem::path& file);
 
