@@ -325,16 +325,18 @@ std::shared_ptr<CleanerItem> SmartScan::scanInstalls() {
         });
     }
 
-    // Each candidate's own size: a folder-style package counts 0.
+    // Each candidate at what removing it frees: a file (or a link) its own
+    // size, a folder (a folder-style package, or a user's folder so named)
+    // everything inside it. A candidate found inside a matched package is
+    // listed too and counts again in the total, as overlapping leftover
+    // groups do.
+    const std::vector<ByteCount> sizes = sizes_.locationSizes(candidates);
     std::vector<std::shared_ptr<LargeFile>> files;
     ByteCount total = 0;
-    for (const Location& l : candidates) {
-        struct stat st {};
-        ByteCount size = 0;
-        if (PathOps::status(l, st, false) && !S_ISDIR(st.st_mode))
-            size = static_cast<ByteCount>(st.st_size);
-        files.push_back(LargeFile::init_with_file_url(l, nameOf(l), size, QString()));
-        total += size;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const Location& l = candidates[i];
+        files.push_back(LargeFile::init_with_file_url(l, nameOf(l), sizes[i], QString()));
+        total += sizes[i];
         remember(l);
     }
     sortByName(files);

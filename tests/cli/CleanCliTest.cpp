@@ -84,9 +84,10 @@ TEST_F(CleanCliTest, OnlyAndKeepNarrowWhatGoes) {
         bytes += v.toObject().value("bytes").toInteger();
     }
     EXPECT_EQ(o.value("bytes_freed").toInteger(), bytes);
-    // Freed is what went: a folder-style package counts 0 when chosen but its
-    // 400,000 bytes of contents are freed all the same.
-    EXPECT_EQ(o.value("bytes_freed").toInteger(), o.value("chosen_size").toInteger() + 400000);
+    // Freed is what went. Folder-style packages are chosen at their full size;
+    // the 300,000-byte Inner.pkg inside Bundle.pkg is an entry of its own as
+    // well, so it is chosen twice but freed once.
+    EXPECT_EQ(o.value("bytes_freed").toInteger(), o.value("chosen_size").toInteger() - 300000);
 }
 
 TEST_F(CleanCliTest, RemovesEverythingTheScanFoundAndASecondScanFindsLittle) {

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <thread>
 
 using namespace dovrel;
@@ -120,17 +121,29 @@ TEST_F(SmartScanTest, InstallationFilesByExactExtensionAndPlace) {
     tree.file("ann/Downloads/Setup.DMG", 30);           // case differs: no
     tree.file("ann/Downloads/Old/Old.dmg", 40);         // subfolder: no
     tree.file("ann/Downloads/.hidden.dmg", 50);         // hidden: no
-    tree.file("ann/Downloads/Tool.pkg/Contents/x", 60); // folder-style package: counts 0
+    tree.file("ann/Downloads/Tool.pkg/Contents/x", 60); // folder-style package: all it holds
+    tree.symlink("ann/Downloads/Linked.pkg", "Old");    // a link: itself (3 bytes), not what it names
     tree.file("ann/Desktop/b.ipa", 1);
+    tree.file("ann/Desktop/Photos.dmg/a/b", 5000); // a user's folder so named: all it holds
     tree.file("ann/Documents/c.pkg", 2);
     tree.file("ann/Library/Application Support/V/App.apk", 70);           // apk not matched here
     tree.file("ann/Library/Application Support/V/Pack.pkg/Inner.pkg", 3); // inside a matched package: listed
     tree.file("ann/Library/Application Support/V/.h/hidden.dmg", 80);     // hidden folder: not entered
     scan();
     EXPECT_EQ(names(cleaner.install_files_item),
-              (std::vector<std::string>{"App.apk", "b.ipa", "c.pkg", "Inner.pkg", "Installer.dmg", "Pack.pkg",
-                                        "Tool.pkg"}));
-    EXPECT_EQ(cleaner.totalInstallSize, 10 + 20 + 1 + 2 + 3);
+              (std::vector<std::string>{"App.apk", "b.ipa", "c.pkg", "Inner.pkg", "Installer.dmg",
+                                        "Linked.pkg", "Pack.pkg", "Photos.dmg", "Tool.pkg"}));
+    std::map<std::string, ByteCount> sizes;
+    for (const auto& e : *cleaner.install_files_item->items) {
+        const auto& file = std::get<std::shared_ptr<LargeFile>>(e);
+        sizes[file->url_file.filename().string()] = file->size;
+    }
+    // What each shows is what removing it frees.
+    EXPECT_EQ(sizes["Tool.pkg"], 60);
+    EXPECT_EQ(sizes["Photos.dmg"], 5000);
+    EXPECT_EQ(sizes["Pack.pkg"], 3);
+    EXPECT_EQ(sizes["Linked.pkg"], 3);
+    EXPECT_EQ(cleaner.totalInstallSize, 10 + 20 + 1 + 2 + 3 + 60 + 3 + 5000 + 3);
 }
 
 TEST_F(SmartScanTest, LogsSortedByNameTrashInListingOrderHiddenRules) {
