@@ -1,8 +1,11 @@
 #include "catalogue/PlistReader.h"
 
+#include "catalogue/BundleFile.h"
+
 #include <plist/plist.h>
 
 #include <QLocale>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <cmath>
@@ -15,13 +18,15 @@
 // ---------------------------
 //
 //   open(O_NOFOLLOW|O_NONBLOCK) -> fstat: regular file, <= 8 MiB -> read
+//   (Info.plist: BundleFile, links followed only inside the bundle)
 //        |
 //        +-- "bplist..." -> BinaryCheck: trailer, offset table, every object's
 //        |                  header and size, strings free of NUL, references in
 //        |                  range, dictionary keys are strings, no cycles,
 //        |                  depth <= kMaxDepth, expanded node count <= kMaxNodes
 //        |                  -> plist_from_bin
-//        +-- otherwise   -> xmlCheck: no NUL byte, tags found as libplist finds
+//        +-- otherwise   -> UTF-8 mark dropped, UTF-16 transcoded to UTF-8
+//                        -> xmlCheck: no NUL byte, tags found as libplist finds
 //                           them, balanced and named alike, depth <=
 //                           kMaxDepth, elements <= kMaxNodes
 //                           -> plist_from_xml
@@ -433,16 +438,12 @@ std::optional<QString> textOf(plist_t node) {
     }
 }
 
-std::optional<std::string> readRegularFile(const Location& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return std::nullopt;
+// Reads an open regular file of at most kMaxFileSize bytes; the size from
+// fstat is only a hint: reading goes on until the end, but never past the cap.
+std::optional<std::string> readDescriptor(int fd) {
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > PlistReader::kMaxFileSize) {
-        ::close(fd);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > PlistReader::kMaxFileSize)
         return std::nullopt;
-    }
-    // The size is only a hint: read until the end, but never past the cap.
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(st.st_size));
     char chunk[64 * 1024];
@@ -450,21 +451,54 @@ std::optional<std::string> readRegularFile(const Location& file) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0) {
-            ::close(fd);
+        if (got < 0)
             return std::nullopt;
-        }
         if (got == 0)
             break;
         if (bytes.size() + static_cast<std::size_t>(got) >
-            static_cast<std::size_t>(PlistReader::kMaxFileSize)) {
-            ::close(fd);
+            static_cast<std::size_t>(PlistReader::kMaxFileSize))
             return std::nullopt;
-        }
         bytes.append(chunk, static_cast<std::size_t>(got));
     }
+    return bytes;
+}
+
+std::optional<std::string> readRegularFile(const Location& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return std::nullopt;
+    auto bytes = readDescriptor(fd);
     ::close(fd);
     return bytes;
+}
+
+// XML text as libplist 2.2 reads it: UTF-8 without a byte-order mark (it
+// ignores the encoding named in the XML declaration). A UTF-8 mark is
+// dropped; UTF-16 in either byte order, with its mark or recognised by a
+// first character "<" without one, is transcoded (unpaired surrogates become
+// U+FFFD; a NUL character survives and is refused by the XML check).
+std::string asUtf8Xml(std::string_view data) {
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    if (data.starts_with(kUtf8Mark))
+        return std::string(data.substr(kUtf8Mark.size()));
+    std::optional<QStringConverter::Encoding> utf16;
+    if (data.starts_with("\xFF\xFE")) {
+        utf16 = QStringConverter::Utf16LE;
+        data.remove_prefix(2);
+    } else if (data.starts_with("\xFE\xFF")) {
+        utf16 = QStringConverter::Utf16BE;
+        data.remove_prefix(2);
+    } else if (data.starts_with(std::string_view("<\0", 2))) {
+        utf16 = QStringConverter::Utf16LE;
+    } else if (data.starts_with(std::string_view("\0<", 2))) {
+        utf16 = QStringConverter::Utf16BE;
+    }
+    if (!utf16)
+        return std::string(data);
+    QStringDecoder decode(*utf16, QStringConverter::Flag::Stateless);
+    const QString text = decode(QByteArrayView(data.data(), static_cast<qsizetype>(data.size())));
+    const QByteArray utf8 = text.toUtf8();
+    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
 } // namespace
@@ -508,9 +542,10 @@ BundleInfo PlistReader::readData(std::string_view data, const std::vector<std::s
             return info;
         plist_from_bin(bytes.c_str(), length, &root);
     } else {
-        if (!isSafeXml(bytes))
+        const std::string xml = asUtf8Xml(bytes);
+        if (!isSafeXml(xml))
             return info;
-        plist_from_xml(bytes.c_str(), length, &root);
+        plist_from_xml(xml.c_str(), static_cast<std::uint32_t>(xml.size()), &root);
     }
     PlistPtr owner(root);
     if (!root || plist_get_node_type(root) != PLIST_DICT)
@@ -533,7 +568,13 @@ BundleInfo PlistReader::readFile(const Location& file, const std::vector<std::st
 }
 
 BundleInfo PlistReader::readInfoPlist(const Location& bundle) {
-    return readFile(bundle / "Contents" / "Info.plist", infoKeys());
+    const BundleFile file(bundle, "Contents/Info.plist");
+    if (!file.isOpen())
+        return {};
+    auto bytes = readDescriptor(file.fd());
+    if (!bytes)
+        return {};
+    return readData(*bytes, infoKeys());
 }
 
 } // namespace dovrel

@@ -20,8 +20,10 @@ namespace dovrel {
 // sees it (size, file type, binary structure, nesting depth, node count), and
 // values are read only through calls that cannot assert. Whatever fails a
 // check, does not parse, or has no dictionary at the top reads as an empty
-// BundleInfo. Nothing here throws, blocks on a FIFO or follows a symbolic
-// link at the file itself. Thread-safe (no shared state).
+// BundleInfo. Nothing here throws or opens anything but a regular file (a
+// FIFO or device node is never opened); a symbolic link is followed only by
+// readInfoPlist, and only while it stays inside the bundle. Thread-safe (no
+// shared state).
 //
 // Value rule: only the top-level keys asked for are read. A string value is
 // taken as UTF-8 (invalid bytes replaced). An integer value is taken as its
@@ -44,7 +46,9 @@ public:
     // CFBundleShortVersionString, CFBundleVersion, LogName.
     static const std::vector<std::string>& infoKeys();
 
-    // `bundle`/Contents/Info.plist, read for infoKeys().
+    // `bundle`/Contents/Info.plist, read for infoKeys(). The file, or a folder
+    // on its way, may be a symbolic link whose target stays inside the bundle
+    // (BundleFile); a link leading out of it reads as no file.
     static BundleInfo readInfoPlist(const Location& bundle);
 
     // Any plist file. The file must be a regular file (not a symbolic link,
@@ -52,7 +56,10 @@ public:
     static BundleInfo readFile(const Location& file, const std::vector<std::string>& keys = infoKeys());
 
     // Plist bytes already in memory; binary when they start with "bplist",
-    // XML otherwise.
+    // XML otherwise: UTF-8 with or without a byte-order mark, or UTF-16 in
+    // either byte order (with a mark, or starting with "<"), which is
+    // transcoded to UTF-8 before the checks (libplist reads UTF-8 only). The
+    // size cap applies to the bytes given and to the transcoded text.
     static BundleInfo readData(std::string_view data, const std::vector<std::string>& keys = infoKeys());
 
     // The structural checks run before libplist parses. True when libplist

@@ -477,5 +477,43 @@ TEST(PlistReaderGuard, FifoSymlinkAndFolderAreNotRead) {
     EXPECT_EQ(PlistReader::readFile(valid).value("CFBundleName"), QStringLiteral("Editor"));
 }
 
+TEST(PlistReaderGuard, InfoPlistLinksAreFollowedOnlyInsideTheBundle) {
+    TempDir tmp;
+    FixtureTree tree(tmp.path());
+    const std::string xml = xmlDict("<key>CFBundleName</key><string>Editor</string>");
+    tree.fileWith("Valid.plist", xml);
+    tree.fileWith("Elsewhere/Info.plist", xml);
+    tree.fileWith("Near.app2/Contents/Info.plist", xml);
+    const struct {
+        const char* bundle;
+        const char* real; // where the file lies, inside the bundle
+        std::string link; // the link, relative to the bundle
+        std::string target;
+        bool read;
+    } rows[] = {
+        {"Rel.app", "Contents/Resources/I.plist", "Contents/Info.plist", "Resources/I.plist", true},
+        {"Abs.app", "Real.plist", "Contents/Info.plist", (tmp / "Abs.app/Real.plist").string(), true},
+        {"Back.app", "Contents/R/I.plist", "Contents/Info.plist", "../Contents/R/I.plist", true},
+        {"Folder.app", "Versions/A/Info.plist", "Contents", "Versions/A", true},
+        {"Climb.app", "", "Contents/Info.plist", "../../Valid.plist", false},
+        {"Out.app", "", "Contents", (tmp / "Elsewhere").string(), false},
+        {"Near.app", "", "Contents/Info.plist", (tmp / "Near.app2/Contents/Info.plist").string(), false},
+        {"Loop.app", "", "Contents/Info.plist", "Info.plist", false},
+        {"Ring.app", "", "Contents/Info.plist", "../Contents/Info.plist", false},
+    };
+    for (const auto& row : rows) {
+        const std::string bundle = row.bundle;
+        tree.folder(bundle + "/Contents");
+        if (*row.real)
+            tree.fileWith(bundle + "/" + row.real, xml);
+        std::filesystem::remove(tmp / bundle / row.link);
+        tree.symlink(bundle + "/" + row.link, row.target);
+        const BundleInfo info = PlistReader::readInfoPlist(tmp / bundle);
+        EXPECT_EQ(info.value("CFBundleName"),
+                  row.read ? std::optional(QStringLiteral("Editor")) : std::nullopt)
+            << bundle;
+    }
+}
+
 } // namespace
 } // namespace dovrel

@@ -83,12 +83,34 @@ TEST_P(PlistReaderFormats, EmptyDictionaryAndMissingFileReadAsEmpty) {
     EXPECT_TRUE(PlistReader::readInfoPlist(tmp / "Nowhere.app").isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(XmlAndBinary, PlistReaderFormats,
-                         ::testing::Values(BundleBuilder::Format::Xml, BundleBuilder::Format::Binary),
+INSTANTIATE_TEST_SUITE_P(EveryEncoding, PlistReaderFormats,
+                         ::testing::Values(BundleBuilder::Format::Xml, BundleBuilder::Format::Binary,
+                                           BundleBuilder::Format::XmlUtf8Bom,
+                                           BundleBuilder::Format::XmlUtf16LE,
+                                           BundleBuilder::Format::XmlUtf16BE),
                          [](const auto& info) {
-                             return info.param == BundleBuilder::Format::Xml ? std::string("Xml")
-                                                                             : std::string("Binary");
+                             switch (info.param) {
+                             case BundleBuilder::Format::Xml:
+                                 return std::string("Xml");
+                             case BundleBuilder::Format::Binary:
+                                 return std::string("Binary");
+                             case BundleBuilder::Format::XmlUtf8Bom:
+                                 return std::string("XmlUtf8Bom");
+                             case BundleBuilder::Format::XmlUtf16LE:
+                                 return std::string("XmlUtf16LE");
+                             case BundleBuilder::Format::XmlUtf16BE:
+                                 return std::string("XmlUtf16BE");
+                             }
+                             return std::string();
                          });
+
+TEST(PlistReader, Utf16WithoutAMarkIsKnownByItsFirstCharacter) {
+    for (const auto format : {BundleBuilder::Format::XmlUtf16LE, BundleBuilder::Format::XmlUtf16BE}) {
+        const std::string marked =
+            BundleBuilder("A.app").format(format).set("CFBundleName", "Editor").encodedInfoPlist();
+        EXPECT_EQ(PlistReader::readData(marked.substr(2)).value("CFBundleName"), QStringLiteral("Editor"));
+    }
+}
 
 TEST(PlistReader, OnlyTextAndNumbersCountAsValues) {
     const std::string xml = xmlDict("<key>CFBundleName</key><true/>"

@@ -2,6 +2,8 @@
 
 #include <plist/plist.h>
 
+#include <QString>
+
 #include <fstream>
 #include <stdexcept>
 
@@ -51,6 +53,11 @@ BundleBuilder& BundleBuilder::withoutInfoPlist() {
     return *this;
 }
 
+BundleBuilder& BundleBuilder::linkedInfoPlist(fs::path relative, fs::path linkText) {
+    infoPlistLink_.emplace(std::move(relative), std::move(linkText));
+    return *this;
+}
+
 BundleBuilder& BundleBuilder::nest(BundleBuilder inner) {
     nested_.push_back(std::move(inner));
     return *this;
@@ -80,13 +87,38 @@ std::string BundleBuilder::encodedInfoPlist() const {
     plist_free(dict);
     if (bytes.empty())
         throw std::runtime_error("libplist could not encode the Info.plist");
+    if (format_ == Format::XmlUtf8Bom)
+        return "\xEF\xBB\xBF" + bytes;
+    if (format_ == Format::XmlUtf16LE || format_ == Format::XmlUtf16BE) {
+        const bool big = format_ == Format::XmlUtf16BE;
+        // The declaration names the encoding the file is in, as real ones do.
+        if (const auto at = bytes.find("encoding=\"UTF-8\""); at != std::string::npos)
+            bytes.replace(at, 16, "encoding=\"UTF-16\"");
+        std::string wide = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit :
+             QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdU16String()) {
+            const char high = static_cast<char>(unit >> 8);
+            const char low = static_cast<char>(unit & 0xFF);
+            wide += big ? high : low;
+            wide += big ? low : high;
+        }
+        return wide;
+    }
     return bytes;
 }
 
 void BundleBuilder::buildAt(const fs::path& bundle) const {
     fs::create_directories(bundle / "Contents");
-    if (writeInfoPlist_)
-        writeFile(bundle / "Contents" / "Info.plist", rawInfoPlist_ ? *rawInfoPlist_ : encodedInfoPlist());
+    if (writeInfoPlist_) {
+        const std::string bytes = rawInfoPlist_ ? *rawInfoPlist_ : encodedInfoPlist();
+        if (infoPlistLink_) {
+            writeFile(bundle / infoPlistLink_->first, bytes);
+            fs::remove(bundle / "Contents" / "Info.plist");
+            fs::create_symlink(infoPlistLink_->second, bundle / "Contents" / "Info.plist");
+        } else {
+            writeFile(bundle / "Contents" / "Info.plist", bytes);
+        }
+    }
     for (const auto& [name, contents] : icons_)
         writeFile(bundle / "Contents" / "Resources" / name, contents);
     for (const BundleBuilder& inner : nested_)

@@ -26,11 +26,13 @@ namespace dovrel::test {
 //
 // Without any set() the Info.plist is an empty dictionary; withoutInfoPlist()
 // leaves it out and infoPlistBytes() writes the given bytes instead (damaged
-// files). Parent folders are created; existing files are overwritten. Throws
-// std::runtime_error when the disk refuses.
+// files), linkedInfoPlist() puts it elsewhere behind a link. Parent folders are created; existing files are
+// overwritten. Throws std::runtime_error when the disk refuses.
 class BundleBuilder {
 public:
-    enum class Format { Xml, Binary };
+    // Xml is UTF-8 without a byte-order mark; the other XML forms carry the
+    // same text with a UTF-8 mark, or in UTF-16 with the mark of its order.
+    enum class Format { Xml, Binary, XmlUtf8Bom, XmlUtf16LE, XmlUtf16BE };
 
     explicit BundleBuilder(std::filesystem::path bundle);
 
@@ -43,6 +45,9 @@ public:
     // Info.plist with exactly these bytes instead of the encoded keys.
     BundleBuilder& infoPlistBytes(std::string bytes);
     BundleBuilder& withoutInfoPlist();
+    // Writes the Info.plist at `relative` inside the bundle instead and makes
+    // Contents/Info.plist a symbolic link whose target text is `linkText`.
+    BundleBuilder& linkedInfoPlist(std::filesystem::path relative, std::filesystem::path linkText);
     // A bundle built inside this one; `inner`'s path is taken relative to
     // this bundle (e.g. "Contents/Library/LoginItems/Agent.app").
     BundleBuilder& nest(BundleBuilder inner);
@@ -65,6 +70,7 @@ private:
     std::vector<std::pair<std::string, std::string>> icons_;
     std::optional<std::string> rawInfoPlist_;
     bool writeInfoPlist_ = true;
+    std::optional<std::pair<std::filesystem::path, std::filesystem::path>> infoPlistLink_;
     std::vector<BundleBuilder> nested_;
 };
 
