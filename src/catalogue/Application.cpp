@@ -1,13 +1,10 @@
 #include "catalogue/Application.h"
 
+#include "catalogue/BundleFile.h"
 #include "catalogue/DisplayName.h"
 #include "catalogue/PlistReader.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
 
@@ -34,16 +31,16 @@ std::optional<Location> grantedFolder(const Defaults& defaults, const char* key)
     return Grant::resolve(defaults, QString::fromLatin1(key)).folder;
 }
 
-// A regular file that can be opened for reading and is not empty. Opening
-// never blocks (a FIFO is refused by its type after a non-blocking open).
-bool isReadableImageFile(const Location& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return false;
-    struct stat st {};
-    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
-    ::close(fd);
-    return ok;
+// The image file at `relative` inside the bundle: a regular file that can be
+// opened for reading and is not empty. Its type is looked at before it is
+// opened, so a FIFO or device node is never opened; a symbolic link counts
+// only while it stays inside the bundle, and the location given is the file
+// the link leads to.
+std::optional<Location> readableImageFile(const Location& bundle, const std::string& relative) {
+    const BundleFile file(bundle, relative);
+    if (!file.isOpen() || file.status().st_size <= 0)
+        return std::nullopt;
+    return file.path();
 }
 
 } // namespace
@@ -147,13 +144,12 @@ std::optional<IconRef> Application::setAppIcon(const Location& bundle, const Bun
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".") ||
         name == QLatin1String(".."))
         return std::nullopt;
-    const Location resources = bundle / "Contents" / "Resources";
-    const std::string base = name.toStdString();
-    if (Location exact = resources / base; isReadableImageFile(exact))
-        return IconRef::file(exact);
+    const std::string base = "Contents/Resources/" + name.toStdString();
+    if (auto exact = readableImageFile(bundle, base))
+        return IconRef::file(*exact);
     for (const char* extension : kImageExtensions) {
-        if (Location candidate = resources / (base + extension); isReadableImageFile(candidate))
-            return IconRef::file(candidate);
+        if (auto candidate = readableImageFile(bundle, base + extension))
+            return IconRef::file(*candidate);
     }
     return std::nullopt;
 }

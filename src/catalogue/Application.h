@@ -57,7 +57,9 @@ public:
     // The icon the desktop shows for the path.
     IconRef setIcon(const Location& path) const;
     // The image file named by "CFBundleIconFile" in Contents/Resources, when
-    // it is a regular, readable, non-empty file; else absent.
+    // it is a regular, readable, non-empty file (a symbolic link counts while
+    // it stays inside the bundle, and gives the file it leads to; FIFOs and
+    // device nodes are never opened); else absent.
     std::optional<IconRef> setAppIcon(const Location& bundle) const;
     // "CFBundleIdentifier", else absent.
     std::optional<QString> setBundle(const Location& bundle) const;

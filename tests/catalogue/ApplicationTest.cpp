@@ -12,6 +12,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <future>
+#include <stdexcept>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -216,6 +220,71 @@ TEST_F(ApplicationRecord, IconThatCannotBeAnImageIsAbsent) {
         FAIL() << "looking at a FIFO icon blocked";
     }
     EXPECT_FALSE(pending.get().app_icon);
+}
+
+// Reports whether a file system item was opened (inotify IN_OPEN) since the
+// watch began, without opening it itself.
+class OpenWatch {
+public:
+    explicit OpenWatch(const Location& item) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        if (fd_ < 0 || ::inotify_add_watch(fd_, item.c_str(), IN_OPEN) < 0)
+            throw std::runtime_error("cannot watch " + item.string());
+    }
+    ~OpenWatch() { ::close(fd_); }
+    bool opened() const {
+        alignas(inotify_event) char events[4096];
+        return ::read(fd_, events, sizeof events) > 0;
+    }
+
+private:
+    int fd_;
+};
+
+TEST_F(ApplicationRecord, IconCheckOpensNothingButRegularFilesInsideTheBundle) {
+    FixtureTree tree(tmp.path());
+    const Location fifoOutside = tree.fifo("outside.fifo");
+    const Location fileOutside = tree.fileWith("outside.icns", "icon-bytes");
+    struct Row {
+        std::string bundle;
+        Location watched;
+    };
+    std::vector<Row> rows;
+    auto iconAt = [&](const std::string& name) {
+        bundle(name).set("CFBundleIconFile", "AppIcon").build();
+        return tree.folder(name + "/Contents/Resources") / "AppIcon.icns";
+    };
+    {
+        const Location icon = iconAt("Fifo.app");
+        tree.fifo(icon);
+        rows.push_back({"Fifo.app", icon});
+    }
+    {
+        const Location icon = iconAt("Device.app"); // the null device, where this file system allows one
+        if (::mknod(icon.c_str(), S_IFCHR | 0644, ::makedev(1, 3)) == 0)
+            rows.push_back({"Device.app", icon});
+    }
+    tree.symlink(iconAt("FifoOut.app"), fifoOutside);
+    rows.push_back({"FifoOut.app", fifoOutside});
+    tree.symlink(iconAt("FileOut.app"), fileOutside);
+    rows.push_back({"FileOut.app", fileOutside});
+
+    for (const Row& row : rows) {
+        OpenWatch watch(row.watched);
+        auto pending = std::async(std::launch::async, [&] { return app.application(tmp / row.bundle); });
+        if (pending.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+            const int fd = ::open(row.watched.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+            FAIL() << row.bundle << ": the icon check blocked";
+        }
+        EXPECT_FALSE(pending.get().app_icon) << row.bundle;
+        EXPECT_FALSE(watch.opened()) << row.bundle << " opened " << row.watched;
+    }
+
+    // A link that stays inside the bundle leads to its file.
+    const auto inside = bundle("Inside.app").set("CFBundleIconFile", "AppIcon").icon("Real.icns").build();
+    tree.symlink(inside / "Contents/Resources/AppIcon.icns", "Real.icns");
+    EXPECT_EQ(app.application(inside).app_icon, IconRef::file(inside / "Contents/Resources/Real.icns"));
 }
 
 TEST_F(ApplicationRecord, NameThatIsNotUtf8KeepsItsBytes) {
