@@ -73,8 +73,6 @@ Cache::Cache(std::optional<Location> home, std::optional<Location> applications,
 
 std::vector<Location> Cache::collectBundles() {
     std::vector<Location> found;
-    utilities_urls.clear();
-    applications_folder_bundle_count = 0;
 
     // 1. The Applications folder, three levels deep, depth-first.
     if (url_applications) {
@@ -83,10 +81,8 @@ std::vector<Location> Cache::collectBundles() {
                 found.push_back(first.path);
                 continue;
             }
-            if (first.name == "Utilities") {
-                listForBundles(first.path, utilities_urls);
+            if (first.name == "Utilities")
                 continue;
-            }
             for (const auto& second : DirectoryListing::list(first.path, true)) {
                 if (isBundleName(second.name)) {
                     found.push_back(second.path);
@@ -97,7 +93,6 @@ std::vector<Location> Cache::collectBundles() {
                         found.push_back(third.path);
             }
         }
-        applications_folder_bundle_count = found.size() + utilities_urls.size();
     }
 
     if (url_home) {

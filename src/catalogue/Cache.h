@@ -44,12 +44,6 @@ public:
 
     // Every bundle of the last catalogue pass, in discovery order.
     std::vector<Location> applications_urls;
-    // Bundles directly inside the Applications folder's "Utilities", which the
-    // catalogue skips but which are installed all the same.
-    std::vector<Location> utilities_urls;
-    // How many bundles the last pass found in or under the Applications folder
-    // ("Utilities" included): none means the catalogue cannot be trusted.
-    std::size_t applications_folder_bundle_count = 0;
 
     QHash<QString, std::shared_ptr<ApplicationItem>> bundles;
     QHash<QString, std::shared_ptr<ApplicationItem>> names;

@@ -2,6 +2,7 @@
 
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
+#include "catalogue/InstalledBundles.h"
 #include "engine/DirectoryListing.h"
 #include "engine/LocalizedText.h"
 #include "engine/SizeAccounting.h"
@@ -74,6 +75,29 @@ QString Remainders::setLabel(const QString& identifier) {
     return QStringLiteral("%1 by %2").arg(application, vendor);
 }
 
+QString Remainders::nameKey(const Location& bundle) {
+    const std::string stem = bundle.filename().native();
+    QString name = QString::fromUtf8(stem.data(), static_cast<qsizetype>(stem.size()));
+    name.chop(4); // ".app", in whatever case
+    return compact(name);
+}
+
+QString Remainders::compact(const QString& text) {
+    QString out;
+    for (const QChar c : LocalizedText::fold(text))
+        if (c.isLetterOrNumber())
+            out.append(c);
+    return out;
+}
+
+bool Remainders::isHeldBack(const QString& identifier, const QStringList& unreadableKeys) {
+    if (unreadableKeys.isEmpty())
+        return false;
+    const QString id = compact(identifier);
+    return std::any_of(unreadableKeys.begin(), unreadableKeys.end(),
+                       [&](const QString& key) { return id.endsWith(key); });
+}
+
 bool Remainders::isOwned(const QString& identifier, const QStringList& installedLower) {
     const QString lower = identifier.toLower();
     if (installedLower.contains(lower))
@@ -97,30 +121,64 @@ std::vector<std::shared_ptr<RemainderItem>> Remainders::smart_remianders(SizeMem
     totalRemaidersSize = 0;
     Cache* cache = cache_ ? cache_ : Cache::sharedCache();
     Application* app = application_ ? application_ : Application::sharedApplication();
-
+    // What is installed: the catalogue's bundles (every level of Documents,
+    // Desktop and DerivedData, and its identifiers already read), plus every
+    // bundle down to InstalledBundles::kMaxDepth levels in the folders the
+    // catalogue looks at only shallowly: Applications ("Utilities" included),
+    // Downloads and ~/Applications.
+    std::vector<Location> applicationsFolder;
+    if (url_applications)
+        applicationsFolder = InstalledBundles::below(*url_applications);
     installedApplications = cache->applications_urls;
-    installedApplications.insert(installedApplications.end(), cache->utilities_urls.begin(),
-                                 cache->utilities_urls.end());
+    std::unordered_set<std::string> listedBundles;
+    for (const Location& url : installedApplications)
+        listedBundles.insert(url.native());
+    std::vector<Location> deeper = applicationsFolder;
+    if (url_home)
+        for (const char* place : {"Downloads", "Applications"})
+            for (Location& url : InstalledBundles::below(*url_home / place))
+                deeper.push_back(std::move(url));
+    for (Location& url : deeper)
+        if (listedBundles.insert(url.native()).second)
+            installedApplications.push_back(std::move(url));
 
     std::vector<std::shared_ptr<RemainderItem>> result;
     // Without a trustworthy catalogue every identifier would look orphaned.
-    if (!url_applications || !url_library || cache->applications_folder_bundle_count == 0) {
+    if (!url_applications || !url_library || applicationsFolder.empty()) {
         remaindersItems = result;
         return result;
     }
 
-    // Installed identifiers: the catalogue pass has read every bundle of
-    // applications_urls already (its `bundles` keys); only the "Utilities"
-    // bundles, which it skips, are read here.
-    QStringList installed = cache->bundles.keys();
-    for (const Location& url : cache->utilities_urls)
-        if (std::optional<QString> id = app->setBundle(url))
+    // Installed identifiers. The catalogue pass has read its bundles already
+    // (the `bundles` keys); only the others are read here. A bundle whose
+    // identifier cannot be read, or is blank, leaves its name as a key instead.
+    const auto isBlank = [](const std::optional<QString>& id) { return !id || id->trimmed().isEmpty(); };
+    QStringList installed;
+    std::unordered_set<std::string> identified;
+    for (const auto& record : cache->bundles) {
+        if (isBlank(record->bundle))
+            continue;
+        installed.append(*record->bundle);
+        identified.insert(record->url.native());
+    }
+    QStringList unreadableKeys;
+    for (const Location& url : installedApplications) {
+        if (identified.contains(url.native()))
+            continue;
+        if (std::optional<QString> id = app->setBundle(url); !isBlank(id))
             installed.append(*id);
+        else
+            unreadableKeys.append(nameKey(url));
+    }
+    unreadableKeys.removeDuplicates();
     installed.removeIf([](const QString& id) { return id.contains(QLatin1String("com.apple")); });
     QStringList installedLower;
     for (const QString& id : installed)
         installedLower.append(id.toLower());
     installedLower.removeDuplicates();
+    const auto isKept = [&](const QString& id) {
+        return isOwned(id, installedLower) || isHeldBack(id, unreadableKeys);
+    };
 
     // The five listings.
     const std::pair<const char*, Folder> folders[] = {
@@ -156,13 +214,13 @@ std::vector<std::shared_ptr<RemainderItem>> Remainders::smart_remianders(SizeMem
     std::vector<bool> collectable(listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) {
         const Listed& e = listed[i];
-        collectable[i] = !e.name.contains(QLatin1String("com.apple")) &&
-                         !isOwned(candidateOf(e.name, e.folder), installedLower);
+        collectable[i] =
+            !e.name.contains(QLatin1String("com.apple")) && !isKept(candidateOf(e.name, e.folder));
     }
 
     std::vector<std::shared_ptr<RemainderItem>> groups;
     for (const QString& id : candidates) {
-        if (isOwned(id, installedLower))
+        if (isKept(id))
             continue;
         auto item = std::make_shared<RemainderItem>();
         item->label = setLabel(id);

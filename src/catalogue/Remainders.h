@@ -28,7 +28,14 @@ class SizeMemo;
 //    three pieces, equals an installed identifier ignoring case; owned
 //    identifiers are never leftovers, and a group never takes an entry whose
 //    own identifier is owned or whose name contains "com.apple";
-//  - bundles directly in the Applications folder's "Utilities" are installed;
+//  - installed are the catalogue's bundles and, besides, every bundle down to
+//    eight levels (InstalledBundles) in the Applications folder ("Utilities"
+//    included), Downloads and ~/Applications;
+//  - a bundle whose identifier cannot be read (no Info.plist, damaged, no
+//    CFBundleIdentifier or a blank one) holds back every identifier that ends in its name:
+//    both reduced to their letters and digits, folded for case and
+//    diacritics ("Mystery Editor.app" holds back com.example.MysteryEditor
+//    and org.x.mystery-editor). Held-back identifiers are treated as owned;
 //  - with no Applications grant, or no bundle found in that folder, the
 //    catalogue cannot be trusted and the pass reports nothing.
 //
@@ -47,6 +54,7 @@ public:
     std::optional<Location> url_home;
     std::optional<Location> url_library;
 
+    // The bundles the last pass took as installed (see above).
     std::vector<Location> installedApplications;
     std::vector<std::shared_ptr<RemainderItem>> remaindersItems;
     ByteCount totalRemaidersSize = 0;
@@ -62,6 +70,15 @@ public:
     // equals one of `installed` ignoring case. `installed` must be folded to
     // lower case.
     static bool isOwned(const QString& identifier, const QStringList& installedLower);
+
+    // The name key of a bundle whose identifier cannot be read: its name
+    // without ".app", reduced by compact().
+    static QString nameKey(const Location& bundle);
+    // True when the identifier, reduced by compact(), ends in one of the keys.
+    // An empty key (a name without letters or digits) holds back everything.
+    static bool isHeldBack(const QString& identifier, const QStringList& unreadableKeys);
+    // Letters and digits only, folded for case and diacritics.
+    static QString compact(const QString& text);
 
     ByteCount overall_size_of_files(const std::vector<Location>& locations) const;
     ByteCount overall_size_of_direcory(const Location& folder) const;

@@ -174,6 +174,47 @@ TEST_F(RemaindersTest, UtilitiesBundlesCountAsInstalled) {
     EXPECT_EQ(find(pass(), "com.diskco.DiskHelper"), nullptr);
 }
 
+TEST_F(RemaindersTest, InstalledBundlesOfEveryShapeKeepTheirData) {
+    using F = BundleBuilder::Format;
+    const Location outside = tree.fileWith(
+        "Outside.plist",
+        BundleBuilder(tmp / "x").set("CFBundleIdentifier", "com.other.Thing").encodedInfoPlist());
+    const std::string noIdentifier = BundleBuilder(tmp / "y").set("CFBundleName", "No Id").encodedInfoPlist();
+    const std::string blankIdentifier =
+        BundleBuilder(tmp / "z").set("CFBundleIdentifier", " ").encodedInfoPlist();
+    const std::pair<const char*, BundleBuilder> shapes[] = {
+        {"com.wide.Little", BundleBuilder(apps / "Little.app").format(F::XmlUtf16LE)},
+        {"com.wide.Big", BundleBuilder(apps / "Big.app").format(F::XmlUtf16BE)},
+        {"com.marked.Marked", BundleBuilder(apps / "Marked.app").format(F::XmlUtf8Bom)},
+        {"com.linked.Linked", BundleBuilder(apps / "Linked.app")
+                                  .linkedInfoPlist("Contents/Resources/Info.plist", "Resources/Info.plist")},
+        {"com.linked.Absolute", BundleBuilder(apps / "Absolute.app")
+                                    .linkedInfoPlist("Real.plist", apps / "Absolute.app/Real.plist")},
+        {"com.deep.Deep", BundleBuilder(apps / "A/B/C/D/Deep.app")},
+        {"com.util.Sub", BundleBuilder(apps / "Utilities/Sub/Tool.app")},
+        {"com.vendor.Thing", BundleBuilder(home / "Applications/Vendor/Thing.app")},
+        {"com.example.Helper", BundleBuilder(apps / "Host.app/Contents/Library/LoginItems/Helper.app")},
+        // Identifier unreadable: held back by the bundle's name.
+        {"com.example.MysteryEditor",
+         BundleBuilder(apps / "Mystery Editor.app").infoPlistBytes("<plist><dict>")},
+        {"org.x.no-id", BundleBuilder(apps / "No Id.app").infoPlistBytes(noIdentifier)},
+        {"com.example.blank", BundleBuilder(apps / "Blank.app").infoPlistBytes(blankIdentifier)},
+        {"com.escape.Escaper", BundleBuilder(apps / "Escaper.app").linkedInfoPlist("Contents/x", outside)},
+    };
+    for (const auto& [id, bundle] : shapes) {
+        BundleBuilder(bundle).set("CFBundleIdentifier", id).build();
+        pref(std::string(id) + ".plist", 10);
+        tree.file("ann/Library/Containers/" + std::string(id) + "/Data/x", 10);
+    }
+    pref("com.gone.app.plist", 5); // a real leftover still shows
+
+    auto items = pass();
+    for (const auto& [id, bundle] : shapes)
+        EXPECT_EQ(find(items, id), nullptr) << id;
+    EXPECT_NE(find(items, "com.gone.app"), nullptr);
+    EXPECT_EQ(lastTotal, 5); // no group took an installed application's entries
+}
+
 TEST_F(RemaindersTest, ComposedAndDecomposedSpellingsGroupTogether) {
     // "é" composed in one name, decomposed in the other.
     pref("com.caf\xc3\xa9.tool.plist", 10);
