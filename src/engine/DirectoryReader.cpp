@@ -42,7 +42,7 @@ bool DirectoryReader::next(Entry& out) {
                 n = ::syscall(SYS_getdents64, fd_, buffer_, sizeof buffer_);
             } while (n < 0 && errno == EINTR);
             if (n < 0) {
-                error_ = errno;
+                error_ = errno == ENOENT ? 0 : errno; // removed meanwhile: the end
                 return false;
             }
             if (n == 0)
@@ -92,7 +92,7 @@ bool DirectoryReader::next(Entry& out) {
         errno = 0;
         dirent* d = ::readdir(static_cast<DIR*>(dir_));
         if (!d) {
-            error_ = errno;
+            error_ = errno == ENOENT ? 0 : errno; // removed meanwhile: the end
             return false;
         }
         if (isDotOrDotDot(d->d_name))

@@ -23,6 +23,9 @@ public:
     DirectoryReader& operator=(const DirectoryReader&) = delete;
 
     // The next entry, or false at the end or on a read error (error() tells).
+    // A folder removed after it was opened reads as empty (the kernel answers
+    // ENOENT, and nothing can be added to it any more): that is the end, not
+    // an error.
     bool next(Entry& out);
     int error() const { return error_; }
 

@@ -17,7 +17,8 @@ template <typename Call> auto restarting(Call call) {
     return result;
 }
 
-constexpr unsigned kStatusMask = STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE | STATX_MNT_ID;
+constexpr unsigned kStatusMask =
+    STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE | STATX_NLINK | STATX_MNT_ID;
 
 } // namespace
 
@@ -60,7 +61,20 @@ bool RemovalCalls::statusImpl(int dirfd, const char* name, int flags, Status& ou
     out.mount = (sx.stx_mask & STATX_MNT_ID) ? std::optional<std::uint64_t>(sx.stx_mnt_id) : std::nullopt;
     out.mountRoot =
         (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+    out.unlinked = (sx.stx_mask & STATX_NLINK) && sx.stx_nlink == 0;
     return true;
+}
+
+bool RemovalCalls::unlinkedSinceOpened(int fd) {
+    Status st;
+    return statusOf(fd, st) && st.unlinked;
+}
+
+bool RemovalCalls::crossesMount(const FileIdentity& parent, const std::optional<std::uint64_t>& parentMount,
+                                const Status& child) {
+    if (child.mountRoot || child.identity.device != parent.device)
+        return true;
+    return child.mount && parentMount && *child.mount != *parentMount;
 }
 
 bool RemovalCalls::unlink(int dirfd, const char* name, bool folder) {

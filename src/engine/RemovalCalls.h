@@ -23,9 +23,21 @@ public:
         ByteCount size = 0;                 // logical size (st_size)
         std::optional<std::uint64_t> mount; // mount id, when the kernel tells
         bool mountRoot = false;             // the entry is the root of a mount
+        bool unlinked = false;              // no name refers to it any more (link count 0)
 
         bool isDirectory() const { return identity.type == S_IFDIR; }
     };
+
+    // Whether `child`, an entry of the folder `parent` (device and mount id
+    // as its status gave them), lies on another mount: it is the root of a
+    // mount, or on another device, or has another mount id (a bind mount of
+    // the same file system keeps the device number). The one test of mounts
+    // the removal makes, on the way down to a location and inside it.
+    static bool crossesMount(const FileIdentity& parent, const std::optional<std::uint64_t>& parentMount,
+                             const Status& child);
+    static bool crossesMount(const Status& parent, const Status& child) {
+        return crossesMount(parent.identity, parent.mount, child);
+    }
 
     // After this many EINTR in a row a call gives up with EINTR.
     static constexpr int kMaxInterruptions = 64;
@@ -47,6 +59,9 @@ public:
     bool status(int dirfd, const char* name, Status& out);
     // The entry an open descriptor refers to.
     bool statusOf(int fd, Status& out);
+    // The entry an open descriptor refers to was removed (by anyone) since it
+    // was opened; false when that cannot be told.
+    bool unlinkedSinceOpened(int fd);
 
     bool unlink(int dirfd, const char* name, bool folder);
     // Reads directory records into `buffer`: a byte count, 0 at the end, -1.

@@ -13,9 +13,11 @@ namespace dovrel {
 // negative count) with errno set on failure. The base class makes the real
 // calls; a test derives from it and overrides what it needs.
 //
-// statx stands where fstatat/fstat would: besides device, inode, type and
-// size it tells the mount a folder belongs to, which the removal uses to
-// refuse crossing into mounts that share the device number (bind mounts).
+// statx stands where fstatat/fstat would: besides device, inode, type, size
+// and link count it tells the mount a folder belongs to and whether it is the
+// root of a mount, which the removal uses to refuse reaching through or
+// crossing into mounts that share the device number (bind mounts). A test
+// fakes a mount by adjusting those fields of a statx result.
 class RemovalSyscalls {
 public:
     virtual ~RemovalSyscalls() = default;

@@ -87,8 +87,13 @@ public:
     RemovalOutcome run(const RemovalRequest& request, const std::vector<std::string>& parts, int homefd) {
         const Location& location = request.location;
 
-        // Down to the parent, one real folder at a time.
+        // Down to the parent, one real folder at a time, each on the mount of
+        // the one above: a mount anywhere on the way (a bind mount at .Trash,
+        // say) would lead outside the home. The home itself may be a mount.
         ScopedFd parent(calls_, homefd, false);
+        RemovalCalls::Status parentStatus;
+        if (!calls_.statusOf(homefd, parentStatus))
+            return outcome(location, Status::Failed, RemovalCalls::message(errno));
         for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
             const int fd = calls_.openFolder(parent.get(), parts[i].c_str(), false);
             if (fd < 0) {
@@ -101,10 +106,14 @@ public:
                 return outcome(location, Status::Failed, RemovalCalls::message(error));
             }
             parent.reset(fd, true);
+            // Judged on the descriptor: what was reached, not what a name showed.
+            RemovalCalls::Status here;
+            if (!calls_.statusOf(fd, here))
+                return outcome(location, Status::Failed, RemovalCalls::message(errno));
+            if (RemovalCalls::crossesMount(parentStatus, here))
+                return outcome(location, Status::Refused, "a folder on its path is a mount point");
+            parentStatus = here;
         }
-        RemovalCalls::Status parentStatus;
-        if (!calls_.statusOf(parent.get(), parentStatus))
-            return outcome(location, Status::Failed, RemovalCalls::message(errno));
 
         const std::string& name = parts.back();
         RemovalCalls::Status st;
@@ -113,8 +122,7 @@ public:
             return error == ENOENT ? outcome(location, Status::AlreadyGone)
                                    : outcome(location, Status::Failed, RemovalCalls::message(error));
         }
-        if (st.mountRoot || st.identity.device != parentStatus.identity.device ||
-            (st.mount && parentStatus.mount && *st.mount != *parentStatus.mount))
+        if (RemovalCalls::crossesMount(parentStatus, st))
             return outcome(location, Status::Refused, "a mount point");
         if (request.identity && *request.identity != st.identity)
             return outcome(location, Status::Changed, "not the item that was scanned");
@@ -142,6 +150,10 @@ public:
         if (!calls_.statusOf(fd, opened) || opened.identity != st.identity) {
             calls_.close(fd);
             return outcome(location, Status::Changed, "replaced since it was checked");
+        }
+        if (RemovalCalls::crossesMount(parentStatus, opened)) {
+            calls_.close(fd); // mounted on since it was checked
+            return outcome(location, Status::Refused, "a mount point");
         }
 
         const TreeEraser::Result r = eraser_.erase(parent.get(), name, fd, opened);

@@ -25,14 +25,19 @@ namespace dovrel {
 //    lexically; "." and ".." components are refused outright), when it is
 //    one of the fixed folders — Library, Library/Caches, Library/Logs, the
 //    mail downloads folder, .Trash, Downloads — or a folder holding one of
-//    them (their contents are fine), and when it is a mount point;
+//    them (their contents are fine), when it is a mount point, and when it is
+//    reached through one: any folder from the home down to it that is the
+//    root of a mount or on another mount than the folder above (see
+//    RemovalCalls::crossesMount);
 //  - Changed when the request carries the identity the scan saw and the entry
 //    now at that path is another one, or when a parent component is no longer
 //    a real folder; then nothing of it is touched;
-//  - AlreadyGone when it or a parent is missing (counted as done).
+//  - AlreadyGone when it or a parent is missing, or someone else removed it
+//    before this removal took anything of it (counted as done).
 // Inside a location nothing is followed, nothing but folders is opened, no
 // mount is entered (such a folder stays and is reported), and a failure does
-// not stop the rest: what can go goes, and the first error is reported.
+// not stop the rest: what can go goes, and the first error is reported. What
+// someone else removes meanwhile is gone, not a failure (see TreeEraser).
 //
 // remove() runs on the calling thread, with helper threads that empty
 // independent subfolders of a location at the same time (see setThreads());

@@ -41,6 +41,17 @@
 // ENOTEMPTY; it is then listed again, at most kMaxListings times in all. A
 // folder in which something could not be removed is not listed again.
 //
+// Entries removed by someone else meanwhile (another cleanup, an application
+// clearing its own cache) are gone, not failures: an entry that vanished
+// between its listing and its status, open or unlink (ENOENT), and a folder
+// removed after it was opened, whose listing then ends with ENOENT (the
+// kernel lets nothing into a removed folder, so there is nothing left to
+// list). A folder whose name, back at its parent, holds another entry is
+// left as changed, unless its descriptor shows it removed (link count 0): the
+// newcomer is then one more entry that appeared, found by listing the parent
+// again. Everything else (EACCES, EBUSY, EIO, ENOTEMPTY that persists) stays
+// a failure.
+//
 // Helpers (with a crew)
 // ---------------------
 //
@@ -169,6 +180,8 @@ TreeEraser::Result TreeEraser::run() {
         } else if (firstFailure_) {
             result_.status = RemovalOutcome::Status::Failed;
             result_.reason = *firstFailure_;
+        } else if (result_.gone && rootParent_ >= 0 && result_.items == 0) {
+            result_.status = RemovalOutcome::Status::AlreadyGone;
         }
     }
     return result_;
@@ -179,7 +192,8 @@ void TreeEraser::list(std::size_t frame) {
     for (;;) {
         const long n = calls_.list(stack_[frame].fd, buffer_.data(), buffer_.size() * sizeof(std::uint64_t));
         if (n < 0) {
-            fail(frame, {}, RemovalCalls::message(errno));
+            if (errno != ENOENT) // ENOENT: the folder was removed meanwhile, and it is empty
+                fail(frame, {}, RemovalCalls::message(errno));
             return;
         }
         if (n == 0)
@@ -253,7 +267,7 @@ void TreeEraser::descend(Subfolder sub) {
         removeNonFolder(parent, name.c_str(), st.size, false);
         return;
     }
-    if (crossesMount(stack_[parent], st)) {
+    if (RemovalCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, st)) {
         fail(parent, name, "a mount point; not entered");
         return;
     }
@@ -286,6 +300,12 @@ void TreeEraser::descend(Subfolder sub) {
     if (!calls_.statusOf(fd, opened) || opened.identity != st.identity) {
         calls_.close(fd);
         changed(parent, name, "replaced while being removed; not entered");
+        return;
+    }
+    if (RemovalCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, opened)) {
+        // A mount appeared between the status and the open.
+        calls_.close(fd);
+        fail(parent, name, "a mount point; not entered");
         return;
     }
     if (sub.expected && opened.identity != *sub.expected) {
@@ -381,7 +401,10 @@ void TreeEraser::settle(std::size_t frame, Handoff& job) {
         return;
     }
     if (now.identity != job.status.identity) {
-        changed(frame, job.name, "replaced while being removed");
+        // Removed by someone else and the name taken again: the newcomer is
+        // found when this folder is listed again.
+        if (!r.gone)
+            changed(frame, job.name, "replaced while being removed");
         return;
     }
     if (calls_.unlink(f.fd, job.name.c_str(), true)) {
@@ -419,6 +442,7 @@ bool TreeEraser::ascend() {
     const std::size_t top = stack_.size() - 1;
     if (top == 0 && rootParent_ < 0) {
         // Emptied; the walk that handed it off removes it.
+        result_.gone = calls_.unlinkedSinceOpened(stack_[0].fd);
         pop();
         return true;
     }
@@ -432,11 +456,21 @@ bool TreeEraser::ascend() {
     if (!calls_.status(parentfd, f.name.c_str(), now)) {
         if (errno != ENOENT)
             fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(errno));
+        else if (top == 0)
+            result_.gone = calls_.unlinkedSinceOpened(f.fd); // else moved away, emptied
         pop();
         return true;
     }
     if (now.identity != f.identity) {
-        changed(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, "replaced while being removed");
+        if (calls_.unlinkedSinceOpened(f.fd)) {
+            // Removed by someone else; the entry now carrying its name is new
+            // (below the root, listing the parent again finds it).
+            if (top == 0)
+                result_.gone = true;
+        } else {
+            changed(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name,
+                    "replaced while being removed");
+        }
         pop();
         return true;
     }
@@ -458,6 +492,8 @@ bool TreeEraser::ascend() {
     }
     if (error != ENOENT && !f.troubled)
         fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(error));
+    if (error == ENOENT && top == 0)
+        result_.gone = calls_.unlinkedSinceOpened(f.fd);
     pop();
     return true;
 }
@@ -536,12 +572,6 @@ void TreeEraser::closeAll() {
     }
     stack_.clear();
     openCount_ = 0;
-}
-
-bool TreeEraser::crossesMount(const Frame& parent, const RemovalCalls::Status& child) const {
-    if (child.mountRoot || child.identity.device != parent.identity.device)
-        return true;
-    return child.mount && parent.mount && *child.mount != *parent.mount;
 }
 
 void TreeEraser::count(std::int64_t items, ByteCount bytes) {

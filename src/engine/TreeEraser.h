@@ -39,6 +39,7 @@ public:
         ByteCount bytes = 0;
         bool stopped = false; // the walk stopped itself (status Changed): every helper of it stops too
         int listings = 0;     // how often the (emptied) folder itself was listed
+        bool gone = false;    // the folder itself was removed by someone else meanwhile
     };
 
     // A verified subfolder given to a helper to be emptied (not removed). The
@@ -70,6 +71,8 @@ public:
 
     // Removes the folder `name` of `parentfd`. `folderfd` is that folder,
     // open for listing, and `folder` its status, checked by the caller.
+    // AlreadyGone when someone else removed the folder and this walk removed
+    // nothing of it.
     Result erase(int parentfd, const std::string& name, int folderfd, const RemovalCalls::Status& folder);
 
     // Empties the handed-off folder, leaving the folder itself; closes its
@@ -112,7 +115,6 @@ private:
     void pop();
     void closeAll();
 
-    bool crossesMount(const Frame& parent, const RemovalCalls::Status& child) const;
     void count(std::int64_t items, ByteCount bytes);
     void flushProgress();
     void fail(std::size_t frame, const std::string& name, const std::string& what);

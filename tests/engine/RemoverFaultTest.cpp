@@ -12,7 +12,9 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace dovrel::test {
 namespace {
@@ -27,6 +29,7 @@ class HookedCalls : public RemovalSyscalls {
 public:
     std::function<int(const char* name, int flags)> beforeOpen;
     std::function<int(const char* name, int flags)> beforeUnlink;
+    std::function<int(int fd)> beforeList;
     std::function<void(const char* name, struct statx* out)> afterStatx;
 
     int openat(int dirfd, const char* name, int flags) override {
@@ -38,6 +41,11 @@ public:
         if (int error = beforeUnlink ? beforeUnlink(name, flags) : 0)
             return fail(error);
         return RemovalSyscalls::unlinkat(dirfd, name, flags);
+    }
+    long getdents(int fd, void* buffer, std::size_t size) override {
+        if (int error = beforeList ? beforeList(fd) : 0)
+            return fail(error);
+        return RemovalSyscalls::getdents(fd, buffer, size);
     }
     int statx(int dirfd, const char* name, int flags, unsigned mask, struct statx* out) override {
         const int rc = RemovalSyscalls::statx(dirfd, name, flags, mask, out);
@@ -52,6 +60,16 @@ private:
         return -1;
     }
 };
+
+std::uint64_t inodeOf(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? st.st_ino : 0;
+}
+
+std::uint64_t inodeOf(const fs::path& p) {
+    struct stat st {};
+    return ::lstat(p.c_str(), &st) == 0 ? st.st_ino : 0;
+}
 
 class RemoverFaultTest : public RemoverFixture {
 protected:
@@ -163,6 +181,139 @@ TEST_F(RemoverFaultTest, FoldersOfOtherMountsAreNotEntered) {
     EXPECT_FALSE(exists(caches / "app/plain"));
     EXPECT_TRUE(exists(caches / "mounted/x"));
     EXPECT_EQ(report.bytesFreed, 10);
+}
+
+TEST_F(RemoverFaultTest, WhatOthersRemoveMeanwhileIsGoneNotFailed) {
+    // Another cleaner, or the application clearing its own cache, removes
+    // part of the location at the worst moment. What it took is gone; only
+    // what really stays behind is a failure.
+    struct Case {
+        const char* what;
+        std::function<void(HookedCalls&, const fs::path& app)> arrange;
+        Status status;
+        ByteCount bytes;
+        const char* reason;
+    };
+    const std::vector<Case> cases = {
+        {"subfolder removed before it is listed",
+         [](HookedCalls& c, const fs::path& app) {
+             c.beforeList = [sub = inodeOf(app / "sub"), app](int fd) {
+                 if (inodeOf(fd) == sub)
+                     fs::remove_all(app / "sub");
+                 return 0;
+             };
+         },
+         Status::Removed, 30, ""},
+        {"location removed before it is listed",
+         [](HookedCalls& c, const fs::path& app) {
+             c.beforeList = [app](int) {
+                 fs::remove_all(app);
+                 return 0;
+             };
+         },
+         Status::AlreadyGone, 0, ""},
+        {"subfolder cleared and made again by its application",
+         [this](HookedCalls& c, const fs::path& app) {
+             c.beforeList = [this, sub = inodeOf(app / "sub"), app](int fd) {
+                 if (inodeOf(fd) == sub) {
+                     fs::remove_all(app / "sub");
+                     tree.file(app / "sub/fresh", 1);
+                 }
+                 return 0;
+             };
+         },
+         Status::Removed, 31, ""},
+        {"subfolder removed before it is opened",
+         [](HookedCalls& c, const fs::path& app) {
+             c.beforeOpen = [app](const char* name, int flags) {
+                 if (std::string(name) == "sub" && !(flags & O_PATH))
+                     fs::remove_all(app / "sub");
+                 return 0;
+             };
+         },
+         Status::Removed, 30, ""},
+        {"file removed just before its unlink",
+         [](HookedCalls& c, const fs::path& app) {
+             c.beforeUnlink = [app](const char* name, int) {
+                 if (std::string(name) == "f2")
+                     fs::remove(app / "f2");
+                 return 0;
+             };
+         },
+         Status::Removed, 40, ""},
+        // The same errors while the entries are still there: never a success.
+        {"listing fails with ENOENT, folder still full",
+         [](HookedCalls& c, const fs::path& app) {
+             c.beforeList = [sub = inodeOf(app / "sub")](int fd) { return inodeOf(fd) == sub ? ENOENT : 0; };
+         },
+         Status::Failed, 30, "sub: Directory not empty"},
+        {"unlink fails with ENOENT, file still there",
+         [](HookedCalls& c, const fs::path&) {
+             c.beforeUnlink = [](const char* name, int) { return std::string(name) == "g1" ? ENOENT : 0; };
+         },
+         Status::Failed, 40, "sub: Directory not empty"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path app = smallTree("app");
+        HookedCalls hooked;
+        c.arrange(hooked, app);
+        Remover others(home, hooked);
+        const RemovalReport report = others.remove({scanned(app)});
+
+        EXPECT_EQ(report.outcomes[0].status, c.status) << report.outcomes[0].reason;
+        EXPECT_EQ(report.outcomes[0].reason, c.reason);
+        EXPECT_EQ(report.bytesFreed, c.bytes);
+        EXPECT_EQ(exists(app), c.status == Status::Failed);
+        std::error_code ec;
+        fs::remove_all(app, ec);
+    }
+}
+
+TEST_F(RemoverFaultTest, LocationsReachedThroughAMountAreRefused) {
+    // A mount at any folder between the home and the location, told by each
+    // sign a mount can give: the root attribute, another mount id (a bind
+    // mount of the same file system), another device.
+    tree.file("home/.Trash/old/x", 10);
+    tree.file("home/Library/Caches/app/data/y", 10);
+    struct Way {
+        const char* mount;
+        const char* location;
+    };
+    const Way ways[] = {{".Trash", ".Trash/old"}, {"Library", "Library/Caches/app/data"}};
+    for (const Way& way : ways) {
+        std::set<std::uint64_t> below; // the mounted folder and everything in it
+        below.insert(inodeOf(home / way.mount));
+        for (const auto& e : fs::recursive_directory_iterator(home / way.mount))
+            below.insert(inodeOf(e.path()));
+        const std::uint64_t root = inodeOf(home / way.mount);
+        for (const char* sign : {"root attribute", "mount id", "device"}) {
+            SCOPED_TRACE(std::string(way.mount) + ", " + sign);
+            calls.afterStatx = [&, sign](const char*, struct statx* st) {
+                const std::string s(sign);
+                if (s == "root attribute" && st->stx_ino == root) {
+                    st->stx_attributes_mask |= STATX_ATTR_MOUNT_ROOT;
+                    st->stx_attributes |= STATX_ATTR_MOUNT_ROOT;
+                }
+                if (s == "mount id" && below.count(st->stx_ino))
+                    st->stx_mnt_id += 1;
+                if (s == "device" && below.count(st->stx_ino))
+                    st->stx_dev_minor += 1;
+            };
+            // As the scan would have seen it through the mount.
+            const RemovalReport report = remover.remove({{home / way.location, std::nullopt}});
+
+            EXPECT_EQ(report.outcomes[0].status, Status::Refused) << report.outcomes[0].reason;
+            EXPECT_EQ(report.outcomes[0].reason, "a folder on its path is a mount point");
+            EXPECT_EQ(report.itemsRemoved, 0);
+            EXPECT_TRUE(exists(home / way.location));
+        }
+    }
+
+    // Without the mount the same locations go.
+    calls.afterStatx = nullptr;
+    EXPECT_TRUE(remover.remove({scanned(home / ".Trash/old"), scanned(caches / "app/data")}).allDone());
+    EXPECT_FALSE(exists(home / ".Trash/old"));
 }
 
 TEST_F(RemoverFaultTest, FolderFillingUpWhileEmptiedIsListedAgainAFewTimes) {

@@ -156,5 +156,44 @@ TEST_F(RemoverRaceTest, SubtreesMovedIntoTheVictimWhileTwoThreadsRemove) {
         });
 }
 
+// What someone else removes meanwhile is gone, not a failure: the removal
+// must report the location done, whoever got to which entry first.
+void expectDone(const RemovalOutcome& o, const char* who) {
+    EXPECT_TRUE(o.done()) << who << ": " << static_cast<int>(o.status) << " " << o.reason;
+}
+
+TEST_F(RemoverRaceTest, TwoRemovalsOfTheSameTreeAtOnceAreBothDone) {
+    race(
+        "two removals at once",
+        [&](int i) {
+            if (i > 0) {
+                std::this_thread::yield();
+                return 0;
+            }
+            Remover other(home);
+            other.setThreads(1);
+            other.setMaxOpenFolders(2);
+            expectDone(other.remove({{caches / "app", std::nullopt}}).outcomes[0], "the other removal");
+            return 1;
+        },
+        [&](const RemovalRequest& request) { expectDone(removeRacing(home, request, 2), "the removal"); });
+}
+
+TEST_F(RemoverRaceTest, ApplicationClearingItsCacheWhileRemovingIsDone) {
+    race(
+        "cache cleared by its application",
+        [&](int i) {
+            // The subfolders removed one after the other, once.
+            if (i >= 8) {
+                std::this_thread::yield();
+                return 0;
+            }
+            std::error_code ec;
+            fs::remove_all(caches / "app" / ("s" + std::to_string(i)), ec);
+            return 1;
+        },
+        [&](const RemovalRequest& request) { expectDone(removeRacing(home, request, 2), "the removal"); });
+}
+
 } // namespace
 } // namespace dovrel::test

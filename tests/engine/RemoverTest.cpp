@@ -372,5 +372,37 @@ TEST_F(RemoverTest, MountsAreNeitherEnteredNorRemoved) {
     EXPECT_TRUE(exists(caches / "app/mnt"));
 }
 
+TEST_F(RemoverTest, LocationsBelowABindMountAreRefused) {
+    // The victim bind-mounted at .Trash: what the removal reaches through it
+    // lies outside the home. Same file system, same device number.
+    tree.file("home/Library/Caches/app/a.bin", 10);
+    const fs::path trash = home / ".Trash";
+    const std::vector<RemovalRequest> requests = {{trash / "keep0", std::nullopt},
+                                                  {trash / "inner", std::nullopt},
+                                                  {trash / "inner/keep", std::nullopt},
+                                                  scanned(caches / "app")};
+    const fs::path source = victim;
+
+    const ChildResult child = inChild([&](std::ostream& out) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount(source.c_str(), trash.c_str(), nullptr, MS_BIND, nullptr) != 0)
+            return 77;
+        Remover remover(home);
+        out << describe(remover.remove(requests));
+        return 0;
+    });
+    if (child.exitCode == 77)
+        GTEST_SKIP() << "cannot make bind mounts here (no mount namespace or no permission)";
+    ASSERT_EQ(child.exitCode, 0);
+
+    const std::string refused =
+        std::to_string(static_cast<int>(Status::Refused)) + "|a folder on its path is a mount point\n";
+    EXPECT_EQ(child.output,
+              refused + refused + refused + std::to_string(static_cast<int>(Status::Removed)) + "|\n");
+    EXPECT_TRUE(victimIntact());
+    EXPECT_FALSE(exists(caches / "app"));
+}
+
 } // namespace
 } // namespace dovrel::test

@@ -381,6 +381,35 @@ TEST_F(RemoverThreadTest, HandedOffFolderReplacedMeanwhileIsLeftAlone) {
     EXPECT_EQ(report.bytesFreed, 100);
 }
 
+TEST_F(RemoverThreadTest, HandedOffFolderRemovedAndMadeAgainByItsApplicationIsDone) {
+    // While a helper empties its folder, the application removes that folder
+    // and makes a fresh one: the folder handed off is gone, not replaced, and
+    // the fresh one is new content of the location.
+    for (const char* sub : {"a", "b"}) {
+        for (int i = 0; i < 5; ++i)
+            tree.file(std::string("home/Library/Caches/app/") + sub + "/" + sub + std::to_string(i), 10);
+    }
+    const fs::path app = caches / "app";
+    WatchedCalls calls;
+    const auto caller = std::this_thread::get_id();
+    std::string cleared;
+    calls.beforeUnlink = [&](const char* name, int) {
+        if (std::this_thread::get_id() != caller && cleared.empty()) {
+            cleared = std::string(1, name[0]); // the helper's folder
+            fs::remove_all(app / cleared);
+            tree.file(app / cleared / "fresh", 1);
+        }
+        return 0;
+    };
+    Remover remover(home, calls);
+    const RemovalReport report = remover.remove({scanned(app)});
+
+    ASSERT_FALSE(cleared.empty()) << "nothing was handed off";
+    EXPECT_EQ(report.outcomes[0].status, Status::Removed) << report.outcomes[0].reason;
+    EXPECT_EQ(report.bytesFreed, 50 + 1);
+    EXPECT_FALSE(exists(app));
+}
+
 TEST_F(RemoverThreadTest, FolderReplacedBeforeItIsEnteredAgainIsLeftAlone) {
     // The helper's folder refuses to go (ENOTEMPTY) and, before it is entered
     // again, another folder takes its name: that one is not entered.

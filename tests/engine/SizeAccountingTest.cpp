@@ -1,5 +1,6 @@
 #include "engine/SizeAccounting.h"
 #include "engine/Cleaner.h"
+#include "engine/DirectoryReader.h"
 #include "engine/FolderWalk.h"
 #include "engine/ParallelSizeWalk.h"
 #include "support/FixtureTree.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <fcntl.h>
 #include <functional>
 #include <set>
@@ -211,6 +213,29 @@ TEST_F(SizeAccountingTest, VanishingItemsDuringAWalkDoNotCrash) {
     }
     stop = true;
     churn.join();
+}
+
+TEST_F(SizeAccountingTest, FolderRemovedWhileBeingReadEndsItsListingWithoutError) {
+    // The kernel answers ENOENT when listing a folder removed after it was
+    // opened: it is empty, not unreadable.
+    tree.folder("gone");
+    const int fd = ::open((tree / "gone").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::rmdir((tree / "gone").c_str()), 0);
+    DirectoryReader gone(fd);
+    DirectoryReader::Entry e{};
+    EXPECT_FALSE(gone.next(e));
+    EXPECT_EQ(gone.error(), 0);
+    EXPECT_EQ(FolderWalk::totalSizeOfDescriptor(fd), 0);
+    ::close(fd);
+
+    // A descriptor that cannot be listed still is an error.
+    const int pathOnly = ::open(tmp.path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(pathOnly, 0);
+    DirectoryReader unreadable(pathOnly);
+    EXPECT_FALSE(unreadable.next(e));
+    EXPECT_EQ(unreadable.error(), EBADF);
+    ::close(pathOnly);
 }
 
 TEST(CleanerLocations, DerivedFromHome) {
