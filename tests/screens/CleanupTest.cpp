@@ -3,9 +3,12 @@
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
 #include "platform/ByteCountFormatter.h"
+#include "platform/gui/Reporting.h"
 #include "screens/cleanup/CleanedViewController.h"
 #include "screens/cleanup/SmartCleanupViewController.h"
 #include "screens/scan/SmartScanViewController.h"
+#include "shell/AppDelegate.h"
+#include "shell/CleanerWindowController.h"
 
 #include "CleanupFixture.h"
 
@@ -247,6 +250,36 @@ TEST_F(CleanupTest, ANewScanWaitsForTheRunningRemovalAndNeverReportsWhatItDelete
     for (const ResultEntry& e : *engine.apps_logs_item->items)
         listed.push_back(std::get<std::shared_ptr<LargeFile>>(e)->url_file);
     EXPECT_EQ(listed, std::vector<std::filesystem::path>{kept});
+}
+
+class NoReporting : public Reporting {
+public:
+    void sendTrackingReport() override {}
+    void setupIssuesController(bool) override {}
+    std::optional<QString> takePendingIssueReport() override { return std::nullopt; }
+    void showFeedbackDialog(QWidget*, int) override {}
+};
+
+TEST_F(CleanupTest, AScanWaitingForACleanupDoesNotStartWhenTheApplicationQuitsMeanwhile) {
+    const auto log = tree.file("Library/Logs/old.log", 100);
+    handOver({log}, 100);
+    NoReporting reporting;
+    AppDelegate delegate(reporting);
+    int quits = 0;
+    delegate.setTerminateHandler([&] { ++quits; });
+    CleanerWindowController window(factory);
+    delegate.attachMainWindow(&window);
+    window.show();
+    calls.hold();
+    CleanupRun::shared().start(engine);
+    ASSERT_TRUE(calls.waitUntilHeld());
+    SmartScanViewController scan([this] { return &engine; });
+    scan.loadViewIfNeeded();
+    EXPECT_FALSE(window.close()); // finishing the cleanup first
+    calls.release();
+    ASSERT_TRUE(test::waitFor([&] { return quits == 1; }, 30000));
+    EXPECT_FALSE(scan.scanStarted());
+    EXPECT_FALSE(exists(log));
 }
 
 } // namespace

@@ -103,6 +103,9 @@ void SmartScanViewController::viewDidLoad() {
 }
 
 void SmartScanViewController::startScan() {
+    // The cleanup it waited for ended because the application is quitting.
+    if (appDelegate && appDelegate->isFinishingCleanup())
+        return;
     caption_->setText(lookingText());
     scanStarted_ = true;
     // The engine calls the completion on its worker; the notification is
