@@ -29,7 +29,8 @@ class TransitionLabel;
 //
 // While a cleanup is still removing files (CleanupRun), the screen shows its
 // ring and a waiting line and starts the scan only when the cleanup has
-// ended, so a scan never reports what is being deleted.
+// ended, so a scan never reports what is being deleted (and not at all when
+// that cleanup ended because the application is quitting).
 //
 // The scan runs on the global queue and is not bound to this screen: its
 // completion posts from the main queue even if the screen is gone. The
