@@ -176,9 +176,10 @@ int CleanCommand::run(std::vector<std::string> args) {
     const RemovalReport report = remover.remove(HandOver::requests(cleaner, files));
 
     // What was actually freed joins the all-time total, not what was chosen.
-    Defaults& settings = Defaults::standard();
-    settings.setInteger(QStringLiteral("TotallyCleaned"),
-                        settings.integerForKey(QStringLiteral("TotallyCleaned")) + report.bytesFreed);
+    // One read-modify-write under the file lock: the desktop application
+    // may be adding its own cleanup at the same time.
+    if (report.bytesFreed != 0)
+        Defaults::standard().addToInteger(QStringLiteral("TotallyCleaned"), report.bytesFreed);
 
     if (json) {
         std::string out =

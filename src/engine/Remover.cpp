@@ -262,6 +262,11 @@ RemovalReport Remover::remove(const std::vector<RemovalRequest>& requests) {
             report.outcomes.push_back(outcome(request.location, Status::Cancelled, "cancelled"));
             continue;
         }
+        if (stopping_.load(std::memory_order_relaxed)) {
+            report.outcomes.push_back(
+                outcome(request.location, Status::Cancelled, "not started: the removal was stopped"));
+            continue;
+        }
         std::string reason;
         const auto parts = relativeComponents(request.location, reason);
         if (!parts)
@@ -279,6 +284,7 @@ RemovalReport Remover::remove(const std::vector<RemovalRequest>& requests) {
     if (homefd >= 0)
         calls.close(homefd);
     cancelled_.store(false, std::memory_order_relaxed);
+    stopping_.store(false, std::memory_order_relaxed);
     return report;
 }
 

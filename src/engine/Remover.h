@@ -65,6 +65,11 @@ public:
     // The request is used up when that remove() returns.
     void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
 
+    // Makes the running remove() finish the location it is in and report the
+    // ones after it Cancelled, untouched (or the next remove(), if none is
+    // running: then nothing is touched). Used up like cancel().
+    void stopAfterCurrent() { stopping_.store(true, std::memory_order_relaxed); }
+
     // Bounds the folder descriptors kept open inside one location (at least 2),
     // by all threads together.
     void setMaxOpenFolders(int count) { maxOpenFolders_ = count < 2 ? 2 : count; }
@@ -86,6 +91,7 @@ private:
     RemovalSyscalls& sys_;
     RemovalProgress progress_;
     std::atomic<bool> cancelled_{false};
+    std::atomic<bool> stopping_{false};
     int maxOpenFolders_ = kDefaultMaxOpenFolders;
     int threads_ = kDefaultThreads;
 };

@@ -6,6 +6,8 @@
 #include "screens/access/Page3PrivacyFullDisk.h"
 #include "screens/access/PrivacyFullDiskWindowController.h"
 #include "screens/access/SandboxViewController.h"
+#include "screens/cleanup/CleanedViewController.h"
+#include "screens/cleanup/SmartCleanupViewController.h"
 #include "screens/home/EnableSchedulerViewController.h"
 #include "screens/home/HomeViewController.h"
 #include "screens/preferences/PreferencesViewController.h"
@@ -43,6 +45,10 @@ void ScreenCatalogue::registerAll(ScreenFactory& factory, const ScreenServices& 
                            [] { return std::make_unique<Page3PrivacyFullDisk>(); });
     factory.registerScreen(smart, QStringLiteral("SmartScan"),
                            [s] { return std::make_unique<SmartScanViewController>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("SmartCleanup"),
+                           [s] { return std::make_unique<SmartCleanupViewController>(s.cleaner); });
+    factory.registerScreen(main, QStringLiteral("Cleaned"),
+                           [s] { return std::make_unique<CleanedViewController>(s.cleaner); });
 }
 
 } // namespace dovrel

@@ -7,10 +7,10 @@ struct ScreenServices;
 
 // Registers every screen that exists under its storyboard and identifier:
 //   "Main":       "Sandbox", "Home", "EnableScheduler", "Preferences",
-//                 "PrivacyFullDiskAccess", "PrivacyFullDiskPage1..3"
-//   "SmartClean": "SmartScan"
-// Screens not built yet ("SmartClean", "SmartCleanup", "Cleaned") are not
-// registered, so asking for them gives nothing.
+//                 "PrivacyFullDiskAccess", "PrivacyFullDiskPage1..3", "Cleaned"
+//   "SmartClean": "SmartScan", "SmartCleanup"
+// Screens not built yet ("SmartClean") are not registered, so asking for
+// them gives nothing.
 class ScreenCatalogue {
 public:
     static void registerAll(ScreenFactory& factory, const ScreenServices& services);

@@ -14,7 +14,7 @@ class SchedulerSwitch;
 struct ScreenServices {
     FolderPicker* folderPicker = nullptr;
     SchedulerSwitch* schedulerSwitch = nullptr;
-    // The engine the scan screen runs; the shared one when empty.
+    // The engine the scan and cleanup screens use; the shared one when empty.
     std::function<Cleaner*()> cleaner;
 };
 

@@ -1,13 +1,16 @@
 #include "shell/AppDelegate.h"
 
+#include "engine/CleanupRun.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/gui/MainBundle.h"
 #include "platform/gui/Reporting.h"
 #include "shell/CleanerWindowController.h"
+#include "shell/FinishingCleanupNotice.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 namespace dovrel {
@@ -75,7 +78,40 @@ void AppDelegate::showFeedbackDialog(QObject* sender) {
     reporting_.showFeedbackDialog(nullptr, 0);
 }
 
+AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
+    CleanupRun& run = CleanupRun::shared();
+    if (!run.isRunning())
+        return TerminateReply::TerminateNow;
+    if (finishing_) {
+        // Asked again while finishing: the user does not want to wait.
+        if (mainWindow_ && mainWindow_->finishingNotice())
+            mainWindow_->finishingNotice()->stopNow();
+        else
+            run.cancel();
+        return TerminateReply::TerminateLater;
+    }
+    finishing_ = true;
+    run.stopAfterCurrentLocation();
+    if (mainWindow_)
+        mainWindow_->showFinishingCleanup();
+    run.whenIdle(this, [this] {
+        // Never from inside the close that is being refused.
+        QTimer::singleShot(0, this, [this] {
+            finishing_ = false;
+            if (mainWindow_)
+                mainWindow_->close();
+            else if (terminate_)
+                terminate_();
+        });
+    });
+    return TerminateReply::TerminateLater;
+}
+
 void AppDelegate::attachMainWindow(CleanerWindowController* window) {
+    mainWindow_ = window;
+    QPointer<AppDelegate> self(this);
+    window->setShouldClose(
+        [self] { return !self || self->applicationShouldTerminate() == TerminateReply::TerminateNow; });
     connect(window, &CleanerWindowController::windowWillClose, this, [this] {
         applicationWillTerminate();
         if (applicationShouldTerminateAfterLastWindowClosed() && terminate_)

@@ -34,12 +34,23 @@ public:
     // unhandled issues on (and show the report a crash of the last run left).
     void applicationDidFinishLaunching();
     bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
+
+    enum class TerminateReply { TerminateNow, TerminateLater };
+    // Asked before the application ends (the main window closing, Quit).
+    // While no cleanup runs: now. While one runs: later. The cleanup is
+    // asked to finish the location it is in and leave the rest, the window
+    // says so, and once the cleanup has ended (what it freed is added to
+    // "TotallyCleaned" by then) the window is closed and the application
+    // ends. Asked again meanwhile, the cleanup stops at the next entry.
+    TerminateReply applicationShouldTerminate();
+    bool isFinishingCleanup() const { return finishing_; }
     void applicationWillTerminate() {}
 
     // Opens the feedback dialog (no parent, standard mode).
     void showFeedbackDialog(QObject* sender);
 
-    // Quits when the main window closes.
+    // Quits when the main window closes (asking applicationShouldTerminate
+    // first).
     void attachMainWindow(CleanerWindowController* window);
     // What quitting does (tests replace it); default: QCoreApplication::quit.
     void setTerminateHandler(std::function<void()> handler) { terminate_ = std::move(handler); }
@@ -57,6 +68,8 @@ private:
     void showIssueReport(const QString& report);
 
     Reporting& reporting_;
+    QPointer<CleanerWindowController> mainWindow_;
+    bool finishing_ = false;
     std::function<void()> terminate_;
     std::optional<QString> shownIssueReport_;
 };

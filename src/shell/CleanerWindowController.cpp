@@ -2,6 +2,7 @@
 
 #include "platform/gui/HexColor.h"
 #include "shell/AppDelegate.h"
+#include "shell/FinishingCleanupNotice.h"
 #include "shell/Screen.h"
 #include "shell/ViewController.h"
 
@@ -85,7 +86,25 @@ Screen* CleanerWindowController::preferencesWindow() const {
     return preferences_.data();
 }
 
+void CleanerWindowController::showFinishingCleanup() {
+    if (finishing_ == nullptr)
+        finishing_ = new FinishingCleanupNotice(centralWidget());
+    finishing_->setGeometry(centralWidget()->rect());
+    finishing_->raise();
+    finishing_->show();
+}
+
+void CleanerWindowController::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (finishing_)
+        finishing_->setGeometry(centralWidget()->rect());
+}
+
 void CleanerWindowController::closeEvent(QCloseEvent* event) {
+    if (shouldClose_ && !shouldClose_()) {
+        event->ignore();
+        return;
+    }
     emit windowWillClose();
     QMainWindow::closeEvent(event);
 }

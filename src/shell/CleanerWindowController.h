@@ -4,8 +4,11 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
+
 namespace dovrel {
 
+class FinishingCleanupNotice;
 class Screen;
 class ScreenFactory;
 class ViewController;
@@ -31,6 +34,16 @@ public:
     void showPreferences();
     Screen* preferencesWindow() const;
 
+    // Asked when the user closes the window (or quits): false keeps it open,
+    // and whoever said no closes it later. Without a question it closes.
+    void setShouldClose(std::function<bool()> ask) { shouldClose_ = std::move(ask); }
+
+    // Covers the screens with the notice that a cleanup is being finished
+    // before the application quits.
+    void showFinishingCleanup();
+    // The notice, or null while it was never shown.
+    FinishingCleanupNotice* finishingNotice() const { return finishing_; }
+
 signals:
     // The user is closing the main window.
     void windowWillClose();
@@ -40,6 +53,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenu();
@@ -47,6 +61,8 @@ private:
     const ScreenFactory& factory_;
     ViewController* viewController_;
     QPointer<Screen> preferences_;
+    std::function<bool()> shouldClose_;
+    FinishingCleanupNotice* finishing_ = nullptr;
     bool movable_ = false;
     bool dragging_ = false;
     QPoint dragOffset_;

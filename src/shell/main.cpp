@@ -1,6 +1,7 @@
 // dovrel-cleaner: the desktop application. Wires the services, the screens
 // and the main window together; everything else lives in the libraries.
 
+#include "engine/CleanupRun.h"
 #include "platform/gui/FileDialogFolderPicker.h"
 #include "platform/gui/LocalReporting.h"
 #include "scheduler/SchedulerSwitch.h"
@@ -39,6 +40,11 @@ int main(int argc, char** argv) {
     window.windowDidLoad();
     window.show();
     const int status = app.exec();
+    // Ended some other way than through the window (which waits for a
+    // running cleanup itself): let the cleanup finish the location it is in
+    // and store its total before the process goes.
+    dovrel::CleanupRun::shared().stopAfterCurrentLocation();
+    dovrel::CleanupRun::shared().waitUntilIdle();
     delegate.applicationWillTerminate();
     return status;
 }

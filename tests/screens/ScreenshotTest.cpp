@@ -17,11 +17,21 @@
 #include "GuiTestSupport.h"
 #include "SchedulerFixture.h"
 
+#include "controls/ProgressRing.h"
+#include "controls/SmartProgressView.h"
+#include "controls/TransitionLabel.h"
 #include "engine/Cleaner.h"
+#include "engine/CleanupRun.h"
+#include "screens/cleanup/CleanedViewController.h"
+#include "screens/cleanup/SmartCleanupViewController.h"
+#include "shell/FinishingCleanupNotice.h"
+#include "support/HeldRemovalSyscalls.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QStyle>
+#include <QTest>
 #include <QThreadPool>
 
 #include <gtest/gtest.h>
@@ -158,6 +168,51 @@ TEST_F(ScreenshotTest, Preferences) {
     ASSERT_NE(w.preferencesWindow(), nullptr);
     test::spin(30);
     test::saveScreenshot(w.preferencesWindow(), QStringLiteral("07-preferences"));
+}
+
+TEST_F(ScreenshotTest, CleanupProgressAndCompletion) {
+    grantBoth();
+    test::FixtureTree tree(home);
+    tree.file("Library/Caches/com.example.locked/cache.db", 800'000);
+    tree.file("Library/Caches/com.example.busy/index", 300'000);
+    test::HeldRemovalSyscalls calls(CleanupRun::shared());
+    calls.failName("cache.db", EACCES);
+    calls.failName("index", EBUSY);
+    engine.files = {home / "Library/Logs/DiagnosticReports", home / "Library/Logs/install.log",
+                    home / ".Trash/old-movie.mov", home / "Library/Caches/com.example.locked",
+                    home / "Library/Caches/com.example.busy"};
+    engine.wasCleaned = 12'400'000 + 2'100'000 + 5'000'000 + 800'000 + 300'000;
+    CleanerWindowController& w = openWindow();
+    test::setTimeFactors(0.5, 0.5);
+    calls.hold();
+    NotificationCenter::defaultCenter().post(QStringLiteral("smart_cleanup_view_controller"));
+    auto* progress = qobject_cast<SmartCleanupViewController*>(w.contentViewController()->viewcontrollerC());
+    ASSERT_NE(progress, nullptr);
+    ASSERT_TRUE(test::waitFor([&] { return progress->progressView()->progress()->strokeEnd() >= 0.45; }));
+    test::saveScreenshot(&w, QStringLiteral("10-cleanup-progress"));
+    ASSERT_TRUE(test::waitFor([&] { return progress->smart_size()->text() == QStringLiteral("Done"); }));
+    test::spin(200); // the slide-in is over
+    test::saveScreenshot(&w, QStringLiteral("11-cleanup-done"));
+
+    ASSERT_TRUE(test::waitFor([&] { return w.contentViewController()->viewcontrollerC() != progress; }));
+    auto* done = qobject_cast<CleanedViewController*>(w.contentViewController()->viewcontrollerC());
+    ASSERT_NE(done, nullptr);
+    test::spin(600); // opening animation
+    test::saveScreenshot(&w, QStringLiteral("12-cleaned-while-removing"));
+    w.showFinishingCleanup();
+    test::spin(150);
+    test::saveScreenshot(&w, QStringLiteral("15-quit-finishing-cleanup"));
+    w.finishingNotice()->hide();
+
+    calls.release();
+    ASSERT_TRUE(CleanupRun::shared().waitUntilIdle(std::chrono::seconds(30)));
+    ASSERT_TRUE(test::waitFor([&] { return !done->failures()->isHidden(); }));
+    test::spin(300);
+    const auto file = test::saveScreenshot(&w, QStringLiteral("13-cleaned"));
+    expectWindowColourAtCorner(QImage(QString::fromStdString(file.string())));
+    QTest::mouseClick(done->failureListButton(), Qt::LeftButton);
+    test::spin(50);
+    test::saveScreenshot(&w, QStringLiteral("14-cleaned-failure-list"));
 }
 
 } // namespace

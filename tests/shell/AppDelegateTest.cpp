@@ -1,18 +1,23 @@
 #include "shell/AppDelegate.h"
+#include "engine/CleanupRun.h"
 #include "platform/Defaults.h"
 #include "platform/gui/HexColor.h"
 #include "platform/gui/MainBundle.h"
 #include "platform/gui/Reporting.h"
 #include "shell/CleanerWindowController.h"
+#include "shell/FinishingCleanupNotice.h"
 #include "shell/ScreenFactory.h"
 #include "shell/ViewController.h"
 
 #include "GuiTestSupport.h"
 #include "support/FixtureTree.h"
+#include "support/HeldRemovalSyscalls.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +143,67 @@ TEST_F(AppDelegateTest, ClosingTheMainWindowQuits) {
     window.close();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(delegate.applicationShouldTerminateAfterLastWindowClosed());
+}
+
+// Quitting while a cleanup runs: the window stays and says it is finishing;
+// the location in hand is finished (or, asked again, the removal stops at
+// the next entry); what went is counted; then the application ends.
+TEST_F(AppDelegateTest, QuittingMidCleanupFinishesTheLocationInHandCountsItAndThenQuits) {
+    struct Case {
+        const char* name;
+        bool askTwice;
+    };
+    for (const Case& c : {Case{"close once", false}, Case{"close twice", true}}) {
+        SCOPED_TRACE(c.name);
+        test::TempDir home;
+        test::FixtureTree tree(home.path());
+        test::FixtureTree::makeHomeSkeleton(home.path());
+        for (int i = 0; i < 8; ++i)
+            tree.file("Library/Caches/big/f" + std::to_string(i), 1000);
+        const auto next = tree.file("Library/Caches/next.bin", 5000);
+        CleanupRun& run = CleanupRun::shared();
+        test::HeldRemovalSyscalls calls(run);
+        const std::int64_t before = Defaults::standard().integerForKey(QStringLiteral("TotallyCleaned"));
+
+        ScreenFactory factory;
+        AppDelegate delegate(reporting);
+        int quits = 0;
+        delegate.setTerminateHandler([&] { ++quits; });
+        CleanerWindowController window(factory);
+        delegate.attachMainWindow(&window);
+        window.show();
+
+        calls.hold();
+        const CleanupRun::Id id = run.start(home.path(), {{home / "Library/Caches/big", {}}, {next, {}}});
+        ASSERT_TRUE(calls.waitUntilHeld());
+        EXPECT_FALSE(window.close());
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(quits, 0);
+        EXPECT_TRUE(delegate.isFinishingCleanup());
+        ASSERT_NE(window.finishingNotice(), nullptr);
+        EXPECT_TRUE(window.finishingNotice()->isVisible());
+        if (c.askTwice) {
+            EXPECT_FALSE(window.close());
+            EXPECT_FALSE(window.finishingNotice()->stopButton()->isEnabled());
+        }
+        calls.release();
+        ASSERT_TRUE(test::waitFor([&] { return quits == 1; }, 30000));
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_FALSE(run.isRunning());
+
+        const auto report = run.report(id);
+        ASSERT_NE(report, nullptr);
+        ByteCount left = 0;
+        for (int i = 0; i < 8; ++i)
+            if (std::filesystem::exists(home / "Library/Caches/big" / ("f" + std::to_string(i))))
+                left += 1000;
+        // Once: the location in hand entirely; twice: it stops inside it.
+        EXPECT_EQ(left == 0, !c.askTwice);
+        EXPECT_EQ(report->bytesFreed, 8000 - left);
+        EXPECT_TRUE(std::filesystem::exists(next)); // not started
+        Defaults::standard().synchronize();
+        EXPECT_EQ(Defaults::standard().integerForKey(QStringLiteral("TotallyCleaned")), before + 8000 - left);
+    }
 }
 
 TEST_F(AppDelegateTest, MainWindowHasItsColourAndMovesByItsBackground) {

@@ -6,6 +6,7 @@
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
 #include "engine/Cleaner.h"
+#include "engine/CleanupRun.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
@@ -50,15 +51,24 @@ SmartScanViewController::SmartScanViewController(std::function<Cleaner*()> clean
     smart_item_->setStyleSheet(QStringLiteral("color: white; font-size: 17px;"));
     smart_item_->setGeometry(80, 70 + ring.height() + 30, kStage.width() - 160, 30);
 
-    auto* caption = new QLabel(tr("Looking for files you can safely remove…"), stage_);
-    caption->setProperty("role", QStringLiteral("caption"));
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setGeometry(80, 70 + ring.height() + 64, kStage.width() - 160, 22);
+    caption_ = new QLabel(lookingText(), stage_);
+    caption_->setObjectName(QStringLiteral("caption"));
+    caption_->setProperty("role", QStringLiteral("caption"));
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setGeometry(80, 70 + ring.height() + 64, kStage.width() - 160, 22);
 }
 
 void SmartScanViewController::resizeEvent(QResizeEvent* event) {
     Screen::resizeEvent(event);
     stage_->move((width() - kStage.width()) / 2, (height() - kStage.height()) / 2);
+}
+
+QString SmartScanViewController::lookingText() {
+    return tr("Looking for files you can safely remove…");
+}
+
+QString SmartScanViewController::waitingText() {
+    return tr("Waiting for the last cleanup to finish…");
 }
 
 QString SmartScanViewController::scanText(const QString& localisedCategory) {
@@ -70,17 +80,13 @@ void SmartScanViewController::viewDidLoad() {
     app_settings = &Defaults::standard();
     sharedCleaner = cleanerProvider_ ? cleanerProvider_() : Cleaner::sharedCleaner();
 
-    // One scan per screen. The engine calls the completion on its worker;
-    // the notification is posted from the main queue.
-    Cleaner* cleaner = sharedCleaner;
-    Dispatch::global_async([cleaner] {
-        cleaner->smart_clean_with_complete_handler([] {
-            Dispatch::main_async([] {
-                NotificationCenter::defaultCenter().post(
-                    QString::fromLatin1(NotificationNames::smart_clean_view_controller));
-            });
-        });
-    });
+    // One scan per screen, and never while a cleanup removes files: the scan
+    // would report what is being deleted. It starts now, or once the
+    // cleanup has ended (dropped if this screen is gone by then).
+    CleanupRun& cleanup = CleanupRun::shared();
+    if (cleanup.isRunning())
+        caption_->setText(waitingText());
+    cleanup.whenIdle(lifetime(), [this] { startScan(); });
 
     using N = NotificationNames;
     NotificationCenter& center = NotificationCenter::defaultCenter();
@@ -94,6 +100,25 @@ void SmartScanViewController::viewDidLoad() {
 
     Animator::basic(progressView_->progress(), "strokeEnd", QVariant(), 0.5, 3000, Animator::easeOut(), {},
                     kOpeningKey);
+}
+
+void SmartScanViewController::startScan() {
+    // The cleanup it waited for ended because the application is quitting.
+    if (appDelegate && appDelegate->isFinishingCleanup())
+        return;
+    caption_->setText(lookingText());
+    scanStarted_ = true;
+    // The engine calls the completion on its worker; the notification is
+    // posted from the main queue.
+    Cleaner* cleaner = sharedCleaner;
+    Dispatch::global_async([cleaner] {
+        cleaner->smart_clean_with_complete_handler([] {
+            Dispatch::main_async([] {
+                NotificationCenter::defaultCenter().post(
+                    QString::fromLatin1(NotificationNames::smart_clean_view_controller));
+            });
+        });
+    });
 }
 
 void SmartScanViewController::viewWillAppear() {

@@ -27,6 +27,11 @@ class TransitionLabel;
 //   smart_scan_trash        Scan in "Trash Bin"                1.0
 //   scan finished           posts "smart_clean_view_controller" once
 //
+// While a cleanup is still removing files (CleanupRun), the screen shows its
+// ring and a waiting line and starts the scan only when the cleanup has
+// ended, so a scan never reports what is being deleted (and not at all when
+// that cleanup ended because the application is quitting).
+//
 // The scan runs on the global queue and is not bound to this screen: its
 // completion posts from the main queue even if the screen is gone. The
 // observers die with the screen, so a later scan's notifications never reach
@@ -52,6 +57,13 @@ public:
 
     // "Scan in "<category>"", both parts localised.
     static QString scanText(const QString& localisedCategory);
+    // The line under the ring while scanning / while waiting for a cleanup.
+    static QString lookingText();
+    static QString waitingText();
+
+    // The scan has been started (false while waiting for a cleanup).
+    bool scanStarted() const { return scanStarted_; }
+    QLabel* caption() const { return caption_; }
 
     AppDelegate* appDelegate = nullptr;
     Defaults* app_settings = nullptr;
@@ -66,6 +78,7 @@ protected:
 
 private:
     void step(const QString& category, const QString& image, double fraction);
+    void startScan();
 
     std::function<Cleaner*()> cleanerProvider_;
     QWidget* stage_;
@@ -73,6 +86,8 @@ private:
     TransitionLabel* smart_item_;
     TransitionLabel* smart_size_;
     SmartProgressView* progressView_;
+    QLabel* caption_;
+    bool scanStarted_ = false;
 };
 
 } // namespace dovrel
