@@ -264,6 +264,13 @@ TEST_F(PopoversTest, TheBrowsersPopoverOpensTheSelectionWindowAtTheModalOrigin) 
     EXPECT_EQ(delegate.modalOrigin, QPointF(main.mapToGlobal(local.toPoint())));
     EXPECT_EQ(window->pos(), delegate.modalOrigin.toPoint());
 
+    // Dragging its background moves it.
+    const QPoint start = window->pos();
+    QTest::mousePress(select, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(select, QPoint(44, 24));
+    QTest::mouseRelease(select, Qt::LeftButton, {}, QPoint(44, 24));
+    EXPECT_EQ(window->pos(), start + QPoint(40, 20));
+
     // Another popover later: the window stays.
     delete popup;
     test::spin();
