@@ -10,6 +10,13 @@
 #include "screens/cleanup/SmartCleanupViewController.h"
 #include "screens/home/EnableSchedulerViewController.h"
 #include "screens/home/HomeViewController.h"
+#include "screens/popovers/AboutBrowsers.h"
+#include "screens/popovers/AboutCaches.h"
+#include "screens/popovers/AboutLogs.h"
+#include "screens/popovers/AboutMails.h"
+#include "screens/popovers/AboutPopover.h"
+#include "screens/popovers/AboutTrash.h"
+#include "screens/popovers/SelectBrowsers.h"
 #include "screens/preferences/PreferencesViewController.h"
 #include "screens/scan/SmartScanViewController.h"
 #include "shell/ScreenFactory.h"
@@ -49,6 +56,25 @@ void ScreenCatalogue::registerAll(ScreenFactory& factory, const ScreenServices& 
                            [s] { return std::make_unique<SmartCleanupViewController>(s.cleaner); });
     factory.registerScreen(main, QStringLiteral("Cleaned"),
                            [s] { return std::make_unique<CleanedViewController>(s.cleaner); });
+
+    // The category information popovers of the results screen, and the
+    // browser-selection window the browsers popover opens.
+    factory.registerScreen(smart, QStringLiteral("AboutCaches"),
+                           [s] { return std::make_unique<AboutCaches>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("AboutLogs"),
+                           [s] { return std::make_unique<AboutLogs>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("AboutRemainders"),
+                           [s] { return AboutPopover::aboutRemainders(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("AboutBrowsers"),
+                           [s] { return std::make_unique<AboutBrowsers>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("AboutMails"),
+                           [s] { return std::make_unique<AboutMails>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("AboutInstalls"),
+                           [s] { return AboutPopover::aboutInstalls(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("AboutTrash"),
+                           [s] { return std::make_unique<AboutTrash>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("SelectBrowsers"),
+                           [s] { return std::make_unique<SelectBrowsers>(s.cleaner); });
 }
 
 } // namespace dovrel

@@ -24,6 +24,9 @@ struct NotificationNames {
     static constexpr const char* smart_scan_mails = "smart_scan_mails";
     static constexpr const char* smart_scan_installs = "smart_scan_installs";
     static constexpr const char* smart_scan_trash = "smart_scan_trash";
+    // The browser-selection window changed which browsers are cleaned
+    // (BrowserChoice); the results screen reloads its browsers category.
+    static constexpr const char* browsers_selection_changed = "browsers_selection_changed";
     // Full Disk Access instruction pages.
     static constexpr const char* navigate_next_in_privacy_full_disk = "navigate_next_in_privacy_full_disk";
     static constexpr const char* navigate_back_in_privacy_full_disk = "navigate_back_in_privacy_full_disk";

@@ -51,6 +51,29 @@ Screen* Screen::presentedSheet() const {
     return sheetDialog_ ? sheet_.data() : nullptr;
 }
 
+void Screen::presentViewControllerAsModalWindow(std::unique_ptr<Screen> controller) {
+    if (!controller)
+        return;
+    QWidget* owner = window();
+    while (owner && owner->windowType() == Qt::Popup)
+        owner = owner->parentWidget() ? owner->parentWidget()->window() : nullptr;
+    auto* dialog = new QDialog(owner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setObjectName(QStringLiteral("WindowOf") + (controller->identifier().isEmpty()
+                                                            ? controller->objectName()
+                                                            : controller->identifier()));
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Screen* raw = controller.release();
+    layout->addWidget(raw);
+    modal_ = raw;
+    raw->loadViewIfNeeded();
+    raw->viewWillAppear();
+    dialog->show();
+    raw->viewDidAppear();
+}
+
 void Screen::dismissController() {
     for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
         if (auto* dialog = qobject_cast<QDialog*>(w)) {

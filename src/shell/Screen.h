@@ -50,6 +50,16 @@ public:
     // Closes the sheet this screen is shown in (no effect otherwise).
     void dismissController();
 
+    // Presents `controller` in an application-modal window of its own and
+    // gives it away: the window owns it and is deleted when the user closes
+    // it. The window belongs to this screen's window, or, when this screen
+    // sits in a popup, to the window the popup belongs to, so it outlives the
+    // popup. The controller sees viewDidLoad and viewWillAppear before the
+    // window shows (it may dress the window there) and viewDidAppear after.
+    void presentViewControllerAsModalWindow(std::unique_ptr<Screen> controller);
+    // The controller last presented that way while its window is open, or null.
+    Screen* presentedModalWindow() const { return modal_.data(); }
+
     virtual void viewDidLoad() {}
     virtual void viewWillAppear() {}
     virtual void viewDidAppear() {}
@@ -63,6 +73,7 @@ private:
     QObject* lifetime_;
     QPointer<QDialog> sheetDialog_;
     QPointer<Screen> sheet_;
+    QPointer<Screen> modal_;
 };
 
 } // namespace dovrel

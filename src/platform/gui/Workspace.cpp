@@ -15,6 +15,8 @@ namespace {
 std::mutex g_mutex;
 Workspace::URLOpener g_opener;
 
+QDBusConnection fileManagerBus(); // test seam, below
+
 } // namespace
 
 bool Workspace::openURL(const QUrl& url) {
@@ -36,7 +38,7 @@ QUrl Workspace::fileURL(const std::filesystem::path& path) {
 }
 
 void Workspace::reveal(const std::filesystem::path& item) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnection bus = fileManagerBus();
     if (bus.isConnected()) {
         QDBusInterface fileManager(QStringLiteral("org.freedesktop.FileManager1"),
                                    QStringLiteral("/org/freedesktop/FileManager1"),
@@ -56,6 +58,28 @@ void Workspace::reveal(const std::filesystem::path& item) {
 void Workspace::setURLOpener(URLOpener opener) {
     std::lock_guard lock(g_mutex);
     g_opener = std::move(opener);
+}
+
+// ---- Test seam of reveal() -------------------------------------------------
+
+namespace {
+
+QString g_fileManagerConnection;
+
+QDBusConnection fileManagerBus() {
+    QString name;
+    {
+        std::lock_guard lock(g_mutex);
+        name = g_fileManagerConnection;
+    }
+    return name.isEmpty() ? QDBusConnection::sessionBus() : QDBusConnection(name);
+}
+
+} // namespace
+
+void Workspace::setFileManagerConnection(const QString& connectionName) {
+    std::lock_guard lock(g_mutex);
+    g_fileManagerConnection = connectionName;
 }
 
 } // namespace dovrel

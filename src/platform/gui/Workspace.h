@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QUrl>
 
 #include <filesystem>
@@ -26,6 +27,13 @@ public:
     // desktop's.
     using URLOpener = std::function<bool(const QUrl&)>;
     static void setURLOpener(URLOpener opener);
+
+    // ---- Test seam of reveal() ---------------------------------------------
+    // Makes reveal() look for the file manager on the D-Bus connection of
+    // that name (one made with QDBusConnection::connectToBus, e.g. to a
+    // private bus with a fake file manager) instead of the session bus. An
+    // empty name restores the session bus.
+    static void setFileManagerConnection(const QString& connectionName);
 };
 
 } // namespace dovrel
