@@ -366,7 +366,8 @@ bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
     FileLock fileLock(file_, lockWait());
     if (!fileLock.locked()) {
         return fail(fileLock.error() == EWOULDBLOCK
-                        ? QStringLiteral("the settings file is locked by another program")
+                        ? QStringLiteral("another process kept the settings file locked for %1 s")
+                              .arg(static_cast<double>(lockWait().count()) / 1000.0)
                         : QStringLiteral("cannot lock the settings file: ") + errorText(fileLock.error()));
     }
     // Start from what is on disk now so that a peer's keys survive.

@@ -169,6 +169,7 @@ TEST_F(DefaultsTest, AWriteWithoutTheLockFailsAndLosesNothing) {
     peer.join();
     EXPECT_FALSE(wrote);
     EXPECT_FALSE(added.has_value());
+    EXPECT_TRUE(d.lastWriteError().contains("locked")) << d.lastWriteError().toStdString();
     Defaults check = make();
     EXPECT_EQ(check.integerForKey("before"), 1);
     EXPECT_FALSE(check.hasKey("mine"));
