@@ -352,6 +352,11 @@ QString Defaults::lastWriteError() const {
 }
 
 bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
+    std::error_code ec;
+    std::filesystem::create_directories(file_.parent_path(), ec);
+    // The file lock before the object's mutex: readers in this process are
+    // not held up while a peer keeps the file locked.
+    FileLock fileLock(file_, lockWait());
     std::lock_guard lock(mutex_);
     // On failure the change is kept in memory only, and the file stays as it was.
     auto fail = [&](const QString& why) {
@@ -360,10 +365,6 @@ bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
         lastWriteError_ = why;
         return false;
     };
-    std::error_code ec;
-    std::filesystem::create_directories(file_.parent_path(), ec);
-
-    FileLock fileLock(file_, lockWait());
     if (!fileLock.locked()) {
         return fail(fileLock.error() == EWOULDBLOCK
                         ? QStringLiteral("another process kept the settings file locked for %1 s")
