@@ -1,6 +1,9 @@
 #include "cli/CleanCommand.h"
 
+#include "cli/CliArguments.h"
+#include "cli/CliOutput.h"
 #include "cli/CliText.h"
+#include "cli/KeptPaths.h"
 #include "cli/ScanCommand.h"
 #include "cli/ScanJson.h"
 #include "engine/Cleaner.h"
@@ -21,13 +24,6 @@ namespace dovrel {
 
 namespace {
 
-// True when `inner` is `outer` or lies below it (whole path components).
-bool within(const std::string& inner, const std::string& outer) {
-    if (inner.size() < outer.size() || inner.compare(0, outer.size(), outer) != 0)
-        return false;
-    return inner.size() == outer.size() || outer == "/" || inner[outer.size()] == '/';
-}
-
 const char* statusText(RemovalOutcome::Status s) {
     switch (s) {
     case RemovalOutcome::Status::Removed:
@@ -46,25 +42,31 @@ const char* statusText(RemovalOutcome::Status s) {
     return "failed";
 }
 
-// Takes "--flag V1 V2 ..." (values up to the next "--" option), as often as
-// the flag appears.
-bool takeList(std::vector<std::string>& args, const std::string& flag, std::vector<std::string>& values,
-              bool& present) {
-    for (std::size_t i = 0; i < args.size();) {
-        if (args[i] != flag) {
-            ++i;
-            continue;
-        }
-        present = true;
-        std::size_t j = i + 1;
-        while (j < args.size() && args[j].rfind("--", 0) != 0)
-            values.push_back(args[j++]);
-        if (j == i + 1)
-            return false;
-        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                   args.begin() + static_cast<std::ptrdiff_t>(j));
-    }
-    return true;
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", message.c_str());
+    return 2;
+}
+
+// A location held back by a --keep path.
+struct HeldBack {
+    Location location;
+    std::string keep;
+};
+
+std::string jsonKept(const std::vector<HeldBack>& held) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < held.size(); ++i)
+        out += std::string(i ? "," : "") +
+               "{\"url\":" + jsonString(ScanJson::normalisedPath(held[i].location)) +
+               ",\"keep\":" + jsonString(held[i].keep) + "}";
+    return out + "]";
+}
+
+std::string jsonLocations(const std::vector<Location>& files) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < files.size(); ++i)
+        out += (i ? "," : "") + jsonString(ScanJson::normalisedPath(files[i]));
+    return out + "]";
 }
 
 } // namespace
@@ -72,76 +74,65 @@ bool takeList(std::vector<std::string>& args, const std::string& flag, std::vect
 int CleanCommand::run(std::vector<std::string> args) {
     std::string error;
     auto folders = ScanCommand::resolveFolders(args, error);
-    if (!folders) {
-        std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
-        return 2;
-    }
+    if (!folders)
+        return usageError(error);
     int threads = 2;
-    if (!ScanCommand::takeThreads(args, threads, error)) {
-        std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
-        return 2;
-    }
+    if (!ScanCommand::takeThreads(args, threads, error))
+        return usageError(error);
     std::vector<std::string> only, keep;
-    bool hasOnly = false, hasKeep = false;
-    if (!takeList(args, "--only", only, hasOnly) || !takeList(args, "--keep", keep, hasKeep)) {
-        std::fprintf(stderr, "dovrel-cleaner-cli: --only needs category tags and --keep needs paths\n");
-        return 2;
-    }
-    bool yes = false, json = false;
-    for (const auto& a : args) {
-        if (a == "--yes") {
-            yes = true;
-        } else if (a == "--json") {
-            json = true;
-        } else {
-            std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for clean: %s\n", a.c_str());
-            return 2;
-        }
-    }
+    if (!CliArguments::takeList(args, "--only", "category tags", only, error) ||
+        !CliArguments::takeList(args, "--keep", "paths", keep, error))
+        return usageError(error);
+    const bool yes = CliArguments::takeFlag(args, "--yes");
+    const bool json = CliArguments::takeFlag(args, "--json");
+    if (!args.empty())
+        return usageError("unknown argument for clean: " + CliText::escaped(args.front()));
     std::set<std::string> tags;
     for (const auto& t : only) {
         bool known = false;
         for (const char* k : SmartScan::kCategoryTags)
             known |= t == k;
-        if (!known) {
-            std::fprintf(
-                stderr,
-                "dovrel-cleaner-cli: unknown category '%s' (caches logs remainders browsers mails installs "
-                "trash)\n",
-                t.c_str());
-            return 2;
-        }
+        if (!known)
+            return usageError("unknown category '" + CliText::escaped(t) +
+                              "' (caches logs remainders browsers mails installs trash)");
         tags.insert(t);
     }
-    std::vector<std::string> kept;
+    KeptPaths kept;
     for (const auto& k : keep)
-        kept.push_back(ScanJson::normalisedPath(ScanCommand::locationFromArgument(k)));
+        if (!kept.add(k, error))
+            return usageError(error + "; nothing was removed");
 
     ScanCommand::Engine engine(*folders);
     engine.cleaner->scan_threads = threads;
     ScanCommand::runScan(*engine.cleaner);
     Cleaner& cleaner = *engine.cleaner;
 
-    // The app's initial selection is everything; narrow it.
+    // The app's initial selection is everything; narrow it. Every location
+    // found is shown to the kept paths, also outside the chosen categories,
+    // so that a --keep matching nothing at all is told apart.
     ByteCount chosen = 0;
-    auto keepsBack = [&](const Location& l) {
-        const std::string p = ScanJson::normalisedPath(l);
-        for (const auto& k : kept)
-            if (within(p, k) || within(k, p))
-                return true;
-        return false;
-    };
     std::vector<Location> files;
+    std::vector<HeldBack> held;
     const auto results = HandOver::categories(cleaner);
     for (std::size_t i = 0; i < results.size(); ++i) {
-        if (!results[i] || !results[i]->items || (hasOnly && !tags.count(SmartScan::kCategoryTags[i])))
+        if (!results[i] || !results[i]->items)
             continue;
+        const bool chosenCategory = tags.empty() || tags.count(SmartScan::kCategoryTags[i]);
         for (const ResultEntry& e : *results[i]->items) {
             std::vector<Location> locations = HandOver::locationsOf(e);
             std::vector<Location> going;
-            for (auto& l : locations)
-                if (!keepsBack(l))
-                    going.push_back(std::move(l));
+            for (auto& l : locations) {
+                const auto seen = cleaner.scanned_identities.find(l.native());
+                const auto why = kept.keepsBack(l, seen == cleaner.scanned_identities.end()
+                                                       ? std::nullopt
+                                                       : std::optional<FileIdentity>(seen->second));
+                if (!chosenCategory)
+                    continue;
+                if (why)
+                    held.push_back({l, *why});
+                else
+                    going.push_back(l);
+            }
             if (going.empty())
                 continue;
             chosen += going.size() == locations.size() ? HandOver::sizeOf(e)
@@ -150,42 +141,71 @@ int CleanCommand::run(std::vector<std::string> args) {
                 files.push_back(std::move(l));
         }
     }
+    const auto unused = kept.unused();
+    if (!unused.empty()) {
+        for (const auto& k : unused)
+            std::fprintf(stderr,
+                         "dovrel-cleaner-cli: --keep %s: the scan found nothing there, inside it or "
+                         "holding it; nothing was removed\n",
+                         CliText::escaped(k).c_str());
+        return 2;
+    }
     cleaner.files = files;
     cleaner.wasCleaned = chosen;
 
-    if (!yes) {
-        if (json) {
-            std::string out =
-                "{\"format\":\"dovrel-clean/1\",\"dry_run\":true,\"chosen_size\":" + std::to_string(chosen) +
-                ",\"locations\":[";
-            for (std::size_t i = 0; i < files.size(); ++i)
-                out += (i ? "," : "") + jsonString(ScanJson::normalisedPath(files[i]));
-            out += "]}\n";
-            std::fputs(out.c_str(), stdout);
-        } else {
-            for (const auto& f : files)
-                std::printf("would remove  %s\n", CliText::display(f).c_str());
-            std::printf("%zu locations, %s chosen.\n", files.size(),
-                        CliText::utf8(formatByteCount(chosen)).c_str());
-            std::printf("Nothing was removed. Run the same command with --yes to remove them for good.\n");
-        }
+    // The plan, in full, before anything goes. Output that already fails
+    // here would leave the user blind: then nothing is removed.
+    if (json) {
+        CliOutput::write(std::string("{\"format\":\"dovrel-clean/1\",\"dry_run\":") +
+                         (yes ? "false" : "true") + ",\"chosen_size\":" + std::to_string(chosen) +
+                         ",\"locations\":" + jsonLocations(files) + ",\"kept\":" + jsonKept(held));
+        if (!yes)
+            CliOutput::write("}\n");
+    } else {
+        std::string plan;
+        for (const auto& f : files)
+            plan += (yes ? "remove    " : "would remove  ") + CliText::display(f) + "\n";
+        for (const auto& h : held)
+            plan += (yes ? "keep      " : "keep          ") + CliText::display(h.location) + "  (--keep " +
+                    CliText::escaped(h.keep) + ")\n";
+        char line[256];
+        std::snprintf(line, sizeof line, "%zu locations, %s chosen%s.\n", files.size(),
+                      CliText::utf8(formatByteCount(chosen)).c_str(), held.empty() ? "" : ", some kept back");
+        plan += line;
+        if (!yes)
+            plan += "Nothing was removed. Run the same command with --yes to remove them for good.\n";
+        CliOutput::write(plan);
+    }
+    if (!yes)
         return 0;
+    if (!CliOutput::flush()) {
+        CliOutput::reportFailure();
+        std::fprintf(stderr, "dovrel-cleaner-cli: the plan could not be shown, so nothing was removed\n");
+        return 1;
     }
 
     Remover remover(folders->home);
     const RemovalReport report = remover.remove(HandOver::requests(cleaner, files));
 
-    // What was actually freed joins the all-time total, not what was chosen.
-    // One read-modify-write under the file lock: the desktop application
-    // may be adding its own cleanup at the same time.
-    if (report.bytesFreed != 0)
-        Defaults::standard().addToInteger(QStringLiteral("TotallyCleaned"), report.bytesFreed);
+    // What was actually freed joins the all-time total, not what was chosen;
+    // added in one step under the settings lock, so concurrent cleans add up.
+    bool recorded = true;
+    if (report.bytesFreed != 0) {
+        Defaults& settings = Defaults::standard();
+        if (!settings.addToInteger(QStringLiteral("TotallyCleaned"), report.bytesFreed)) {
+            recorded = false;
+            std::fprintf(stderr,
+                         "dovrel-cleaner-cli: the %s freed could not be added to the all-time total "
+                         "(TotallyCleaned): %s\n",
+                         CliText::utf8(formatByteCount(report.bytesFreed)).c_str(),
+                         CliText::utf8(settings.lastWriteError()).c_str());
+        }
+    }
 
     if (json) {
-        std::string out =
-            "{\"format\":\"dovrel-clean/1\",\"dry_run\":false,\"chosen_size\":" + std::to_string(chosen) +
-            ",\"bytes_freed\":" + std::to_string(report.bytesFreed) +
-            ",\"items_removed\":" + std::to_string(report.itemsRemoved) + ",\"outcomes\":[";
+        std::string out = ",\"bytes_freed\":" + std::to_string(report.bytesFreed) +
+                          ",\"items_removed\":" + std::to_string(report.itemsRemoved) +
+                          ",\"total_recorded\":" + (recorded ? "true" : "false") + ",\"outcomes\":[";
         for (std::size_t i = 0; i < report.outcomes.size(); ++i) {
             const auto& o = report.outcomes[i];
             out += std::string(i ? "," : "") +
@@ -194,20 +214,25 @@ int CleanCommand::run(std::vector<std::string> args) {
                    ",\"items\":" + std::to_string(o.items) + ",\"bytes\":" + std::to_string(o.bytes) + "}";
         }
         out += "]}\n";
-        std::fputs(out.c_str(), stdout);
+        CliOutput::write(out);
     } else {
+        std::string out;
         int problems = 0;
         for (const auto& o : report.outcomes) {
             if (o.done())
                 continue;
             ++problems;
-            std::printf("%-9s %s: %s\n", statusText(o.status), CliText::display(o.location).c_str(),
-                        o.reason.c_str());
+            char status[16];
+            std::snprintf(status, sizeof status, "%-9s ", statusText(o.status));
+            out += status + CliText::display(o.location) + ": " + CliText::escaped(o.reason) + "\n";
         }
-        std::printf("Freed %s (%lld items) of %s chosen; %zu locations, %d not removed.\n",
-                    CliText::utf8(formatByteCount(report.bytesFreed)).c_str(),
-                    static_cast<long long>(report.itemsRemoved),
-                    CliText::utf8(formatByteCount(chosen)).c_str(), report.outcomes.size(), problems);
+        char line[512];
+        std::snprintf(line, sizeof line,
+                      "Freed %s (%lld items) of %s chosen; %zu locations, %d not removed.\n",
+                      CliText::utf8(formatByteCount(report.bytesFreed)).c_str(),
+                      static_cast<long long>(report.itemsRemoved),
+                      CliText::utf8(formatByteCount(chosen)).c_str(), report.outcomes.size(), problems);
+        CliOutput::write(out + line);
     }
     return report.allDone() ? 0 : 1;
 }

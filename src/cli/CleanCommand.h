@@ -10,10 +10,26 @@ namespace dovrel {
 // the hand-over list, with a report of what was freed and what failed.
 // Without --yes nothing is removed.
 //
-// A location is kept back when it lies under a --keep path, and also when a
-// --keep path lies inside it (removing it would remove the kept path).
+// A location is kept back when a --keep path names it, lies inside it (the
+// whole location stays: removing it would remove the kept path) or holds it,
+// judged by what the paths name (see KeptPaths). A --keep path that names
+// nothing, or nothing the scan found, is a usage error: nothing is removed.
 //
-// Exit status: 0 all went (or dry run), 1 some location failed, 2 usage error.
+// The plan (what goes, what is kept back) is written and flushed before the
+// removal starts; when that output fails nothing is removed. What was freed
+// is added to "TotallyCleaned" in one step under the settings lock; when that
+// cannot be done the removal still stands: it is said on stderr and in the
+// JSON ("total_recorded":false), and does not change the exit status, which
+// tells what happened to the user's files.
+//
+// --json writes one object: {"format":"dovrel-clean/1","dry_run":B,
+// "chosen_size":N,"locations":[P...],"kept":[{"url":P,"keep":ARG}...]} and,
+// after a removal, also "bytes_freed":N,"items_removed":N,
+// "total_recorded":B,"outcomes":[{"url","status","reason","items","bytes"}...].
+// Paths as in ScanJson; the plan's part is written before the removal starts.
+//
+// Exit status: 0 all went (or dry run), 1 some location failed or the output
+// could not be written, 2 usage error.
 class CleanCommand {
 public:
     static int run(std::vector<std::string> args);

@@ -1,12 +1,16 @@
 #include "cli/CliApp.h"
 
 #include "cli/CleanCommand.h"
+#include "cli/CliArguments.h"
+#include "cli/CliOutput.h"
+#include "cli/CliText.h"
 #include "cli/SampleHome.h"
 #include "cli/ScanCommand.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 namespace dovrel {
@@ -21,7 +25,12 @@ const char* CliApp::usage() {
            "      measure (default 2).\n"
            "  clean [--home DIR] [--applications DIR] [--only TAG...] [--keep PATH...] [--yes] [--json]\n"
            "      Scan, then remove everything found (minus --keep paths, only --only categories).\n"
-           "      Without --yes nothing is removed: it prints what would go.\n"
+           "      Without --yes nothing is removed: it prints what would go. With --yes it prints\n"
+           "      that plan first and removes nothing if it cannot. A --keep path is matched by\n"
+           "      what it names (links followed, trailing \"/\" accepted); a found location holding\n"
+           "      a kept path is kept whole, and a --keep that names nothing found is a usage\n"
+           "      error. What went is added to dovrel-cleaner's all-time total; a total that\n"
+           "      cannot be recorded is reported on stderr (the status stays 0).\n"
            "      Tags: caches logs remainders browsers mails installs trash.\n"
            "  grant [--home DIR] [--applications DIR]\n"
            "      Store folder grants for dovrel-cleaner and this program (as the app's\n"
@@ -31,27 +40,105 @@ const char* CliApp::usage() {
            "\n"
            "Options:\n"
            "  --help       show this text\n"
-           "  --version    show the version\n";
+           "  --version    show the version\n"
+           "\n"
+           "Exit status: 0 success, 1 failure (some location not removed, the output could not\n"
+           "be written, a grant not stored), 2 usage error (nothing was done).\n"
+           "Names are shown with control characters and bytes that are not UTF-8 escaped\n"
+           "(\\r, \\x1b, \\xff, \\u009b; a backslash shows as \\\\); --json output is exact.\n";
 }
 
-int CliApp::run(std::vector<std::string> args) {
+namespace {
+
+int fail(const std::string& message, int status) {
+    std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", message.c_str());
+    return status;
+}
+
+int grant(std::vector<std::string> args) {
+    std::string error;
+    std::optional<std::string> home, apps;
+    if (!CliArguments::takeValue(args, "--home", ScanCommand::kFolderNeed, home, error) ||
+        !CliArguments::takeValue(args, "--applications", ScanCommand::kFolderNeed, apps, error))
+        return fail(error, 2);
+    if (!args.empty())
+        return fail("grant: unexpected argument " + CliText::escaped(args.front()), 2);
+    if (!home && !apps)
+        return fail("grant needs --home DIR and/or --applications DIR", 2);
+    const std::pair<std::optional<std::string>, const char*> grants[] = {{home, Grant::kHomeKey},
+                                                                         {apps, Grant::kApplicationsKey}};
+    for (const auto& [dir, key] : grants) {
+        if (dir && !Grant::create(ScanCommand::locationFromArgument(*dir)))
+            return fail("grant: " + CliText::escaped(*dir) + " is not a folder", 2);
+    }
+    for (const auto& [dir, key] : grants) {
+        if (!dir)
+            continue;
+        auto data = Grant::create(ScanCommand::locationFromArgument(*dir));
+        Defaults& settings = Defaults::standard();
+        if (!data || !settings.setData(QString::fromLatin1(key), *data))
+            return fail(std::string("grant: the ") + key + " grant was not stored in " +
+                            CliText::display(settings.file()) + ": " +
+                            CliText::utf8(settings.lastWriteError()),
+                        1);
+    }
+    return 0;
+}
+
+int sampleHome(std::vector<std::string> args) {
+    std::string error;
+    std::optional<std::string> count;
+    if (!CliArguments::takeValue(args, "--files", "a count", count, error))
+        return fail(error, 2);
+    std::int64_t files = 0;
+    if (count) {
+        try {
+            std::size_t used = 0;
+            files = std::stoll(*count, &used);
+            if (used != count->size() || files < 0)
+                throw std::invalid_argument("n");
+        } catch (const std::exception&) {
+            return fail("--files needs a count, not " + CliText::escaped(*count), 2);
+        }
+    }
+    std::optional<std::string> dir;
+    for (const auto& a : args) {
+        if (dir || a.empty() || a[0] == '-')
+            return fail("unknown argument for sample-home: " + CliText::escaped(a), 2);
+        dir = a;
+    }
+    if (!dir)
+        return fail("sample-home needs a folder: sample-home DIR [--files N]", 2);
+    try {
+        const auto made =
+            SampleHome::build(ScanCommand::locationFromArgument(*dir), files, SampleHome::loginName());
+        CliOutput::write("home " + CliText::display(made.home) + "\napplications " +
+                         CliText::display(made.applications) + "\nfiles " + std::to_string(made.files) +
+                         "\n");
+        return 0;
+    } catch (const std::exception& e) {
+        return fail(std::string("sample-home: ") + CliText::escaped(e.what()), 1);
+    }
+}
+
+int runCommand(std::vector<std::string> args) {
     if (args.empty()) {
-        std::fputs(usage(), stderr);
+        std::fputs(CliApp::usage(), stderr);
         return 2;
     }
     const std::string command = args.front();
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(usage(), stdout);
+        CliOutput::write(CliApp::usage());
         return 0;
     }
     if (command == "--version") {
-        std::printf("dovrel-cleaner-cli %s\n", DOVREL_VERSION);
+        CliOutput::write(std::string("dovrel-cleaner-cli ") + DOVREL_VERSION + "\n");
         return 0;
     }
     for (const auto& a : args) {
         if (a == "--help" || a == "-h") {
-            std::fputs(usage(), stdout);
+            CliOutput::write(CliApp::usage());
             return 0;
         }
     }
@@ -59,82 +146,21 @@ int CliApp::run(std::vector<std::string> args) {
         return ScanCommand::run(std::move(args));
     if (command == "clean")
         return CleanCommand::run(std::move(args));
-    if (command == "grant") {
-        std::string error;
-        std::optional<std::string> home, apps;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const bool isHome = args[i] == "--home", isApps = args[i] == "--applications";
-            if ((isHome || isApps) && i + 1 < args.size()) {
-                (isHome ? home : apps) = args[++i];
-                continue;
-            }
-            std::fprintf(stderr, "dovrel-cleaner-cli: grant: unexpected argument %s\n", args[i].c_str());
-            return 2;
-        }
-        if (!home && !apps) {
-            std::fprintf(stderr, "dovrel-cleaner-cli: grant needs --home DIR and/or --applications DIR\n");
-            return 2;
-        }
-        const std::pair<std::optional<std::string>, const char*> grants[] = {{home, Grant::kHomeKey},
-                                                                             {apps, Grant::kApplicationsKey}};
-        for (const auto& [dir, key] : grants) {
-            if (!dir)
-                continue;
-            auto data = Grant::create(ScanCommand::locationFromArgument(*dir));
-            if (!data) {
-                std::fprintf(stderr, "dovrel-cleaner-cli: grant: %s is not a folder\n", dir->c_str());
-                return 2;
-            }
-            if (!Defaults::standard().setData(QString::fromLatin1(key), *data)) {
-                std::fprintf(stderr, "dovrel-cleaner-cli: grant: cannot write %s\n",
-                             Defaults::standard().file().c_str());
-                return 1;
-            }
-        }
-        return 0;
-    }
-    if (command == "sample-home") {
-        std::optional<std::string> dir;
-        std::int64_t files = 0;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            if (args[i] == "--files" && i + 1 < args.size()) {
-                try {
-                    std::size_t used = 0;
-                    files = std::stoll(args[i + 1], &used);
-                    if (used != args[i + 1].size() || files < 0)
-                        throw std::invalid_argument("n");
-                } catch (const std::exception&) {
-                    std::fprintf(stderr, "dovrel-cleaner-cli: --files needs a count, not %s\n",
-                                 args[i + 1].c_str());
-                    return 2;
-                }
-                ++i;
-            } else if (!dir && (args[i].empty() || args[i][0] != '-')) {
-                dir = args[i];
-            } else {
-                std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for sample-home: %s\n",
-                             args[i].c_str());
-                return 2;
-            }
-        }
-        if (!dir) {
-            std::fprintf(stderr,
-                         "dovrel-cleaner-cli: sample-home needs a folder: sample-home DIR [--files N]\n");
-            return 2;
-        }
-        try {
-            const auto made =
-                SampleHome::build(ScanCommand::locationFromArgument(*dir), files, SampleHome::loginName());
-            std::printf("home %s\napplications %s\nfiles %lld\n", made.home.c_str(),
-                        made.applications.c_str(), static_cast<long long>(made.files));
-            return 0;
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "dovrel-cleaner-cli: sample-home: %s\n", e.what());
-            return 1;
-        }
-    }
-    std::fprintf(stderr, "dovrel-cleaner-cli: unknown command '%s' (try --help)\n", command.c_str());
-    return 2;
+    if (command == "grant")
+        return grant(std::move(args));
+    if (command == "sample-home")
+        return sampleHome(std::move(args));
+    return fail("unknown command '" + CliText::escaped(command) + "' (try --help)", 2);
+}
+
+} // namespace
+
+int CliApp::run(std::vector<std::string> args) {
+    const int status = runCommand(std::move(args));
+    if (CliOutput::flush())
+        return status;
+    CliOutput::reportFailure();
+    return status == 0 ? 1 : status;
 }
 
 } // namespace dovrel

@@ -2,6 +2,8 @@
 
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
+#include "cli/CliArguments.h"
+#include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "cli/ScanJson.h"
 #include "engine/Cleaner.h"
@@ -25,46 +27,9 @@
 
 namespace dovrel {
 
-namespace {
-
-bool takeFlag(std::vector<std::string>& args, const char* flag) {
-    for (auto it = args.begin(); it != args.end(); ++it) {
-        if (*it == flag) {
-            args.erase(it);
-            return true;
-        }
-    }
-    return false;
-}
-
-// Takes "--flag VALUE" or "--flag=VALUE". Returns false with error when the
-// value is missing.
-bool takeValue(std::vector<std::string>& args, const std::string& flag, std::optional<std::string>& value,
-               std::string& error) {
-    for (auto it = args.begin(); it != args.end(); ++it) {
-        if (*it == flag) {
-            if (it + 1 == args.end()) {
-                error = flag + " needs a folder";
-                return false;
-            }
-            value = *(it + 1);
-            args.erase(it, it + 2);
-            return true;
-        }
-        if (it->rfind(flag + "=", 0) == 0) {
-            value = it->substr(flag.size() + 1);
-            args.erase(it);
-            return true;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 bool ScanCommand::takeThreads(std::vector<std::string>& args, int& threads, std::string& error) {
     std::optional<std::string> value;
-    if (!takeValue(args, "--threads", value, error))
+    if (!CliArguments::takeValue(args, "--threads", kThreadsNeed, value, error))
         return false;
     if (!value)
         return true;
@@ -76,7 +41,7 @@ bool ScanCommand::takeThreads(std::vector<std::string>& args, int& threads, std:
         threads = n;
         return true;
     } catch (const std::exception&) {
-        error = "--threads needs a count from 1 to 64, not " + *value;
+        error = CliArguments::missing("--threads", kThreadsNeed) + ", not " + CliText::escaped(*value);
         return false;
     }
 }
@@ -101,7 +66,8 @@ Location ScanCommand::locationFromArgument(const std::string& argument) {
 std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std::string>& args,
                                                                 std::string& error) {
     std::optional<std::string> homeArg, appsArg;
-    if (!takeValue(args, "--home", homeArg, error) || !takeValue(args, "--applications", appsArg, error))
+    if (!CliArguments::takeValue(args, "--home", kFolderNeed, homeArg, error) ||
+        !CliArguments::takeValue(args, "--applications", kFolderNeed, appsArg, error))
         return std::nullopt;
 
     Folders folders;
@@ -229,15 +195,16 @@ int ScanCommand::run(std::vector<std::string> args) {
         std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
         return 2;
     }
-    const bool json = takeFlag(args, "--json");
-    const bool entries = takeFlag(args, "--entries");
+    const bool json = CliArguments::takeFlag(args, "--json");
+    const bool entries = CliArguments::takeFlag(args, "--entries");
     int threads = 2;
     if (!takeThreads(args, threads, error)) {
         std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
         return 2;
     }
     if (!args.empty()) {
-        std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for scan: %s\n", args.front().c_str());
+        std::fprintf(stderr, "dovrel-cleaner-cli: unknown argument for scan: %s\n",
+                     CliText::escaped(args.front()).c_str());
         return 2;
     }
     Engine engine(*folders);
@@ -245,8 +212,7 @@ int ScanCommand::run(std::vector<std::string> args) {
     runScan(*engine.cleaner);
     const std::string out = json ? ScanJson::write(*engine.cleaner, folders->applications) + "\n"
                                  : outline(*engine.cleaner, entries);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
+    CliOutput::write(out);
     return 0;
 }
 

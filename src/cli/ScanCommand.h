@@ -32,6 +32,9 @@ public:
         ~Engine();
     };
 
+    static constexpr const char* kFolderNeed = "a folder";
+    static constexpr const char* kThreadsNeed = "a count from 1 to 64";
+
     // Takes --home DIR and --applications DIR out of `args`. Returns the
     // folders, or nothing with `error` set (a usage error).
     static std::optional<Folders> resolveFolders(std::vector<std::string>& args, std::string& error);

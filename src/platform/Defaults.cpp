@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -62,24 +64,37 @@ bool writeAll(int fd, const QByteArray& data) {
     return true;
 }
 
-// Advisory lock on "<file>.lock", given up after about a second so that a
-// stuck peer can never block the caller for good.
+// Advisory lock on "<file>.lock". Polls with a growing pause (1 ms up to
+// 100 ms) until `wait` has passed; locked() says whether it was had. Without
+// it nothing may be written.
 class FileLock {
 public:
-    explicit FileLock(const std::filesystem::path& file) {
+    FileLock(const std::filesystem::path& file, std::chrono::milliseconds wait) {
         std::filesystem::path lockPath = file;
         lockPath += ".lock";
         fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
-        if (fd_ < 0)
+        if (fd_ < 0) {
+            error_ = errno;
             return;
-        for (int i = 0; i < 100; ++i) {
+        }
+        const auto deadline = std::chrono::steady_clock::now() + wait;
+        auto pause = std::chrono::milliseconds(1);
+        for (;;) {
             if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
                 locked_ = true;
                 return;
             }
-            if (errno != EWOULDBLOCK && errno != EINTR)
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                error_ = errno;
                 return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= deadline) {
+                error_ = EWOULDBLOCK;
+                return;
+            }
+            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+            pause = std::min(pause * 2, std::chrono::milliseconds(100));
         }
     }
     ~FileLock() {
@@ -92,10 +107,18 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
+    bool locked() const { return locked_; }
+    int error() const { return error_; }
+
 private:
     int fd_ = -1;
     bool locked_ = false;
+    int error_ = 0;
 };
+
+QString errorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 } // namespace
 
@@ -127,14 +150,23 @@ Defaults::Defaults(const QString& domain)
 Defaults::Defaults(const QString& domain, std::filesystem::path file)
     : domain_(domain), file_(std::move(file)) {}
 
-QJsonObject Defaults::readFile(const std::filesystem::path& file) {
+QJsonObject Defaults::readFile(const std::filesystem::path& file, FileState* state) {
+    FileState found = FileState::Damaged;
+    QJsonObject result;
     // O_NONBLOCK: a FIFO planted at the settings path must not hang us.
     int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return {};
     struct stat st {};
-    QJsonObject result;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileSize) {
+    if (fd < 0) {
+        // Unreadable is damage only when there is a file to read.
+        if (errno == ENOENT || errno == ENOTDIR || ::lstat(file.c_str(), &st) != 0)
+            found = FileState::Absent;
+        else if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+            found = FileState::NotRegular;
+    } else if (::fstat(fd, &st) != 0) {
+        // Damaged: we cannot tell what it is.
+    } else if (!S_ISREG(st.st_mode)) {
+        found = FileState::NotRegular;
+    } else if (st.st_size <= kMaxFileSize) {
         if (auto bytes = readWhole(fd)) {
             QJsonParseError err{};
             QJsonDocument doc = QJsonDocument::fromJson(*bytes, &err);
@@ -142,13 +174,47 @@ QJsonObject Defaults::readFile(const std::filesystem::path& file) {
                 QJsonObject root = doc.object();
                 QJsonValue values = root.value(QStringLiteral("values"));
                 if (root.value(QStringLiteral("format")).toString() == QLatin1String(kFormat) &&
-                    values.isObject())
+                    values.isObject()) {
                     result = values.toObject();
+                    found = FileState::Sound;
+                }
             }
         }
     }
-    ::close(fd);
+    if (fd >= 0)
+        ::close(fd);
+    if (state)
+        *state = found;
     return result;
+}
+
+bool Defaults::moveAside() {
+    const std::string stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    for (int n = 0; n < 1000; ++n) {
+        std::filesystem::path aside = file_;
+        aside += ".damaged-" + stamp + (n ? "-" + std::to_string(n) : std::string());
+        if (::renameat2(AT_FDCWD, file_.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
+            return true;
+        if (errno == EEXIST)
+            continue;
+        if (errno != EINVAL && errno != ENOSYS) {
+            lastWriteError_ =
+                QStringLiteral("cannot move the damaged settings file aside: ") + errorText(errno);
+            return false;
+        }
+        // No RENAME_NOREPLACE on this file system. Every writer holds the
+        // lock here, so looking first is enough.
+        struct stat st {};
+        if (::lstat(aside.c_str(), &st) == 0)
+            continue;
+        if (::rename(file_.c_str(), aside.c_str()) == 0)
+            return true;
+        lastWriteError_ = QStringLiteral("cannot move the damaged settings file aside: ") + errorText(errno);
+        return false;
+    }
+    lastWriteError_ = QStringLiteral("cannot move the damaged settings file aside: too many of them");
+    return false;
 }
 
 void Defaults::refreshLocked() const {
@@ -280,16 +346,37 @@ bool Defaults::write(const QString& key, const std::optional<QJsonObject>& entry
     });
 }
 
-bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
+QString Defaults::lastWriteError() const {
     std::lock_guard lock(mutex_);
+    return lastWriteError_;
+}
+
+bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
-
-    FileLock fileLock(file_);
+    // The file lock before the object's mutex: readers in this process are
+    // not held up while a peer keeps the file locked.
+    FileLock fileLock(file_, lockWait());
+    std::lock_guard lock(mutex_);
+    // On failure the change is kept in memory only, and the file stays as it was.
+    auto fail = [&](const QString& why) {
+        refreshLocked();
+        change(values_);
+        lastWriteError_ = why;
+        return false;
+    };
+    if (!fileLock.locked()) {
+        return fail(fileLock.error() == EWOULDBLOCK
+                        ? QStringLiteral("another process kept the settings file locked for %1 s")
+                              .arg(static_cast<double>(lockWait().count()) / 1000.0)
+                        : QStringLiteral("cannot lock the settings file: ") + errorText(fileLock.error()));
+    }
     // Start from what is on disk now so that a peer's keys survive.
-    QJsonObject merged = readFile(file_);
+    FileState state = FileState::Absent;
+    QJsonObject merged = readFile(file_, &state);
+    if (state == FileState::Damaged && !moveAside())
+        return fail(lastWriteError_);
     change(merged);
-    values_ = merged;
 
     QJsonObject root;
     root.insert(QStringLiteral("format"), QString::fromLatin1(kFormat));
@@ -301,15 +388,17 @@ bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
            std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id()));
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
-        return false;
+        return fail(QStringLiteral("cannot write the settings file: ") + errorText(errno));
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok)
         ok = ::rename(tmp.c_str(), file_.c_str()) == 0;
     if (!ok) {
+        const int error = errno;
         ::unlink(tmp.c_str());
-        return false;
+        return fail(QStringLiteral("cannot write the settings file: ") + errorText(error));
     }
+    values_ = merged;
     seen_ = Snapshot{};
     struct stat st {};
     if (::stat(file_.c_str(), &st) == 0) {

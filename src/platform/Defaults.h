@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -21,12 +23,18 @@ namespace dovrel {
 // (~/.config when XDG_CONFIG_HOME is unset). The format is documented in
 // docs/defaults-format.md; the app and the reminder agent share it.
 //
-// Every write re-reads the file under an advisory lock, applies the one change
-// and replaces the file atomically (temporary file + rename), so two processes
-// writing different keys of one domain never lose each other's values. Reads
-// come from memory and are refreshed whenever the file on disk changed.
-// A damaged, oversized, unreadable or non-regular file reads as empty; nothing
-// here throws, aborts or blocks for long. Thread-safe.
+// Every write takes an advisory lock, re-reads the file, applies the one
+// change and replaces the file atomically (temporary file + rename), so two
+// processes writing one domain never lose each other's values. A write never
+// goes ahead without the lock: when a peer holds it longer than lockWait()
+// the write fails. Reads come from memory and are refreshed whenever the file
+// on disk changed; they never lock.
+//
+// A damaged, oversized or unreadable file reads as empty. The next write
+// moves it aside first ("<file>.damaged-YYYYmmdd-HHMMSS[-n]", local time) so
+// that nothing the user had is lost without a trace; a missing file is
+// simply created, and a non-regular one (FIFO, folder) is left where it is.
+// Nothing here throws or aborts. Thread-safe.
 class Defaults {
 public:
     static constexpr const char* kStandardDomain = "com.halvik.dovrel-cleaner";
@@ -53,7 +61,9 @@ public:
     bool hasKey(const QString& key) const;
 
     // Each setter writes through to the file. Returns false when the file
-    // could not be written (the value is still kept in memory).
+    // could not be written (lock not had in time, damaged file not moved
+    // aside, disk refused); the file is then left as it was and the value is
+    // kept in memory only.
     bool setBool(const QString& key, bool value);
     bool setInteger(const QString& key, std::int64_t value);
     bool setData(const QString& key, const QByteArray& value);
@@ -65,6 +75,15 @@ public:
     // any process never lose each other's updates. Returns the new value, or
     // absent when the file could not be written.
     std::optional<std::int64_t> addToInteger(const QString& key, std::int64_t delta);
+
+    // Why the last write of this object that failed did so ("" when none has).
+    QString lastWriteError() const;
+
+    // How long a write waits for a peer to let go of the lock before it
+    // fails (default kDefaultLockWait). Tests make it short.
+    static constexpr std::chrono::milliseconds kDefaultLockWait{10000};
+    void setLockWait(std::chrono::milliseconds wait) { lockWait_.store(wait.count()); }
+    std::chrono::milliseconds lockWait() const { return std::chrono::milliseconds(lockWait_.load()); }
 
     // Re-reads the file. Writes are never deferred, so this only refreshes.
     void synchronize();
@@ -80,6 +99,8 @@ private:
         std::uint64_t inode = 0;
     };
 
+    enum class FileState { Absent, Sound, Damaged, NotRegular };
+
     QJsonObject entryFor(const QString& key) const;
     // Re-reads the file under the lock, lets `change` edit the values and
     // writes them back atomically.
@@ -87,13 +108,17 @@ private:
     bool write(const QString& key, const std::optional<QJsonObject>& entry);
     static std::int64_t integerOf(const QJsonObject& entry);
     void refreshLocked() const;
-    static QJsonObject readFile(const std::filesystem::path& file);
+    static QJsonObject readFile(const std::filesystem::path& file, FileState* state = nullptr);
+    // Renames a damaged file to a free "<file>.damaged-..." name.
+    bool moveAside();
 
     QString domain_;
     std::filesystem::path file_;
     mutable std::mutex mutex_;
     mutable QJsonObject values_;
     mutable Snapshot seen_;
+    QString lastWriteError_;
+    std::atomic<std::int64_t> lockWait_{kDefaultLockWait.count()};
 };
 
 } // namespace dovrel

@@ -1,5 +1,6 @@
 #include "cli/CliProcess.h"
 #include "cli/SampleHome.h"
+#include "platform/Defaults.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
@@ -9,7 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace dovrel;
 using namespace dovrel::test;
@@ -102,6 +109,111 @@ TEST_F(CleanCliTest, RemovesEverythingTheScanFoundAndASecondScanFindsLittle) {
                config);
     ASSERT_EQ(again.exitCode, 0);
     EXPECT_EQ(QJsonDocument::fromJson(again.out).object().value("total_smart_size").toInteger(), 0);
+}
+
+// A --keep path names what the user means, however it is spelled: through a
+// link to the home, with a trailing slash or doubled slashes. What it names is
+// compared by identity with what the scan found.
+TEST_F(CleanCliTest, KeepMatchesByIdentityHoweverThePathIsSpelled) {
+    struct Case {
+        const char* name;
+        std::string keep;     // below the sample folder
+        const char* kept;     // below the home: must stay
+        const char* alsoKept; // below the home: must stay too (or null)
+    };
+    const Case cases[] = {
+        {"home through a link", "homelink/.Trash/old-report.pdf", ".Trash/old-report.pdf", nullptr},
+        {"trailing slash", "ann/.Trash/Old Folder/", ".Trash/Old Folder/b/c.bin", ".Trash/Old Folder/a.txt"},
+        {"doubled slash and dot", "ann/.Trash//./old-report.pdf", ".Trash/old-report.pdf", nullptr},
+        {"link, inside a location", "homelink/.Trash/Old Folder/a.txt", ".Trash/Old Folder/b/c.bin",
+         ".Trash/Old Folder/a.txt"},
+        {"link to the folder itself", "folderlink/", ".Trash/Old Folder/b/c.bin", nullptr},
+        {"locations inside the kept folder", "homelink/.Trash/", ".Trash/old-report.pdf",
+         ".Trash/.hidden-trashed"},
+    };
+    for (const Case& c : cases) {
+        TempDir t;
+        const auto m = SampleHome::build(t / "sample", 0, QStringLiteral("ann"));
+        std::filesystem::create_directory_symlink(m.home, t / "sample/homelink");
+        std::filesystem::create_directory_symlink(m.home / ".Trash/Old Folder", t / "sample/folderlink");
+        auto r = runCli({"clean", "--home", m.home.string(), "--applications", m.applications.string(),
+                         "--only", "trash", "installs", "--keep", (t / "sample" / c.keep).string(), "--yes"},
+                        t / "config");
+        EXPECT_EQ(r.exitCode, 0) << c.name << r.err.toStdString();
+        EXPECT_TRUE(exists(m.home / c.kept)) << c.name;
+        if (c.alsoKept) {
+            EXPECT_TRUE(exists(m.home / c.alsoKept)) << c.name;
+        }
+        EXPECT_FALSE(exists(m.home / "Downloads/Installer.dmg")) << c.name << ": the rest still goes";
+    }
+}
+
+// A --keep that names nothing the scan found is a mistake to report, not to
+// ignore: nothing at all is removed.
+TEST_F(CleanCliTest, KeepThatMatchesNothingIsAUsageErrorAndRemovesNothing) {
+    const std::size_t before = countAll(tmp / "sample");
+    const std::string typo = (made.home / ".Trash/old-reprot.pdf").string();
+    const std::string notFound = (made.home / "Documents/Projects").string();
+    for (const std::string& keep : {typo, notFound}) {
+        auto r = runCli(base({"--keep", keep, "--yes"}), config);
+        EXPECT_EQ(r.exitCode, 2) << keep;
+        EXPECT_TRUE(r.err.contains(QByteArray::fromStdString(keep))) << r.err.toStdString();
+        EXPECT_EQ(countAll(tmp / "sample"), before) << keep;
+    }
+}
+
+// Concurrent cleans each add what they freed to "TotallyCleaned"; none is
+// lost. The settings lock is held while both clean, so both reach the update
+// at the same time.
+TEST_F(CleanCliTest, ConcurrentCleansAddUpTheirTotals) {
+    const auto folder = config / "dovrel-cleaner";
+    std::filesystem::create_directories(folder);
+    const auto settings = folder / "com.halvik.dovrel-cleaner.json";
+    const auto lockPath = std::filesystem::path(settings.string() + ".lock");
+    const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(lockFd, 0);
+    ASSERT_EQ(::flock(lockFd, LOCK_EX), 0);
+
+    TempDir other;
+    const auto second = SampleHome::build(other / "sample", 50, QStringLiteral("bob"));
+    QProcess a, b;
+    startCli(a, base({"--yes", "--json"}), config);
+    startCli(b,
+             {"clean", "--home", second.home.string(), "--applications", second.applications.string(),
+              "--yes", "--json"},
+             config);
+    // Both have removed everything once the last location in hand-over order is gone.
+    QElapsedTimer waited;
+    waited.start();
+    while ((exists(made.home / ".Trash/old-report.pdf") || exists(second.home / ".Trash/old-report.pdf")) &&
+           waited.elapsed() < 30000)
+        QThread::msleep(20);
+    QThread::msleep(300);
+    ::flock(lockFd, LOCK_UN);
+    ::close(lockFd);
+
+    const CliRun ra = finishCli(a), rb = finishCli(b);
+    ASSERT_EQ(ra.exitCode, 0) << ra.err.toStdString();
+    ASSERT_EQ(rb.exitCode, 0) << rb.err.toStdString();
+    const qint64 freed = QJsonDocument::fromJson(ra.out).object().value("bytes_freed").toInteger() +
+                         QJsonDocument::fromJson(rb.out).object().value("bytes_freed").toInteger();
+    EXPECT_GT(freed, 0);
+    Defaults d(QString::fromLatin1(Defaults::kStandardDomain), settings);
+    EXPECT_EQ(d.integerForKey(QStringLiteral("TotallyCleaned")), freed);
+}
+
+// When the total cannot be recorded the removal still stands, and the user is
+// told: on stderr and as "total_recorded":false.
+TEST_F(CleanCliTest, ATotalThatCannotBeRecordedIsReported) {
+    std::filesystem::create_directories(config / "dovrel-cleaner/com.halvik.dovrel-cleaner.json"); // a folder
+    auto r = runCli(base({"--only", "installs", "--yes", "--json"}), config);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_FALSE(exists(made.home / "Downloads/Installer.dmg"));
+    EXPECT_TRUE(r.err.contains("TotallyCleaned")) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    EXPECT_TRUE(o.value("total_recorded").isBool());
+    EXPECT_FALSE(o.value("total_recorded").toBool(true));
+    EXPECT_GT(o.value("bytes_freed").toInteger(), 0);
 }
 
 TEST_F(CleanCliTest, UsageErrors) {

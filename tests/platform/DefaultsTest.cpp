@@ -5,9 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <thread>
 
 using namespace dovrel;
 using dovrel::test::FixtureTree;
@@ -20,6 +31,19 @@ protected:
     TempDir tmp;
     std::filesystem::path file = tmp / "conf/com.halvik.dovrel-cleaner.json";
     Defaults make() { return Defaults(QStringLiteral("com.halvik.dovrel-cleaner"), file); }
+
+    // The files moved aside next to the settings file.
+    std::vector<std::filesystem::path> movedAside() const {
+        std::vector<std::filesystem::path> out;
+        for (const auto& e : std::filesystem::directory_iterator(file.parent_path()))
+            if (e.path().filename().string().rfind(file.filename().string() + ".damaged-", 0) == 0)
+                out.push_back(e.path());
+        return out;
+    }
+    static QByteArray contents(const std::filesystem::path& p) {
+        QFile f(QString::fromStdString(p.string()));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
 };
 
 TEST_F(DefaultsTest, AbsentKeysReadAsPlatformDefaults) {
@@ -58,22 +82,122 @@ TEST_F(DefaultsTest, WrongTypeReadsAsDefault) {
     EXPECT_FALSE(d.dateForKey("home").has_value());
 }
 
-TEST_F(DefaultsTest, DamagedFilesReadAsEmptyAndAreRepairedByTheNextWrite) {
+// A damaged file reads as empty; the next write keeps its bytes in a file
+// moved aside ("<file>.damaged-YYYYmmdd-HHMMSS[-n]") before writing anew.
+TEST_F(DefaultsTest, DamagedFilesReadAsEmptyAndAreMovedAsideByTheNextWrite) {
     FixtureTree t(tmp.path());
-    const char* damaged[] = {
+    const std::string damaged[] = {
         "",
         "{",
         "[1,2]",
         "{\"format\":\"other\",\"values\":{}}",
-        "{\"format\":\"dovrel-defaults/1\",\"values\":{\"a\":{\"type\":\"integer\",\"value\":\"zz\"}}}",
-        "\xff\xfe\x00garbage"};
-    for (const char* text : damaged) {
+        "{\"format\":\"dovrel-defaults/1\",\"values\":[]}",
+        std::string("\xff\xfe\x00garbage", 10),
+        "{\"format\":\"dovrel-defaults/1\",\"values\":{\"pad\":{\"type\":\"data\",\"value\":\"" +
+            std::string(5 * 1024 * 1024, 'A') + "\"},\"n\":{\"type\":\"integer\",\"value\":\"3\"}}}",
+    };
+    std::size_t seen = 0;
+    for (const std::string& text : damaged) {
         t.fileWith("conf/com.halvik.dovrel-cleaner.json", text);
         Defaults d = make();
-        EXPECT_EQ(d.integerForKey("a"), 0) << text;
+        EXPECT_EQ(d.integerForKey("n"), 0) << text.substr(0, 40);
         EXPECT_TRUE(d.setInteger("appLaunchCount", 1));
         EXPECT_EQ(make().integerForKey("appLaunchCount"), 1);
+        // Several in one second get distinct names; each keeps its bytes.
+        const auto aside = movedAside();
+        ASSERT_EQ(aside.size(), ++seen) << text.substr(0, 40);
+        bool kept = false;
+        for (const auto& p : aside)
+            kept |= contents(p) == QByteArray::fromStdString(text);
+        EXPECT_TRUE(kept) << text.substr(0, 40);
     }
+    for (const auto& p : movedAside())
+        EXPECT_TRUE(
+            std::regex_match(p.filename().string(),
+                             std::regex(R"(com\.halvik\.dovrel-cleaner\.json\.damaged-\d{8}-\d{6}(-\d+)?)")))
+            << p;
+}
+
+// Neither a missing file nor a sound one (even with one unreadable entry) is moved aside.
+TEST_F(DefaultsTest, AbsentOrSoundFilesAreNotMovedAside) {
+    FixtureTree t(tmp.path());
+    Defaults d = make();
+    EXPECT_TRUE(d.setInteger("a", 1));
+    t.fileWith("conf/com.halvik.dovrel-cleaner.json",
+               "{\"format\":\"dovrel-defaults/1\",\"values\":{\"a\":{\"type\":\"integer\",\"value\":\"zz\"},"
+               "\"home\":{\"type\":\"data\",\"value\":\"AAE=\"}}}");
+    EXPECT_TRUE(make().setInteger("b", 2));
+    EXPECT_TRUE(movedAside().empty());
+    EXPECT_EQ(make().dataForKey("home"), QByteArray("\x00\x01", 2));
+}
+
+// A writer that cannot get the lock in time fails and writes nothing, so a
+// peer holding the lock loses none of its keys.
+TEST_F(DefaultsTest, AWriteWithoutTheLockFailsAndLosesNothing) {
+    Defaults d = make();
+    ASSERT_TRUE(d.setInteger("before", 1));
+    d.setLockWait(std::chrono::milliseconds(300));
+
+    std::atomic<bool> locked{false}, writerDone{false};
+    std::thread peer([&] {
+        // Another writer holds the lock until ours has given up: it read the
+        // file when it got the lock and writes its change just before letting go.
+        const auto lockPath = std::filesystem::path(file.string() + ".lock");
+        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ::flock(fd, LOCK_EX);
+        QJsonObject root = QJsonDocument::fromJson(contents(file)).object();
+        locked = true;
+        while (!writerDone)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        QJsonObject values = root.value("values").toObject();
+        values.insert("peer", QJsonObject{{"type", "bool"}, {"value", true}});
+        root.insert("values", values);
+        const auto tmpFile = std::filesystem::path(file.string() + ".peer");
+        QFile out(QString::fromStdString(tmpFile.string()));
+        out.open(QIODevice::WriteOnly);
+        out.write(QJsonDocument(root).toJson());
+        out.close();
+        std::filesystem::rename(tmpFile, file);
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+    });
+    while (!locked)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const bool wrote = d.setInteger("mine", 2);
+    const auto added = d.addToInteger("count", 5);
+    writerDone = true;
+    peer.join();
+    EXPECT_FALSE(wrote);
+    EXPECT_FALSE(added.has_value());
+    EXPECT_TRUE(d.lastWriteError().contains("locked")) << d.lastWriteError().toStdString();
+    Defaults check = make();
+    EXPECT_EQ(check.integerForKey("before"), 1);
+    EXPECT_FALSE(check.hasKey("mine"));
+    EXPECT_FALSE(check.hasKey("count"));
+    EXPECT_TRUE(check.boolForKey("peer"));
+    // Once the lock is free again writes go through.
+    EXPECT_TRUE(d.setInteger("mine", 2));
+    EXPECT_EQ(make().integerForKey("mine"), 2);
+    EXPECT_TRUE(make().boolForKey("peer"));
+}
+
+// Adders in several processes never lose an update.
+TEST_F(DefaultsTest, ConcurrentAddersInTwoProcessesLoseNothing) {
+    constexpr int kAdds = 40;
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        Defaults d = make();
+        for (int i = 0; i < kAdds; ++i)
+            d.addToInteger(QStringLiteral("TotallyCleaned"), 3);
+        ::_exit(0);
+    }
+    Defaults d = make();
+    for (int i = 0; i < kAdds; ++i)
+        d.addToInteger(QStringLiteral("TotallyCleaned"), 5);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_EQ(make().integerForKey(QStringLiteral("TotallyCleaned")), kAdds * 8);
 }
 
 TEST_F(DefaultsTest, AFifoOrFolderAtTheSettingsPathNeitherBlocksNorCrashes) {
@@ -86,15 +210,6 @@ TEST_F(DefaultsTest, AFifoOrFolderAtTheSettingsPathNeitherBlocksNorCrashes) {
     Defaults e = make();
     EXPECT_EQ(e.integerForKey("x"), 0);
     EXPECT_FALSE(e.setInteger("x", 1)); // cannot replace a folder: reported, not thrown
-}
-
-TEST_F(DefaultsTest, OversizedFileReadsAsEmpty) {
-    FixtureTree t(tmp.path());
-    std::string big =
-        "{\"format\":\"dovrel-defaults/1\",\"values\":{\"pad\":{\"type\":\"data\",\"value\":\"" +
-        std::string(5 * 1024 * 1024, 'A') + "\"},\"n\":{\"type\":\"integer\",\"value\":\"3\"}}}";
-    t.fileWith("conf/com.halvik.dovrel-cleaner.json", big);
-    EXPECT_EQ(make().integerForKey("n"), 0);
 }
 
 TEST_F(DefaultsTest, TwoProcessesWritingDifferentKeysLoseNothing) {
