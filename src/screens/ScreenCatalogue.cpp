@@ -9,6 +9,7 @@
 #include "screens/home/EnableSchedulerViewController.h"
 #include "screens/home/HomeViewController.h"
 #include "screens/preferences/PreferencesViewController.h"
+#include "screens/results/SmartCleanViewController.h"
 #include "screens/scan/SmartScanViewController.h"
 #include "shell/ScreenFactory.h"
 #include "shell/Storyboard.h"
@@ -43,6 +44,8 @@ void ScreenCatalogue::registerAll(ScreenFactory& factory, const ScreenServices& 
                            [] { return std::make_unique<Page3PrivacyFullDisk>(); });
     factory.registerScreen(smart, QStringLiteral("SmartScan"),
                            [s] { return std::make_unique<SmartScanViewController>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("SmartClean"),
+                           [s] { return std::make_unique<SmartCleanViewController>(s.cleaner); });
 }
 
 } // namespace dovrel

@@ -14,7 +14,8 @@ class SchedulerSwitch;
 struct ScreenServices {
     FolderPicker* folderPicker = nullptr;
     SchedulerSwitch* schedulerSwitch = nullptr;
-    // The engine the scan screen runs; the shared one when empty.
+    // The engine the scan screen runs and the results screen shows; the
+    // shared one when empty.
     std::function<Cleaner*()> cleaner;
 };
 
