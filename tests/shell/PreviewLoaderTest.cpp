@@ -105,8 +105,14 @@ const Case kCases[] = {
          EXPECT_TRUE(c.image.isNull());
          EXPECT_FALSE(c.message.isEmpty());
      }},
-    {"ImageClaimingAHundredThousandSquareIsStoppedByTheAllocationLimit",
-     [](test::FixtureTree& t) { return t.fileWith("bomb.png", pngClaiming(100000).toStdString()); },
+    {"PictureBeyondTheAllocationLimitIsNotDecoded",
+     [](test::FixtureTree& t) {
+         QImage image(1000, 1000, QImage::Format_ARGB32); // 4 MB decoded
+         image.fill(Qt::blue);
+         const fs::path p = t / "large.png";
+         image.save(QString::fromStdString(p.string()));
+         return p;
+     },
      Kind::Facts,
      [](const PreviewContent& c) {
          EXPECT_TRUE(c.image.isNull());
@@ -114,8 +120,9 @@ const Case kCases[] = {
      },
      [] {
          PreviewLoader::Limits l;
+         l.imageAllocationMb = 1;
          l.maxImagePixels = std::numeric_limits<qint64>::max();
-         l.renderSize = QSize(200000, 200000); // no scaled decoding either
+         l.renderSize = QSize(2000, 2000); // no scaled decoding either
          return l;
      }()},
     {"LinkToAFileOutsideIsDescribedAsTheLink",

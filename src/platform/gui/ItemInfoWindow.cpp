@@ -5,7 +5,9 @@
 #include "platform/gui/FileIcons.h"
 
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -63,6 +65,18 @@ ItemInfoWindow::ItemInfoWindow(std::filesystem::path item)
     layout->addWidget(icon);
     form_->setLabelAlignment(Qt::AlignRight);
     for (const char* row : kRows) {
+        if (qstrcmp(row, "Where") == 0) {
+            // A path has no place to wrap: a one-line field that scrolls, so
+            // the whole of it can be read and copied.
+            auto* where = new QLineEdit(tr("…"));
+            where->setObjectName(QString::fromLatin1(row));
+            where->setReadOnly(true);
+            where->setFrame(false);
+            where->setStyleSheet(
+                QStringLiteral("QLineEdit { background: transparent; border: none; padding: 0; }"));
+            form_->addRow(tr(row) + QLatin1Char(':'), where);
+            continue;
+        }
         auto* value = new QLabel(tr("…"));
         value->setObjectName(QString::fromLatin1(row));
         value->setTextFormat(Qt::PlainText);
@@ -75,6 +89,8 @@ ItemInfoWindow::ItemInfoWindow(std::filesystem::path item)
 }
 
 QString ItemInfoWindow::valueOf(const char* label) const {
+    if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(label)))
+        return field->text();
     auto* value = findChild<QLabel*>(QString::fromLatin1(label));
     return value ? value->text() : QString();
 }
@@ -82,8 +98,13 @@ QString ItemInfoWindow::valueOf(const char* label) const {
 void ItemInfoWindow::present(ItemFacts facts) {
     facts_ = std::move(facts);
     auto set = [this](const char* label, const QString& text) {
-        if (auto* value = findChild<QLabel*>(QString::fromLatin1(label)))
+        if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(label))) {
+            field->setText(text);
+            field->setCursorPosition(0);
+            field->setToolTip(text);
+        } else if (auto* value = findChild<QLabel*>(QString::fromLatin1(label))) {
             value->setText(text);
+        }
     };
     set("Name", facts_.name);
     set("Where", facts_.path);
@@ -109,6 +130,14 @@ void ItemInfoWindow::present(ItemFacts facts) {
     }
     loaded_ = true;
     emit factsLoaded();
+}
+
+void ItemInfoWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace dovrel

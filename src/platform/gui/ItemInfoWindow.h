@@ -30,6 +30,10 @@ public:
     // "Modified", "Permissions", "Owner"), by its untranslated label.
     QString valueOf(const char* label) const;
 
+protected:
+    // Escape (and, for the preview, Space) closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 signals:
     void factsLoaded();
 

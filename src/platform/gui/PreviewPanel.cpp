@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMimeDatabase>
@@ -211,6 +212,14 @@ void PreviewPanel::showFacts(const PreviewContent& content) {
         lines << tr("Last opened: %1").arg(dateText(f.accessed));
     facts_->setText(lines.join(QLatin1Char('\n')));
     pages_->setCurrentIndex(kFactsPage);
+}
+
+void PreviewPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Space) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace dovrel

@@ -59,6 +59,10 @@ public:
     // The limits the loader uses (tests make them small).
     void setLimits(const PreviewLoader::Limits& limits) { limits_ = limits; }
 
+protected:
+    // Escape (and, for the preview, Space) closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 signals:
     // The content of the current item is shown.
     void contentLoaded();

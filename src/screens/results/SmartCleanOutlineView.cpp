@@ -34,6 +34,11 @@ QPushButton#about_button {
     border: 1px solid rgba(255,255,255,0.45); background: rgba(255,255,255,0.10);
 }
 QPushButton#about_button:hover { background: rgba(255,255,255,0.22); }
+QScrollBar:vertical { background: transparent; width: 10px; margin: 2px 2px 2px 0; }
+QScrollBar::handle:vertical { background: rgba(255,255,255,0.32); border-radius: 3px; min-height: 28px; }
+QScrollBar::handle:vertical:hover { background: rgba(255,255,255,0.5); }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }
 )";
 
 } // namespace
@@ -55,7 +60,7 @@ SmartCleanOutlineView::SmartCleanOutlineView(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
     setIndentation(26);
-    setAllColumnsShowFocus(true);
+    setAllColumnsShowFocus(false); // the keyboard's focus ring is drawn in drawRow
     setMouseTracking(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
