@@ -81,8 +81,11 @@ TEST_F(SmartCleanScreenTest, RowsStartSelectedAndAnEmptyCategoryShowsNoBoxNoSize
             EXPECT_EQ(index.data(Qt::CheckStateRole).toInt(), Qt::Checked);
         }
     }
-    // A refused tick changes nothing.
+    // A refused tick changes nothing, nor does ticking what is ticked already.
     EXPECT_FALSE(s.outlineModel()->setData(category(5), Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_TRUE(s.outlineModel()->setData(entry(0, 1), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(s.outlineItems[0]->size, 600);
+    EXPECT_EQ(s.smart_junk, 2280);
     // Neither the arrow key nor the outline button opens it.
     s.outlineview()->setFocus();
     s.outlineview()->setCurrentIndex(category(5));

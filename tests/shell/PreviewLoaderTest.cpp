@@ -253,6 +253,17 @@ TEST(PreviewPanel, ShowsTheDataSourcesItemAndDropsAnOutdatedLoad) {
     test::spin(50);
     EXPECT_EQ(panel->currentItem(), source.item);
     EXPECT_EQ(panel->content().text, QStringLiteral("second"));
+
+    // Decoding runs off the main thread; a PDF too.
+    source.item = tmp / "doc.pdf";
+    {
+        QPdfWriter writer(QString::fromStdString(source.item->string()));
+        QPainter painter(&writer);
+        painter.drawText(100, 100, QStringLiteral("page one"));
+    }
+    panel->reloadData();
+    ASSERT_TRUE(test::waitFor([&] { return panel->isLoaded(); }, 5000));
+    EXPECT_EQ(int(panel->content().kind), int(Kind::Pdf));
     panel->close();
     test::spin();
     EXPECT_EQ(PreviewPanel::existingPreviewPanel(), nullptr);
