@@ -193,6 +193,17 @@ TEST_F(SmartCleanScreenTest, RemoveHandsOverTheTickedLocationsInOrderAndTheSelec
     }
 }
 
+TEST_F(SmartCleanScreenTest, WithoutTheRowsOfAFinishedScanNothingIsShownNorHandedOver) {
+    results.engine.smart_outline_items.pop_back();
+    SmartCleanViewController& s = results.open();
+    EXPECT_EQ(s.outlineModel()->rowCount(), 0);
+    EXPECT_TRUE(s.outlineModel()->isConsistent());
+    results.engine.files = {"/stale"};
+    s.remove();
+    EXPECT_TRUE(results.engine.files.empty());
+    EXPECT_EQ(results.engine.wasCleaned, 0);
+}
+
 TEST_F(SmartCleanScreenTest, OnlyFileEntriesGetAContextMenuWhichFramesTheRowUntilItCloses) {
     SmartCleanViewController& s = results.open();
     auto rightClick = [&](const QPoint& at) {

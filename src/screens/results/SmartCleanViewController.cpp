@@ -124,27 +124,33 @@ SmartCleanViewController::~SmartCleanViewController() {
 
 // ---- lists ----
 
+SmartCleanViewController::Lists SmartCleanViewController::lists(int c) {
+    const Lists all[kCategories] = {
+        {&caches, &store_caches, &empty_caches},
+        {&logs, &store_logs, &empty_logs},
+        {&remainders, &store_remainders, &empty_remainders},
+        {&browsers, &store_browsers, &empty_browsers},
+        {&mails, &store_mails, &empty_mails},
+        {&installs, &store_installs, &empty_installs},
+        {&trash, &store_trash, &empty_trash},
+    };
+    return all[c];
+}
+
 SelectionList& SmartCleanViewController::selectionList(int c) {
-    SelectionList* lists[kCategories] = {&caches, &logs, &remainders, &browsers, &mails, &installs, &trash};
-    return *lists[c];
+    return *lists(c).selection;
 }
 
 const SelectionList& SmartCleanViewController::selectionList(int c) const {
-    return const_cast<SmartCleanViewController*>(this)->selectionList(c);
+    return *const_cast<SmartCleanViewController*>(this)->lists(c).selection;
 }
 
 const SelectionList& SmartCleanViewController::fullList(int c) const {
-    const SelectionList* lists[kCategories] = {&store_caches,   &store_logs,  &store_remainders,
-                                               &store_browsers, &store_mails, &store_installs,
-                                               &store_trash};
-    return *lists[c];
+    return *const_cast<SmartCleanViewController*>(this)->lists(c).full;
 }
 
 const SelectionList& SmartCleanViewController::emptyList(int c) const {
-    const SelectionList* lists[kCategories] = {&empty_caches,   &empty_logs,  &empty_remainders,
-                                               &empty_browsers, &empty_mails, &empty_installs,
-                                               &empty_trash};
-    return *lists[c];
+    return *const_cast<SmartCleanViewController*>(this)->lists(c).empty;
 }
 
 ByteCount SmartCleanViewController::categoryTotal(int c) const {
@@ -185,17 +191,15 @@ void SmartCleanViewController::viewDidLoad() {
     app_settings = &Defaults::standard();
     sharedCleaner = cleanerProvider_ ? cleanerProvider_() : Cleaner::sharedCleaner();
 
+    // Two separate copies of each category's entries: everything starts selected.
     const auto results = HandOver::categories(*sharedCleaner);
     for (int c = 0; c < kCategories; ++c) {
         SelectionList copy;
         if (const auto& result = results[static_cast<std::size_t>(c)]; result && result->items)
             for (const ResultEntry& entry : *result->items)
                 copy.push_back(SelectionSlot::of(entry));
-        SelectionList* full[kCategories] = {&store_caches,   &store_logs,  &store_remainders,
-                                            &store_browsers, &store_mails, &store_installs,
-                                            &store_trash};
-        selectionList(c) = copy;
-        *full[c] = std::move(copy);
+        *lists(c).selection = copy;
+        *lists(c).full = std::move(copy);
     }
 
     // The engine's rows, copied so that the sizes shown here never change the engine's.
@@ -206,16 +210,18 @@ void SmartCleanViewController::viewDidLoad() {
     smart_junk = sharedCleaner->total_smart_size.load();
     size_->setText(formatByteCount(smart_junk));
 
-    for (int c = 0; c < kCategories; ++c) {
-        SelectionList* empty[kCategories] = {&empty_caches,   &empty_logs,  &empty_remainders,
-                                             &empty_browsers, &empty_mails, &empty_installs,
-                                             &empty_trash};
-        *empty[c] = SelectionList(selectionList(c).size(), SelectionSlot::placeholder());
-    }
+    for (int c = 0; c < kCategories; ++c)
+        *lists(c).empty = SelectionList(selectionList(c).size(), SelectionSlot::placeholder());
 
-    // A scan that did not finish leaves fewer rows; the outline then shows none.
-    if (outlineItems.size() != static_cast<std::size_t>(kCategories))
+    // Without the seven rows of a finished scan there is nothing to show, and
+    // what is not shown is never handed over.
+    if (outlineItems.size() != static_cast<std::size_t>(kCategories)) {
         outlineItems.clear();
+        for (int c = 0; c < kCategories; ++c)
+            *lists(c).selection = *lists(c).full = *lists(c).empty = SelectionList();
+        smart_junk = 0;
+        size_->setText(formatByteCount(smart_junk));
+    }
 
     const Grant::Resolution applications =
         Grant::resolve(*app_settings, QString::fromLatin1(Grant::kApplicationsKey));

@@ -216,6 +216,12 @@ public:
     Popover* popover() const { return popover_; }
 
 private:
+    struct Lists {
+        SelectionList* selection;
+        SelectionList* full;
+        SelectionList* empty;
+    };
+    Lists lists(int c);
     void expandOnAppear();
     void expandCategory(int c);
     void collapseCategory(int c);
