@@ -18,6 +18,7 @@
 #include "screens/popovers/AboutTrash.h"
 #include "screens/popovers/SelectBrowsers.h"
 #include "screens/preferences/PreferencesViewController.h"
+#include "screens/results/SmartCleanViewController.h"
 #include "screens/scan/SmartScanViewController.h"
 #include "shell/ScreenFactory.h"
 #include "shell/Storyboard.h"
@@ -75,6 +76,8 @@ void ScreenCatalogue::registerAll(ScreenFactory& factory, const ScreenServices& 
                            [s] { return std::make_unique<AboutTrash>(s.cleaner); });
     factory.registerScreen(smart, QStringLiteral("SelectBrowsers"),
                            [s] { return std::make_unique<SelectBrowsers>(s.cleaner); });
+    factory.registerScreen(smart, QStringLiteral("SmartClean"),
+                           [s] { return std::make_unique<SmartCleanViewController>(s.cleaner); });
 }
 
 } // namespace dovrel

@@ -14,7 +14,8 @@ class SchedulerSwitch;
 struct ScreenServices {
     FolderPicker* folderPicker = nullptr;
     SchedulerSwitch* schedulerSwitch = nullptr;
-    // The engine the scan and cleanup screens use; the shared one when empty.
+    // The engine the scan, results and cleanup screens use; the shared one
+    // when empty.
     std::function<Cleaner*()> cleaner;
 };
 

@@ -65,7 +65,7 @@ protected:
         test::setTimeFactors(0, 0);
         test::FixtureTree::makeHomeSkeleton(home);
         client_ = bus_->connect();
-        Workspace::setFileManagerConnection(client_.name());
+        Workspace::setFileManagerBus(QDBusConnection(client_.name()));
         Workspace::setURLOpener([this](const QUrl& url) {
             opened.append(QString::fromLatin1(url.toEncoded()));
             return true;
@@ -77,7 +77,7 @@ protected:
     }
     void TearDown() override {
         test::spin();
-        Workspace::setFileManagerConnection(QString());
+        Workspace::setFileManagerBus(std::nullopt);
         Workspace::setURLOpener({});
         QDBusConnection::disconnectFromBus(client_.name());
         test::setTimeFactors(1, 1);

@@ -6,6 +6,8 @@
 #include "platform/Grant.h"
 #include "platform/NotificationCenter.h"
 #include "platform/gui/FolderPicker.h"
+#include "platform/gui/ItemInfoWindow.h"
+#include "platform/gui/PreviewPanel.h"
 #include "platform/gui/UserAccount.h"
 #include "screens/ScreenCatalogue.h"
 #include "screens/ScreenServices.h"
@@ -26,6 +28,11 @@
 #include "screens/cleanup/SmartCleanupViewController.h"
 #include "shell/FinishingCleanupNotice.h"
 #include "support/HeldRemovalSyscalls.h"
+}
+
+#include "screens/results/SmartCleanOutlineModel.h"
+#include "screens/results/SmartCleanOutlineView.h"
+#include "screens/results/SmartCleanViewController.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -213,6 +220,67 @@ TEST_F(ScreenshotTest, CleanupProgressAndCompletion) {
     QTest::mouseClick(done->failureListButton(), Qt::LeftButton);
     test::spin(50);
     test::saveScreenshot(&w, QStringLiteral("14-cleaned-failure-list"));
+}
+
+TEST_F(ScreenshotTest, ResultsOutline) {
+    test::FixtureTree tree(home);
+    tree.file("Library/Logs/" + std::string("r\xe9sum\xe9-sync.log"), 730'000); // not UTF-8
+    tree.file("Library/Safari/LocalStorage/https_example.localstorage", 3'400'000);
+    tree.file("Library/Containers/com.apple.mail/Data/Library/Mail Downloads/4F2A/Invoice.pdf", 1'250'000);
+    tree.file("Downloads/Installer.dmg", 48'000'000);
+    grantBoth();
+    CleanerWindowController& w = openWindow();
+    NotificationCenter::defaultCenter().post(QStringLiteral("smart_scan_view_controller"));
+    SmartCleanViewController* results = nullptr;
+    ASSERT_TRUE(test::waitFor(
+        [&] {
+            results = qobject_cast<SmartCleanViewController*>(w.contentViewController()->viewcontrollerC());
+            return results != nullptr;
+        },
+        30000));
+    EXPECT_EQ(w.contentViewController()->viewcontrollerA(), nullptr); // the scan overlay is gone
+    // The automatic expansion opens browsers, mails and the Trash.
+    const SmartCleanOutlineModel* model = results->outlineModel();
+    ASSERT_TRUE(
+        test::waitFor([&] { return results->outlineview()->isExpanded(model->categoryIndex(6)); }, 3000));
+    EXPECT_TRUE(results->outlineview()->isExpanded(model->categoryIndex(3)));
+    EXPECT_TRUE(results->outlineview()->isExpanded(model->categoryIndex(4)));
+
+    // One category open, one entry unticked, the pointer over a category row.
+    for (int c = 0; c < 7; ++c)
+        results->outlineview()->collapse(model->categoryIndex(c));
+    results->outlineview()->expand(model->categoryIndex(1));
+    results->select_item(model->entryIndex(1, 1), false);
+    results->outlineview()->setMouseInsideRow(model->categoryIndex(5));
+    test::spin(30);
+    EXPECT_EQ(results->tickState(1), SmartCleanViewController::Tick::Mixed);
+    const auto file = test::saveScreenshot(&w, QStringLiteral("08-results"));
+    expectWindowColourAtCorner(QImage(QString::fromStdString(file.string())));
+}
+
+TEST_F(ScreenshotTest, PreviewAndInformationWindows) {
+    struct Source : QObject, PreviewPanelDataSource {
+        std::filesystem::path item;
+        int numberOfPreviewItemsInPreviewPanel(PreviewPanel*) override { return 1; }
+        std::optional<std::filesystem::path> previewItemAtIndex(PreviewPanel*, int) override { return item; }
+    } source;
+    source.item =
+        test::FixtureTree(home).fileWith("Library/Logs/today.log", "09:00 started\n09:01 synced 12 items\n");
+    PreviewPanel* panel = PreviewPanel::sharedPreviewPanel();
+    panel->setDataSource(&source, &source);
+    panel->makeKeyAndOrderFront();
+    ASSERT_TRUE(test::waitFor([&] { return panel->isLoaded(); }, 5000));
+    test::saveScreenshot(panel, QStringLiteral("09-preview"));
+    panel->close();
+
+    ItemInfoWindow* info = ItemInfoWindow::showInfo(home / "Library/Logs");
+    ASSERT_TRUE(test::waitFor([&] { return info->isLoaded(); }, 5000));
+    test::spin(20);
+    const auto file = test::saveScreenshot(info, QStringLiteral("10-information"));
+    info->close();
+    const QImage image(QString::fromStdString(file.string()));
+    const QColor middle = image.pixelColor(image.width() / 2, image.height() - 5);
+    EXPECT_GT(middle.lightness(), 40); // the window's own colour, not black
 }
 
 } // namespace

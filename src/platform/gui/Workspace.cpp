@@ -1,12 +1,14 @@
 #include "platform/gui/Workspace.h"
 
-#include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QCoreApplication>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QPointer>
 #include <QStringList>
 
 #include <mutex>
+#include <set>
 
 namespace dovrel {
 
@@ -14,8 +16,39 @@ namespace {
 
 std::mutex g_mutex;
 Workspace::URLOpener g_opener;
+std::optional<QDBusConnection> g_bus;
 
-QDBusConnection fileManagerBus(); // test seam, below
+QDBusConnection fileManagerBus() {
+    std::lock_guard lock(g_mutex);
+    return g_bus ? *g_bus : QDBusConnection::sessionBus();
+}
+
+// Calls one method of the file manager with the items' URIs and an empty
+// start-up id; `answered(bool)` runs from the event loop with whether the
+// call got a reply (not an error, not a timeout).
+void callFileManager(const QString& method, const std::vector<std::filesystem::path>& items,
+                     std::function<void(bool)> answered) {
+    QDBusConnection bus = fileManagerBus();
+    if (!bus.isConnected() || QCoreApplication::instance() == nullptr) {
+        answered(false);
+        return;
+    }
+    QStringList uris;
+    for (const auto& item : items)
+        uris << Workspace::fileURI(item);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(Workspace::kFileManagerService), QString::fromLatin1(Workspace::kFileManagerPath),
+        QString::fromLatin1(Workspace::kFileManagerInterface), method);
+    call << uris << QString();
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, Workspace::kCallTimeoutMs),
+                                                QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [watcher, answered = std::move(answered)] {
+                         const bool ok = !watcher->isError();
+                         watcher->deleteLater();
+                         answered(ok);
+                     });
+}
 
 } // namespace
 
@@ -37,22 +70,43 @@ QUrl Workspace::fileURL(const std::filesystem::path& path) {
     return QUrl::fromEncoded(QByteArray("file://") + encoded, QUrl::StrictMode);
 }
 
-void Workspace::reveal(const std::filesystem::path& item) {
-    QDBusConnection bus = fileManagerBus();
-    if (bus.isConnected()) {
-        QDBusInterface fileManager(QStringLiteral("org.freedesktop.FileManager1"),
-                                   QStringLiteral("/org/freedesktop/FileManager1"),
-                                   QStringLiteral("org.freedesktop.FileManager1"), bus);
-        fileManager.setTimeout(3000); // a hung file manager must not freeze the window for long
-        if (fileManager.isValid()) {
-            QDBusMessage reply =
-                fileManager.call(QStringLiteral("ShowItems"),
-                                 QStringList{QString::fromLatin1(fileURL(item).toEncoded())}, QString());
-            if (reply.type() == QDBusMessage::ReplyMessage)
-                return;
+QString Workspace::fileURI(const std::filesystem::path& path) {
+    return QString::fromLatin1(fileURL(path).toEncoded());
+}
+
+void Workspace::activateFileViewerSelectingURLs(const std::vector<std::filesystem::path>& items,
+                                                std::function<void(bool)> done) {
+    if (items.empty())
+        return;
+    callFileManager(QStringLiteral("ShowItems"), items, [items, done = std::move(done)](bool taken) {
+        if (!taken) {
+            std::set<std::string> opened;
+            for (const auto& item : items) {
+                const std::filesystem::path folder = item.parent_path();
+                if (opened.insert(folder.native()).second)
+                    openURL(fileURL(folder));
+            }
         }
-    }
-    openURL(fileURL(item.parent_path()));
+        if (done)
+            done(taken);
+    });
+}
+
+void Workspace::reveal(const std::filesystem::path& item) {
+    activateFileViewerSelectingURLs({item});
+}
+
+void Workspace::showItemProperties(const std::vector<std::filesystem::path>& items, QObject* context,
+                                   std::function<void(bool)> done) {
+    if (items.empty() || !done)
+        return;
+    const bool bound = context != nullptr;
+    QPointer<QObject> guard(context);
+    callFileManager(QStringLiteral("ShowItemProperties"), items,
+                    [bound, guard, done = std::move(done)](bool taken) {
+                        if (!bound || guard)
+                            done(taken);
+                    });
 }
 
 void Workspace::setURLOpener(URLOpener opener) {
@@ -60,26 +114,9 @@ void Workspace::setURLOpener(URLOpener opener) {
     g_opener = std::move(opener);
 }
 
-// ---- Test seam of reveal() -------------------------------------------------
-
-namespace {
-
-QString g_fileManagerConnection;
-
-QDBusConnection fileManagerBus() {
-    QString name;
-    {
-        std::lock_guard lock(g_mutex);
-        name = g_fileManagerConnection;
-    }
-    return name.isEmpty() ? QDBusConnection::sessionBus() : QDBusConnection(name);
-}
-
-} // namespace
-
-void Workspace::setFileManagerConnection(const QString& connectionName) {
+void Workspace::setFileManagerBus(std::optional<QDBusConnection> bus) {
     std::lock_guard lock(g_mutex);
-    g_fileManagerConnection = connectionName;
+    g_bus = std::move(bus);
 }
 
 } // namespace dovrel

@@ -1,0 +1,561 @@
+#include "screens/results/SmartCleanViewController.h"
+
+#include "controls/Animator.h"
+#include "controls/Popover.h"
+#include "engine/Cleaner.h"
+#include "engine/HandOver.h"
+#include "platform/ByteCountFormatter.h"
+#include "platform/Defaults.h"
+#include "platform/Dispatch.h"
+#include "platform/Grant.h"
+#include "platform/NotificationCenter.h"
+#include "platform/gui/ItemInfoWindow.h"
+#include "platform/gui/Workspace.h"
+#include "screens/results/OutlineEntry.h"
+#include "screens/results/SmartCleanOutlineModel.h"
+#include "screens/results/SmartCleanOutlineView.h"
+#include "shell/AppDelegate.h"
+#include "shell/NotificationNames.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+namespace dovrel {
+
+using Model = SmartCleanOutlineModel;
+
+const char* const SmartCleanViewController::kTags[kCategories] = {
+    "caches", "logs", "remainders", "browsers", "mails", "installs", "trash"};
+const char* const SmartCleanViewController::kAboutIdentifiers[kCategories] = {
+    "AboutCaches", "AboutLogs",     "AboutRemainders", "AboutBrowsers",
+    "AboutMails",  "AboutInstalls", "AboutTrash"};
+
+SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cleaner, QWidget* parent)
+    : Screen(parent), cleanerProvider_(std::move(cleaner)) {
+    setObjectName(QStringLiteral("SmartCleanViewController"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 26, 36, 24);
+    layout->setSpacing(12);
+
+    auto* header = new QHBoxLayout;
+    auto* heading = new QVBoxLayout;
+    heading->setSpacing(2);
+    auto* title = new QLabel(tr("Smart Scan results"));
+    title->setProperty("role", QStringLiteral("title"));
+    heading->addWidget(title);
+    auto* hint = new QLabel(tr("Untick what you want to keep. Everything ticked is removed for good."));
+    hint->setProperty("role", QStringLiteral("caption"));
+    heading->addWidget(hint);
+    header->addLayout(heading, 1);
+    auto* total = new QVBoxLayout;
+    total->setSpacing(0);
+    size_ = new QLabel(formatByteCount(0));
+    size_->setObjectName(QStringLiteral("size"));
+    size_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    size_->setStyleSheet(QStringLiteral("color: white; font-size: 26px; font-weight: 600;"));
+    total->addWidget(size_);
+    auto* totalCaption = new QLabel(tr("selected"));
+    totalCaption->setProperty("role", QStringLiteral("caption"));
+    totalCaption->setAlignment(Qt::AlignRight);
+    total->addWidget(totalCaption);
+    header->addLayout(total);
+    layout->addLayout(header);
+
+    auto* panel = new QFrame;
+    panel->setProperty("role", QStringLiteral("panel"));
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(6, 8, 6, 8);
+    outlineview_ = new SmartCleanOutlineView(panel);
+    panelLayout->addWidget(outlineview_);
+    layout->addWidget(panel, 1);
+
+    auto* footer = new QHBoxLayout;
+    footer->addStretch(1);
+    remove_button_ = new QPushButton(tr("Remove"));
+    remove_button_->setObjectName(QStringLiteral("remove_button"));
+    remove_button_->setProperty("role", QStringLiteral("primary"));
+    remove_button_->setAccessibleName(tr("Remove the ticked items"));
+    remove_button_->setMinimumWidth(150);
+    remove_button_->setCursor(Qt::PointingHandCursor);
+    footer->addWidget(remove_button_);
+    layout->addLayout(footer);
+    size_->setAccessibleName(tr("Selected size"));
+
+    cleanItemMenu_ = new QMenu(this);
+    cleanItemMenu_->setObjectName(QStringLiteral("cleanItemMenu"));
+    QAction* reveal = cleanItemMenu_->addAction(tr("Show in File Manager"));
+    reveal->setObjectName(QStringLiteral("show_item_in_finder"));
+    QAction* look = cleanItemMenu_->addAction(tr("Quick Look"));
+    look->setObjectName(QStringLiteral("quick_look_item"));
+    QAction* info = cleanItemMenu_->addAction(tr("Get Info"));
+    info->setObjectName(QStringLiteral("get_item_info"));
+    connect(reveal, &QAction::triggered, this, [this] { show_item_in_finder(); });
+    connect(look, &QAction::triggered, this, [this] { quick_look_item(); });
+    connect(info, &QAction::triggered, this, [this] { get_item_info(); });
+    connect(cleanItemMenu_, &QMenu::aboutToHide, this, [this] { menuDidClose(); });
+
+    connect(remove_button_, &QPushButton::clicked, this, [this] { remove(); });
+    connect(outlineview_, &SmartCleanOutlineView::outlineButtonClicked, this,
+            [this](QWidget* b) { show_items(b); });
+    connect(outlineview_, &SmartCleanOutlineView::aboutButtonClicked, this,
+            [this](QWidget* b) { about_item(b); });
+    connect(outlineview_, &SmartCleanOutlineView::contextMenuRequested, this,
+            [this](const QModelIndex& row, const QPoint& at) { rightMouseDown(row, at); });
+    outlineview_->setExpandableCheck(
+        [this](const QModelIndex& row) { return isItemExpandable(Model::categoryOf(row)); });
+    setTabOrder(outlineview_, remove_button_);
+}
+
+SmartCleanViewController::~SmartCleanViewController() {
+    // The model reads this screen's lists: it must go while they still exist,
+    // before the widgets are torn down (which still paints and moves focus).
+    outlineview_->setModel(nullptr);
+    delete model_;
+    // The preview panel outlives the screen; it must not ask a dead one.
+    if (previewPanel && previewPanel->dataSource() == this)
+        previewPanel->setDataSource(nullptr, nullptr);
+}
+
+// ---- lists ----
+
+SmartCleanViewController::Lists SmartCleanViewController::lists(int c) {
+    const Lists all[kCategories] = {
+        {&caches, &store_caches, &empty_caches},
+        {&logs, &store_logs, &empty_logs},
+        {&remainders, &store_remainders, &empty_remainders},
+        {&browsers, &store_browsers, &empty_browsers},
+        {&mails, &store_mails, &empty_mails},
+        {&installs, &store_installs, &empty_installs},
+        {&trash, &store_trash, &empty_trash},
+    };
+    return all[c];
+}
+
+SelectionList& SmartCleanViewController::selectionList(int c) {
+    return *lists(c).selection;
+}
+
+const SelectionList& SmartCleanViewController::selectionList(int c) const {
+    return *const_cast<SmartCleanViewController*>(this)->lists(c).selection;
+}
+
+const SelectionList& SmartCleanViewController::fullList(int c) const {
+    return *const_cast<SmartCleanViewController*>(this)->lists(c).full;
+}
+
+const SelectionList& SmartCleanViewController::emptyList(int c) const {
+    return *const_cast<SmartCleanViewController*>(this)->lists(c).empty;
+}
+
+ByteCount SmartCleanViewController::categoryTotal(int c) const {
+    if (sharedCleaner == nullptr)
+        return 0;
+    const Cleaner& e = *sharedCleaner;
+    const ByteCount totals[kCategories] = {e.totalCacheSize,   e.totalLogsSize,  e.totalRemaindersSize,
+                                           e.totalBrowserSize, e.totalMailsSize, e.totalInstallSize,
+                                           e.totalTrashSize};
+    return totals[c];
+}
+
+SmartCleanViewController::Tick SmartCleanViewController::tickState(int c) const {
+    if (selectionList(c) == fullList(c))
+        return Tick::On;
+    if (selectionList(c) == emptyList(c))
+        return Tick::Off;
+    return Tick::Mixed;
+}
+
+bool SmartCleanViewController::isItemExpandable(int c) const {
+    return c >= 0 && c < static_cast<int>(outlineItems.size()) &&
+           outlineItems[static_cast<std::size_t>(c)]->size > 0;
+}
+
+bool SmartCleanViewController::isEntrySelected(int c, int position) const {
+    const SelectionList& selection = selectionList(c);
+    const SelectionList& full = fullList(c);
+    if (position < 0 || position >= static_cast<int>(selection.size()))
+        return false;
+    return selection[static_cast<std::size_t>(position)] == full[static_cast<std::size_t>(position)];
+}
+
+// ---- loading ----
+
+void SmartCleanViewController::viewDidLoad() {
+    appDelegate = AppDelegate::shared();
+    app_settings = &Defaults::standard();
+    sharedCleaner = cleanerProvider_ ? cleanerProvider_() : Cleaner::sharedCleaner();
+
+    // Two separate copies of each category's entries: everything starts selected.
+    const auto results = HandOver::categories(*sharedCleaner);
+    for (int c = 0; c < kCategories; ++c) {
+        SelectionList copy;
+        if (const auto& result = results[static_cast<std::size_t>(c)]; result && result->items)
+            for (const ResultEntry& entry : *result->items)
+                copy.push_back(SelectionSlot::of(entry));
+        *lists(c).selection = copy;
+        *lists(c).full = std::move(copy);
+    }
+
+    // The engine's rows, copied so that the sizes shown here never change the engine's.
+    outlineItems.clear();
+    for (const auto& row : sharedCleaner->smart_outline_items)
+        if (row)
+            outlineItems.push_back(std::make_shared<SmartOutlineItem>(*row));
+    smart_junk = sharedCleaner->total_smart_size.load();
+    size_->setText(formatByteCount(smart_junk));
+
+    for (int c = 0; c < kCategories; ++c)
+        *lists(c).empty = SelectionList(selectionList(c).size(), SelectionSlot::placeholder());
+
+    // Without the seven rows of a finished scan there is nothing to show, and
+    // what is not shown is never handed over.
+    if (outlineItems.size() != static_cast<std::size_t>(kCategories)) {
+        outlineItems.clear();
+        for (int c = 0; c < kCategories; ++c)
+            *lists(c).selection = *lists(c).full = *lists(c).empty = SelectionList();
+        smart_junk = 0;
+        size_->setText(formatByteCount(smart_junk));
+    }
+
+    const Grant::Resolution applications =
+        Grant::resolve(*app_settings, QString::fromLatin1(Grant::kApplicationsKey));
+    model_ = new SmartCleanOutlineModel(*this, applications.folder, this);
+    outlineview_->setModel(model_);
+    outlineview_->setAnimated(Animator::durationFactor() > 0);
+}
+
+void SmartCleanViewController::viewWillAppear() {
+    if (lifetime() == nullptr)
+        return;
+    Dispatch::main_after(lifetime(), std::chrono::milliseconds(kExpandDelayMs), [this] { expandOnAppear(); });
+}
+
+void SmartCleanViewController::expandOnAppear() {
+    if (outlineItems.empty())
+        return;
+    auto sizeOf = [this](int c) { return outlineItems[static_cast<std::size_t>(c)]->size; };
+    if (sizeOf(kBrowsers) > 0)
+        expandCategory(kBrowsers);
+    if (sizeOf(kMails) > 0)
+        expandCategory(kMails);
+    if (sizeOf(kTrash) > 0)
+        expandCategory(kTrash);
+    else if (sizeOf(kInstalls) > 0)
+        expandCategory(kInstalls);
+}
+
+void SmartCleanViewController::expandCategory(int c) {
+    const QModelIndex row = model_->categoryIndex(c);
+    outlineview_->expand(row);
+    outlineview_->hideItems(row);
+}
+
+void SmartCleanViewController::collapseCategory(int c) {
+    const QModelIndex row = model_->categoryIndex(c);
+    outlineview_->collapse(row);
+    outlineview_->showItems(row);
+}
+
+// ---- ticking ----
+
+void SmartCleanViewController::select_smart_outline_item(int row, Qt::CheckState reported) {
+    if (outlineItems.empty())
+        return;
+    if (row < 0 || row >= kCategories)
+        row = 0;
+    if (reported == Qt::PartiallyChecked)
+        reported = Qt::Checked; // a click on a mixed box selects everything
+    outlineItems[static_cast<std::size_t>(row)]->size = categoryTotal(row);
+    selectionList(row) = reported == Qt::Checked ? fullList(row) : emptyList(row);
+    // The category's row view and every entry row view redraw from the lists.
+    model_->entriesChanged(row);
+    model_->categoryChanged(row);
+    update_ui();
+}
+
+void SmartCleanViewController::select_item(const QModelIndex& entryRow, bool on) {
+    if (model_ == nullptr || Model::isCategory(entryRow) || !entryRow.isValid())
+        return;
+    const int c = Model::categoryOf(entryRow);
+    const int position = Model::positionOf(entryRow);
+    const ResultEntry* entry = model_->entryAt(entryRow);
+    if (entry == nullptr || isEntrySelected(c, position) == on)
+        return;
+    const auto& smartItem = outlineItems[static_cast<std::size_t>(c)];
+    using Op =
+        void (SmartCleanViewController::*)(const ResultEntry&, const std::shared_ptr<SmartOutlineItem>&, int);
+    static const Op select[kCategories] = {
+        &SmartCleanViewController::select_cache_item,     &SmartCleanViewController::select_log_item,
+        &SmartCleanViewController::select_remainder_item, &SmartCleanViewController::select_browser_item,
+        &SmartCleanViewController::select_mail_item,      &SmartCleanViewController::select_install_item,
+        &SmartCleanViewController::select_trash_item};
+    static const Op unselect[kCategories] = {
+        &SmartCleanViewController::unselect_cache_item,     &SmartCleanViewController::unselect_log_item,
+        &SmartCleanViewController::unselect_remainder_item, &SmartCleanViewController::unselect_browser_item,
+        &SmartCleanViewController::unselect_mail_item,      &SmartCleanViewController::unselect_install_item,
+        &SmartCleanViewController::unselect_trash_item};
+    (this->*(on ? select : unselect)[c])(*entry, smartItem, position);
+}
+
+int SmartCleanViewController::categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const {
+    for (int c = 0; c < static_cast<int>(outlineItems.size()); ++c)
+        if (outlineItems[static_cast<std::size_t>(c)] == smartItem)
+            return c;
+    return -1;
+}
+
+void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int position, bool on) {
+    if (c < 0 || position < 0 || position >= static_cast<int>(selectionList(c).size()))
+        return;
+    SmartOutlineItem& category = *outlineItems[static_cast<std::size_t>(c)];
+    SelectionList& selection = selectionList(c);
+    const ByteCount entrySize = HandOver::sizeOf(entry);
+    if (on) {
+        if (selection == emptyList(c))
+            category.size = 0;
+        category.size += entrySize;
+        selection[static_cast<std::size_t>(position)] = SelectionSlot::of(entry);
+    } else {
+        selection[static_cast<std::size_t>(position)] = SelectionSlot::placeholder();
+        if (selection == emptyList(c))
+            category.size = categoryTotal(c);
+        else
+            category.size -= entrySize;
+    }
+    // The entry's row view (selectItem / unselectItem) and the category's
+    // (selectItem, mixedItem or unselectItem) redraw from the lists.
+    model_->entryChanged(c, position);
+    model_->categoryChanged(c);
+    update_ui();
+}
+
+// The fourteen twins differ only in the lists they use, that is, in the category.
+void SmartCleanViewController::select_cache_item(const ResultEntry& item,
+                                                 const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                 int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 0, item, rowIndex, true);
+}
+
+void SmartCleanViewController::unselect_cache_item(const ResultEntry& item,
+                                                   const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                   int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 0, item, rowIndex, false);
+}
+
+void SmartCleanViewController::select_log_item(const ResultEntry& item,
+                                               const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                               int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 1, item, rowIndex, true);
+}
+
+void SmartCleanViewController::unselect_log_item(const ResultEntry& item,
+                                                 const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                 int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 1, item, rowIndex, false);
+}
+
+void SmartCleanViewController::select_remainder_item(const ResultEntry& item,
+                                                     const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                     int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 2, item, rowIndex, true);
+}
+
+void SmartCleanViewController::unselect_remainder_item(const ResultEntry& item,
+                                                       const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                       int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 2, item, rowIndex, false);
+}
+
+void SmartCleanViewController::select_browser_item(const ResultEntry& item,
+                                                   const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                   int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 3, item, rowIndex, true);
+}
+
+void SmartCleanViewController::unselect_browser_item(const ResultEntry& item,
+                                                     const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                     int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 3, item, rowIndex, false);
+}
+
+void SmartCleanViewController::select_mail_item(const ResultEntry& item,
+                                                const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 4, item, rowIndex, true);
+}
+
+void SmartCleanViewController::unselect_mail_item(const ResultEntry& item,
+                                                  const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                  int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 4, item, rowIndex, false);
+}
+
+void SmartCleanViewController::select_install_item(const ResultEntry& item,
+                                                   const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                   int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 5, item, rowIndex, true);
+}
+
+void SmartCleanViewController::unselect_install_item(const ResultEntry& item,
+                                                     const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                     int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 5, item, rowIndex, false);
+}
+
+void SmartCleanViewController::select_trash_item(const ResultEntry& item,
+                                                 const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                 int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 6, item, rowIndex, true);
+}
+
+void SmartCleanViewController::unselect_trash_item(const ResultEntry& item,
+                                                   const std::shared_ptr<SmartOutlineItem>& smartItem,
+                                                   int rowIndex) {
+    tickEntry(smartItem ? categoryOf(smartItem) : 6, item, rowIndex, false);
+}
+
+void SmartCleanViewController::update_ui() {
+    ByteCount total = 0;
+    for (int c = 0; c < static_cast<int>(outlineItems.size()); ++c)
+        if (!(selectionList(c) == emptyList(c)))
+            total += outlineItems[static_cast<std::size_t>(c)]->size;
+    smart_junk = total;
+    size_->setText(formatByteCount(smart_junk));
+}
+
+// ---- row buttons ----
+
+void SmartCleanViewController::show_items(QWidget* sender) {
+    const QModelIndex row = outlineview_->rowForView(sender);
+    if (!row.isValid())
+        return;
+    const int c = Model::categoryOf(row);
+    if (outlineview_->isExpanded(row.siblingAtColumn(0)))
+        collapseCategory(c);
+    else if (isItemExpandable(c))
+        expandCategory(c);
+}
+
+void SmartCleanViewController::about_item(QWidget* sender) {
+    const QModelIndex row = outlineview_->rowForView(sender);
+    const int c = row.isValid() ? Model::categoryOf(row) : 0;
+    std::unique_ptr<Screen> controller =
+        storyboard().instantiateControllerWithIdentifier(QString::fromLatin1(kAboutIdentifiers[c]));
+    if (!controller)
+        return;
+    controller->loadViewIfNeeded();
+    Screen* content = controller.release();
+    auto* popover = new Popover;
+    popover->setObjectName(QString::fromLatin1(kAboutIdentifiers[c]) + QStringLiteral("Popover"));
+    popover->setAccessibleName(content->accessibleName().isEmpty() ? content->windowTitle()
+                                                                   : content->accessibleName());
+    popover->setContentView(content);
+    connect(popover, &Popover::closed, content, [content] { content->release(); });
+    // Kept alive by the delegate until the next popover replaces it; without
+    // a delegate the popover goes with this screen.
+    if (appDelegate != nullptr)
+        appDelegate->activePopover.reset(popover);
+    else if (lifetime() != nullptr)
+        connect(lifetime(), &QObject::destroyed, popover, &QObject::deleteLater);
+    popover_ = popover;
+    QWidget* anchor = sender != nullptr ? sender : outlineview_;
+    content->viewWillAppear();
+    popover->showRelativeToRect(QRect(anchor->mapToGlobal(QPoint(0, 0)), anchor->size()), Qt::LeftEdge);
+    content->viewDidAppear();
+}
+
+// ---- hand-over ----
+
+void SmartCleanViewController::remove() {
+    if (sharedCleaner == nullptr)
+        return;
+    // Walks the engine's category results in hand-over order and keeps what
+    // the selection lists hold (an entry whose slot holds it).
+    std::vector<Location> files =
+        HandOver::build(*sharedCleaner, [this](const QString& tag, const ResultEntry& e) {
+            for (int c = 0; c < kCategories; ++c)
+                if (tag == QLatin1String(kTags[c])) {
+                    for (const SelectionSlot& slot : selectionList(c))
+                        if (slot.holds(e))
+                            return true;
+                    return false;
+                }
+            return false;
+        });
+    sharedCleaner->files = std::move(files);
+    sharedCleaner->wasCleaned = smart_junk;
+    NotificationCenter::defaultCenter().post(
+        QString::fromLatin1(NotificationNames::smart_cleanup_view_controller));
+}
+
+// ---- context menu ----
+
+void SmartCleanViewController::rightMouseDown(const QModelIndex& row, const QPoint& globalPos) {
+    if (!row.isValid() || model_ == nullptr) {
+        selectedRow = QPersistentModelIndex();
+        return;
+    }
+    const ResultEntry* entry = model_->entryAt(row);
+    if (Model::isCategory(row) || entry == nullptr || !OutlineEntry::hasContextMenu(*entry)) {
+        selectedRow = QPersistentModelIndex();
+        return;
+    }
+    selectedRow = row.siblingAtColumn(0);
+    outlineview_->showSelection(selectedRow);
+    cleanItemMenu_->popup(globalPos);
+}
+
+void SmartCleanViewController::menuDidClose() {
+    outlineview_->hideSelection(selectedRow);
+}
+
+const ResultEntry* SmartCleanViewController::menuEntry() const {
+    if (!selectedRow.isValid() || model_ == nullptr)
+        return nullptr;
+    const ResultEntry* entry = model_->entryAt(selectedRow);
+    return entry != nullptr && OutlineEntry::hasContextMenu(*entry) ? entry : nullptr;
+}
+
+void SmartCleanViewController::show_item_in_finder() {
+    if (const ResultEntry* entry = menuEntry())
+        Workspace::activateFileViewerSelectingURLs(OutlineEntry::fileManagerLocations(*entry));
+}
+
+void SmartCleanViewController::quick_look_item() {
+    const ResultEntry* entry = menuEntry();
+    if (entry == nullptr)
+        return;
+    preview_url = OutlineEntry::firstLocation(*entry);
+    previewPanel = PreviewPanel::sharedPreviewPanel();
+    previewPanel->setDataSource(lifetime(), this);
+    previewPanel->makeKeyAndOrderFront();
+}
+
+void SmartCleanViewController::get_item_info() {
+    const ResultEntry* entry = menuEntry();
+    if (entry == nullptr)
+        return;
+    const std::optional<Location> item = OutlineEntry::firstLocation(*entry);
+    if (!item)
+        return;
+    Workspace::showItemProperties({*item}, lifetime(), [item = *item](bool shown) {
+        if (!shown)
+            ItemInfoWindow::showInfo(item);
+    });
+}
+
+int SmartCleanViewController::numberOfPreviewItemsInPreviewPanel(PreviewPanel*) {
+    return 1;
+}
+
+std::optional<Location> SmartCleanViewController::previewItemAtIndex(PreviewPanel*, int) {
+    return preview_url;
+}
+
+} // namespace dovrel
