@@ -193,7 +193,7 @@ TEST_F(PopoversTest, ShowRevealsTheMarkerThenTheFolderOrNothing) {
         if (c.state == marker)
             test::FixtureTree(c.folder).file(".DS_Store", 6);
         current = c.state == unset ? &homeless : &engine;
-        fileManager.clear();
+        const auto callsBefore = fileManager.shownItems().size();
         opened.clear();
         const std::set<Location> before = everythingUnder(tmp.path());
 
@@ -203,11 +203,15 @@ TEST_F(PopoversTest, ShowRevealsTheMarkerThenTheFolderOrNothing) {
         screen->show();
         QTest::mouseClick(popover->button(), Qt::LeftButton);
 
-        if (c.revealed)
-            EXPECT_EQ(fileManager.calls(), QStringList{QStringLiteral("ShowItems ") + uri(*c.revealed)});
-        else
-            EXPECT_TRUE(fileManager.calls().isEmpty())
-                << fileManager.calls().join(QLatin1Char('\n')).toStdString();
+        // The file manager is called without blocking: wait for the call.
+        if (c.revealed) {
+            ASSERT_TRUE(test::waitFor([&] { return fileManager.shownItems().size() > callsBefore; }));
+            EXPECT_EQ(fileManager.shownItems().back(), QStringList{uri(*c.revealed)});
+        } else {
+            test::spin(50);
+            EXPECT_EQ(fileManager.shownItems().size(), callsBefore);
+        }
+        EXPECT_EQ(fileManager.shownItems().size(), callsBefore + (c.revealed ? 1 : 0));
         EXPECT_TRUE(opened.isEmpty());
         EXPECT_EQ(everythingUnder(tmp.path()), before) << "revealing changed the disk";
     }
@@ -219,11 +223,13 @@ TEST_F(PopoversTest, WithoutAFileManagerTheParentFolderOpens) {
     test::FixtureTree(trash).file(".DS_Store", 6);
     std::unique_ptr<Screen> trashPopover = make("AboutTrash");
     qobject_cast<AboutPopover*>(trashPopover.get())->show(nullptr);
+    ASSERT_TRUE(test::waitFor([&] { return !opened.isEmpty(); }));
     EXPECT_EQ(opened, QStringList{uri(trash)}); // the Trash, where its marker sits
 
     opened.clear();
     std::filesystem::remove(trash / ".DS_Store");
     qobject_cast<AboutPopover*>(trashPopover.get())->show(nullptr);
+    ASSERT_TRUE(test::waitFor([&] { return !opened.isEmpty(); }));
     EXPECT_EQ(opened, QStringList{uri(home)}); // the Trash selected in the home folder
 }
 

@@ -26,13 +26,11 @@
 #include "engine/CleanupRun.h"
 #include "screens/cleanup/CleanedViewController.h"
 #include "screens/cleanup/SmartCleanupViewController.h"
-#include "shell/FinishingCleanupNotice.h"
-#include "support/HeldRemovalSyscalls.h"
-}
-
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "screens/results/SmartCleanViewController.h"
+#include "shell/FinishingCleanupNotice.h"
+#include "support/HeldRemovalSyscalls.h"
 
 #include <QApplication>
 #include <QDialog>
