@@ -3,6 +3,9 @@
 #include "engine/Cleaner.h"
 #include "engine/SmartScan.h"
 
+#include <string>
+#include <unordered_set>
+
 namespace dovrel {
 
 std::vector<Location> HandOver::locationsOf(const ResultEntry& entry) {
@@ -34,6 +37,7 @@ std::vector<std::shared_ptr<CleanerItem>> HandOver::categories(const Cleaner& c)
 
 std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& selected) {
     std::vector<Location> files;
+    std::unordered_set<std::string> seen;
     const auto results = categories(cleaner);
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i] || !results[i]->items)
@@ -42,8 +46,10 @@ std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& se
         for (const ResultEntry& e : *results[i]->items) {
             if (!selected(tag, e))
                 continue;
+            // Two results may name one location; it is handed over once.
             for (Location& l : locationsOf(e))
-                files.push_back(std::move(l));
+                if (seen.insert(l.native()).second)
+                    files.push_back(std::move(l));
         }
     }
     return files;

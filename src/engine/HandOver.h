@@ -28,7 +28,8 @@ public:
     // when the scan has not run).
     static std::vector<std::shared_ptr<CleanerItem>> categories(const Cleaner& cleaner);
 
-    // Every location of the selected entries, in hand-over order.
+    // Every location of the selected entries, in hand-over order, each once
+    // (where it first comes).
     using Selected = std::function<bool(const QString& tag, const ResultEntry& entry)>;
     static std::vector<Location> build(const Cleaner& cleaner, const Selected& selected);
 

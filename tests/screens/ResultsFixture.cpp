@@ -1,7 +1,9 @@
 #include "ResultsFixture.h"
 
+#include "engine/BrowserChoice.h"
 #include "engine/HandOver.h"
 #include "engine/SmartScan.h"
+#include "platform/Defaults.h"
 
 #include <QTest>
 
@@ -18,8 +20,14 @@ ResultsFixture::ResultsFixture() {
     setCategory(2,
                 {remainder("com.gone.app", {t / "Prefs/com.gone.app.plist", t / "Support/com.gone.app"}, 70),
                  remainder("com.old.app", {t / "Prefs/com.old.app.plist"}, 30)});
-    setCategory(3, {source("chrome", "browsers", {t / "Chrome/Local Storage", t / "Chrome/Storage"}, 1000),
-                    source("mozilla", "browsers", {t / "Firefox/storage"}, 500)});
+    // The browser sources are the engine's own, as a scan leaves them; no
+    // browser choice is stored, so every browser found starts ticked.
+    engine.browser_chrome_item =
+        source("chrome", "browsers", {t / "Chrome/Local Storage", t / "Chrome/Storage"}, 1000);
+    engine.browser_mozilla_item = source("mozilla", "browsers", {t / "Firefox/storage"}, 500);
+    setCategory(3, {engine.browser_chrome_item, engine.browser_mozilla_item});
+    for (BrowserChoice::Browser b : BrowserChoice::kBrowsers)
+        Defaults::standard().removeObjectForKey(BrowserChoice::key(b));
     setCategory(4, {});
     setCategory(5, {file(t / "Downloads/setup.dmg", 40)});
     setCategory(6, {file(t / ".Trash/a.txt", 10), file(t / ".Trash/b.txt", 20)});

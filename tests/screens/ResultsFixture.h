@@ -21,6 +21,7 @@ namespace dovrel::test {
 //   logs        one.log 50                                 total 50
 //   remainders  com.gone.app: 2 files 70, com.old.app 30   total 100
 //   browsers    chrome 1000 (2 files), mozilla 500         total 1500
+//               (the engine's own browser results; no browser key is stored)
 //   mails       (nothing)                                  total 0
 //   installs    setup.dmg 40                               total 40
 //   trash       a.txt 10, b.txt 20                         total 30

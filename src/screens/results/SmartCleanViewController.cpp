@@ -2,6 +2,7 @@
 
 #include "controls/Animator.h"
 #include "controls/Popover.h"
+#include "engine/BrowserChoice.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
 #include "platform/ByteCountFormatter.h"
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <chrono>
+#include <variant>
 
 namespace dovrel {
 
@@ -222,6 +224,11 @@ void SmartCleanViewController::viewDidLoad() {
         smart_junk = 0;
         size_->setText(formatByteCount(smart_junk));
     }
+    showBrowserChoice();
+    if (lifetime() != nullptr)
+        NotificationCenter::defaultCenter().addObserver(
+            lifetime(), QString::fromLatin1(NotificationNames::browsers_selection_changed),
+            [this] { showBrowserChoice(); });
 
     const Grant::Resolution applications =
         Grant::resolve(*app_settings, QString::fromLatin1(Grant::kApplicationsKey));
@@ -271,6 +278,13 @@ void SmartCleanViewController::select_smart_outline_item(int row, Qt::CheckState
         row = 0;
     if (reported == Qt::PartiallyChecked)
         reported = Qt::Checked; // a click on a mixed box selects everything
+    if (row == kBrowsers) {
+        for (const SelectionSlot& slot : store_browsers)
+            if (const ResultEntry* entry = slot.entry())
+                chooseBrowser(*entry, reported == Qt::Checked);
+        showBrowserChoice();
+        return;
+    }
     outlineItems[static_cast<std::size_t>(row)]->size = categoryTotal(row);
     selectionList(row) = reported == Qt::Checked ? fullList(row) : emptyList(row);
     // The category's row view and every entry row view redraw from the lists.
@@ -313,6 +327,11 @@ int SmartCleanViewController::categoryOf(const std::shared_ptr<SmartOutlineItem>
 void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int position, bool on) {
     if (c < 0 || position < 0 || position >= static_cast<int>(selectionList(c).size()))
         return;
+    if (c == kBrowsers) {
+        chooseBrowser(entry, on);
+        showBrowserChoice();
+        return;
+    }
     SmartOutlineItem& category = *outlineItems[static_cast<std::size_t>(c)];
     SelectionList& selection = selectionList(c);
     const ByteCount entrySize = HandOver::sizeOf(entry);
@@ -332,6 +351,39 @@ void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int po
     // (selectItem, mixedItem or unselectItem) redraw from the lists.
     model_->entryChanged(c, position);
     model_->categoryChanged(c);
+    update_ui();
+}
+
+void SmartCleanViewController::chooseBrowser(const ResultEntry& entry, bool on) {
+    const auto* source = std::get_if<std::shared_ptr<CleanerItem>>(&entry);
+    if (source == nullptr || *source == nullptr)
+        return;
+    BrowserChoice choice(*sharedCleaner, *app_settings);
+    const std::optional<BrowserChoice::Browser> browser = BrowserChoice::browserOf(**source);
+    // Only the engine's own record of the last scan speaks for its browser.
+    if (browser && choice.result(*browser) == *source)
+        choice.setChosen(*browser, on);
+}
+
+void SmartCleanViewController::showBrowserChoice() {
+    if (outlineItems.empty() || sharedCleaner == nullptr || app_settings == nullptr)
+        return;
+    const BrowserChoice choice(*sharedCleaner, *app_settings);
+    ByteCount chosen = 0;
+    for (std::size_t i = 0; i < store_browsers.size() && i < browsers.size(); ++i) {
+        const ResultEntry* entry = store_browsers[i].entry();
+        const auto* source = entry ? std::get_if<std::shared_ptr<CleanerItem>>(entry) : nullptr;
+        const bool on = source != nullptr && *source != nullptr && choice.isChosen(**source);
+        browsers[i] = on ? store_browsers[i] : SelectionSlot::placeholder();
+        if (on)
+            chosen += HandOver::sizeOf(*entry);
+    }
+    // As with ticks: partly selected shows what is selected, else the total.
+    outlineItems[kBrowsers]->size = tickState(kBrowsers) == Tick::Mixed ? chosen : categoryTotal(kBrowsers);
+    if (model_ != nullptr) {
+        model_->entriesChanged(kBrowsers);
+        model_->categoryChanged(kBrowsers);
+    }
     update_ui();
 }
 

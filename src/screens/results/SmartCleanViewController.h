@@ -55,6 +55,12 @@ class SmartCleanOutlineView;
 // with anything selected (a category with nothing selected shows its full
 // total at half opacity but counts 0).
 //
+// Browsers. Which browser sources are selected is the browser choice of the
+// scan (BrowserChoice), shared with the browser-selection window: the list is
+// built from it on load and again on "browsers_selection_changed", and a tick
+// in this category changes the choice and rebuilds the list from it. A browser
+// that was not found stays unticked.
+//
 // Row views. The rows are painted from the model (SmartOutlineRowView,
 // CleanItemRowView and their cell views); telling a row view selectItem,
 // unselectItem or mixedItem is a repaint of that row from the lists, and rows
@@ -230,6 +236,14 @@ private:
     int categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const;
     // The entry at the selected row, if that row is an entry with a menu.
     const ResultEntry* menuEntry() const;
+    // The browsers category follows the browser choice of this scan, which
+    // the browser-selection window shares: a source's slot holds it exactly
+    // while its browser is chosen. Rebuilds the list, the category's size and
+    // rows, and the total.
+    void showBrowserChoice();
+    // Chooses or drops the browser a source entry of the browsers category
+    // stands for (no stored key is written); anything else changes nothing.
+    void chooseBrowser(const ResultEntry& entry, bool on);
 
     std::function<Cleaner*()> cleanerProvider_;
     SmartCleanOutlineModel* model_ = nullptr;
