@@ -363,6 +363,9 @@ TEST_F(SmartCleanScreenTest, AScreenReaderGetsTitlesSizesAndTickStatesAndEveryBu
     EXPECT_FALSE(cellNamed(tree, QStringLiteral("Applications logs"))->state().checked);
 
     EXPECT_TRUE(s.remove_button()->accessibleName().contains(QStringLiteral("Remove")));
+    // The selected total is read with its figure, and follows the ticks.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(s.sizeLabel())->text(QAccessible::Name),
+              QStringLiteral("Selected size: ") + formatByteCount(s.smart_junk));
     s.outlineview()->setMouseInsideRow(category(0));
     for (QPushButton* button : s.findChildren<QPushButton*>())
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty())

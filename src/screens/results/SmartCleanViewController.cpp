@@ -479,6 +479,8 @@ void SmartCleanViewController::update_ui() {
             total += outlineItems[static_cast<std::size_t>(c)]->size;
     smart_junk = total;
     size_->setText(formatByteCount(smart_junk));
+    // The name is what a screen reader says: it must carry the figure.
+    size_->setAccessibleName(tr("Selected size: %1").arg(size_->text()));
 }
 
 // ---- row buttons ----
