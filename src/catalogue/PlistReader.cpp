@@ -1,11 +1,11 @@
 #include "catalogue/PlistReader.h"
 
 #include "catalogue/BundleFile.h"
+#include "catalogue/PlistEncoding.h"
 
 #include <plist/plist.h>
 
 #include <QLocale>
-#include <QStringDecoder>
 
 #include <cerrno>
 #include <cmath>
@@ -25,7 +25,8 @@
 //        |                  range, dictionary keys are strings, no cycles,
 //        |                  depth <= kMaxDepth, expanded node count <= kMaxNodes
 //        |                  -> plist_from_bin
-//        +-- otherwise   -> UTF-8 mark dropped, UTF-16 transcoded to UTF-8
+//        +-- otherwise   -> PlistEncoding: UTF-8 mark dropped, UTF-16
+//                           transcoded to UTF-8
 //                        -> xmlCheck: no NUL byte, tags found as libplist finds
 //                           them, balanced and named alike, depth <=
 //                           kMaxDepth, elements <= kMaxNodes
@@ -472,35 +473,6 @@ std::optional<std::string> readRegularFile(const Location& file) {
     return bytes;
 }
 
-// XML text as libplist 2.2 reads it: UTF-8 without a byte-order mark (it
-// ignores the encoding named in the XML declaration). A UTF-8 mark is
-// dropped; UTF-16 in either byte order, with its mark or recognised by a
-// first character "<" without one, is transcoded (unpaired surrogates become
-// U+FFFD; a NUL character survives and is refused by the XML check).
-std::string asUtf8Xml(std::string_view data) {
-    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-    if (data.starts_with(kUtf8Mark))
-        return std::string(data.substr(kUtf8Mark.size()));
-    std::optional<QStringConverter::Encoding> utf16;
-    if (data.starts_with("\xFF\xFE")) {
-        utf16 = QStringConverter::Utf16LE;
-        data.remove_prefix(2);
-    } else if (data.starts_with("\xFE\xFF")) {
-        utf16 = QStringConverter::Utf16BE;
-        data.remove_prefix(2);
-    } else if (data.starts_with(std::string_view("<\0", 2))) {
-        utf16 = QStringConverter::Utf16LE;
-    } else if (data.starts_with(std::string_view("\0<", 2))) {
-        utf16 = QStringConverter::Utf16BE;
-    }
-    if (!utf16)
-        return std::string(data);
-    QStringDecoder decode(*utf16, QStringConverter::Flag::Stateless);
-    const QString text = decode(QByteArrayView(data.data(), static_cast<qsizetype>(data.size())));
-    const QByteArray utf8 = text.toUtf8();
-    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-}
-
 } // namespace
 
 const std::vector<std::string>& PlistReader::infoKeys() {
@@ -542,7 +514,7 @@ BundleInfo PlistReader::readData(std::string_view data, const std::vector<std::s
             return info;
         plist_from_bin(bytes.c_str(), length, &root);
     } else {
-        const std::string xml = asUtf8Xml(bytes);
+        const std::string xml = PlistEncoding::asUtf8Xml(bytes);
         if (!isSafeXml(xml))
             return info;
         plist_from_xml(xml.c_str(), static_cast<std::uint32_t>(xml.size()), &root);
