@@ -1,18 +1,15 @@
 #pragma once
 
+#include "controls/RingStage.h"
 #include "engine/CleanupRun.h"
 #include "shell/Screen.h"
 
 #include <functional>
 
-class QLabel;
-
 namespace dovrel {
 
 class AppDelegate;
 class Cleaner;
-class SmartProgressView;
-class TransitionLabel;
 
 // The cleanup progress screen ("SmartCleanup"). When it loads it starts the
 // removal of the engine's hand-over list (CleanupRun: on the global queue,
@@ -44,9 +41,9 @@ public:
     AppDelegate* appDelegate = nullptr;
     Cleaner* sharedCleaner = nullptr;
 
-    SmartProgressView* progressView() const { return progressView_; }
-    TransitionLabel* smart_item() const { return smart_item_; }
-    TransitionLabel* smart_size() const { return smart_size_; }
+    SmartProgressView* progressView() const { return stage_->progressView(); }
+    TransitionLabel* smart_item() const { return stage_->smart_item(); }
+    TransitionLabel* smart_size() const { return stage_->smart_size(); }
     // The cleanup this screen started (0 before it loaded).
     CleanupRun::Id cleanup() const { return cleanup_; }
 
@@ -63,11 +60,7 @@ private:
 
     std::function<Cleaner*()> cleanerProvider_;
     CleanupRun::Id cleanup_ = 0;
-    QWidget* stage_;
-    QLabel* image_;
-    SmartProgressView* progressView_;
-    TransitionLabel* smart_item_;
-    TransitionLabel* smart_size_;
+    RingStage* stage_;
 };
 
 } // namespace dovrel

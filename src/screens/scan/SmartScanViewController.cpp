@@ -20,47 +20,20 @@ namespace dovrel {
 
 namespace {
 
-constexpr QSize kStage(760, 480);
 const QString kOpeningKey = QStringLiteral("opening");
 
 } // namespace
 
 SmartScanViewController::SmartScanViewController(std::function<Cleaner*()> cleaner, QWidget* parent)
-    : Screen(parent), cleanerProvider_(std::move(cleaner)), stage_(new QWidget(this)) {
+    : Screen(parent), cleanerProvider_(std::move(cleaner)), stage_(new RingStage(this)) {
     setObjectName(QStringLiteral("SmartScanViewController"));
-    stage_->setFixedSize(kStage);
-
-    progressView_ = new SmartProgressView(stage_);
-    progressView_->setObjectName(QStringLiteral("progressView"));
-    const QSize ring = progressView_->sizeHint();
-    progressView_->setGeometry((kStage.width() - ring.width()) / 2, 70, ring.width(), ring.height());
-
-    image_ = new QLabel(stage_);
-    image_->setGeometry((kStage.width() - 44) / 2, 70 + ring.height() / 2 - 62, 44, 44);
-
-    smart_size_ = new TransitionLabel(stage_);
-    smart_size_->setObjectName(QStringLiteral("smart_size"));
-    smart_size_->setAlignment(Qt::AlignCenter);
-    smart_size_->setStyleSheet(QStringLiteral("color: white; font-size: 28px; font-weight: 600;"));
-    smart_size_->setGeometry((kStage.width() - 170) / 2, 70 + ring.height() / 2 - 10, 170, 40);
-    smart_size_->setText(formatByteCount(0));
-
-    smart_item_ = new TransitionLabel(stage_);
-    smart_item_->setObjectName(QStringLiteral("smart_item"));
-    smart_item_->setAlignment(Qt::AlignCenter);
-    smart_item_->setStyleSheet(QStringLiteral("color: white; font-size: 17px;"));
-    smart_item_->setGeometry(80, 70 + ring.height() + 30, kStage.width() - 160, 30);
-
-    caption_ = new QLabel(lookingText(), stage_);
+    caption_ = stage_->addCaption(lookingText());
     caption_->setObjectName(QStringLiteral("caption"));
-    caption_->setProperty("role", QStringLiteral("caption"));
-    caption_->setAlignment(Qt::AlignCenter);
-    caption_->setGeometry(80, 70 + ring.height() + 64, kStage.width() - 160, 22);
 }
 
 void SmartScanViewController::resizeEvent(QResizeEvent* event) {
     Screen::resizeEvent(event);
-    stage_->move((width() - kStage.width()) / 2, (height() - kStage.height()) / 2);
+    stage_->centreIn(size());
 }
 
 QString SmartScanViewController::lookingText() {
@@ -98,7 +71,7 @@ void SmartScanViewController::viewDidLoad() {
     center.addObserver(owner, QString::fromLatin1(N::smart_scan_installs), [this] { scan_installs(); });
     center.addObserver(owner, QString::fromLatin1(N::smart_scan_trash), [this] { scan_trash(); });
 
-    Animator::basic(progressView_->progress(), "strokeEnd", QVariant(), 0.5, 3000, Animator::easeOut(), {},
+    Animator::basic(progressView()->progress(), "strokeEnd", QVariant(), 0.5, 3000, Animator::easeOut(), {},
                     kOpeningKey);
 }
 
@@ -123,27 +96,28 @@ void SmartScanViewController::startScan() {
 
 void SmartScanViewController::viewWillAppear() {
     transitionItem();
-    smart_item_->setText(scanText(tr("Applications caches")));
-    image_->setPixmap(CategoryArtwork::image(QStringLiteral("Smart cache"), 44, devicePixelRatioF()));
+    smart_item()->setText(scanText(tr("Applications caches")));
+    stage_->image()->setPixmap(
+        CategoryArtwork::image(QStringLiteral("Smart cache"), 44, devicePixelRatioF()));
 }
 
 void SmartScanViewController::transitionItem() {
-    smart_item_->addTransition(TransitionLabel::Kind::Fade, 100, Animator::easeInEaseOut());
+    smart_item()->addTransition(TransitionLabel::Kind::Fade, 100, Animator::easeInEaseOut());
 }
 
 void SmartScanViewController::transitionSize() {
-    smart_size_->addTransition(TransitionLabel::Kind::MoveInFromTop, 300, Animator::easeInEaseOut());
-    smart_size_->setText(formatByteCount(sharedCleaner->total_smart_size.load()));
+    RingStage::moveInFromTop(smart_size());
+    smart_size()->setText(formatByteCount(sharedCleaner->total_smart_size.load()));
 }
 
 void SmartScanViewController::step(const QString& category, const QString& image, double fraction) {
     transitionItem();
-    smart_item_->setText(scanText(category));
+    smart_item()->setText(scanText(category));
     transitionSize();
     // An absolute value; the opening animation must not overwrite it later.
-    Animator::stop(progressView_->progress(), kOpeningKey);
-    progressView_->progress()->setStrokeEnd(fraction);
-    image_->setPixmap(CategoryArtwork::image(image, 44, devicePixelRatioF()));
+    Animator::stop(progressView()->progress(), kOpeningKey);
+    progressView()->progress()->setStrokeEnd(fraction);
+    stage_->image()->setPixmap(CategoryArtwork::image(image, 44, devicePixelRatioF()));
 }
 
 void SmartScanViewController::scan_logs() {

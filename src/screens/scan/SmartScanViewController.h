@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/RingStage.h"
 #include "shell/Screen.h"
 
 #include <functional>
@@ -11,8 +12,6 @@ namespace dovrel {
 class AppDelegate;
 class Cleaner;
 class Defaults;
-class SmartProgressView;
-class TransitionLabel;
 
 // The smart-scan screen ("SmartScan"): starts one smart scan when it loads
 // and follows it. Each progress notification of the engine names the next
@@ -69,9 +68,9 @@ public:
     Defaults* app_settings = nullptr;
     Cleaner* sharedCleaner = nullptr;
 
-    TransitionLabel* smart_item() const { return smart_item_; }
-    TransitionLabel* smart_size() const { return smart_size_; }
-    SmartProgressView* progressView() const { return progressView_; }
+    TransitionLabel* smart_item() const { return stage_->smart_item(); }
+    TransitionLabel* smart_size() const { return stage_->smart_size(); }
+    SmartProgressView* progressView() const { return stage_->progressView(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -81,11 +80,7 @@ private:
     void startScan();
 
     std::function<Cleaner*()> cleanerProvider_;
-    QWidget* stage_;
-    QLabel* image_;
-    TransitionLabel* smart_item_;
-    TransitionLabel* smart_size_;
-    SmartProgressView* progressView_;
+    RingStage* stage_;
     QLabel* caption_;
     bool scanStarted_ = false;
 };
