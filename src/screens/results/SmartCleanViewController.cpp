@@ -2,7 +2,6 @@
 
 #include "controls/Animator.h"
 #include "controls/Popover.h"
-#include "engine/BrowserChoice.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
 #include "platform/ByteCountFormatter.h"
@@ -10,9 +9,8 @@
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
 #include "platform/NotificationCenter.h"
-#include "platform/gui/ItemInfoWindow.h"
-#include "platform/gui/Workspace.h"
-#include "screens/results/OutlineEntry.h"
+#include "screens/results/AboutPopoverOpener.h"
+#include "screens/results/CleanItemMenu.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "shell/AppDelegate.h"
@@ -20,12 +18,10 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <chrono>
-#include <variant>
 
 namespace dovrel {
 
@@ -38,7 +34,7 @@ const char* const SmartCleanViewController::kAboutIdentifiers[kCategories] = {
     "AboutMails",  "AboutInstalls", "AboutTrash"};
 
 SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cleaner, QWidget* parent)
-    : Screen(parent), cleanerProvider_(std::move(cleaner)) {
+    : Screen(parent), cleanerProvider_(std::move(cleaner)), browserTicks_(*this) {
     setObjectName(QStringLiteral("SmartCleanViewController"));
 
     auto* layout = new QVBoxLayout(this);
@@ -89,18 +85,7 @@ SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cle
     layout->addLayout(footer);
     size_->setAccessibleName(tr("Selected size"));
 
-    cleanItemMenu_ = new QMenu(this);
-    cleanItemMenu_->setObjectName(QStringLiteral("cleanItemMenu"));
-    QAction* reveal = cleanItemMenu_->addAction(tr("Show in File Manager"));
-    reveal->setObjectName(QStringLiteral("show_item_in_finder"));
-    QAction* look = cleanItemMenu_->addAction(tr("Quick Look"));
-    look->setObjectName(QStringLiteral("quick_look_item"));
-    QAction* info = cleanItemMenu_->addAction(tr("Get Info"));
-    info->setObjectName(QStringLiteral("get_item_info"));
-    connect(reveal, &QAction::triggered, this, [this] { show_item_in_finder(); });
-    connect(look, &QAction::triggered, this, [this] { quick_look_item(); });
-    connect(info, &QAction::triggered, this, [this] { get_item_info(); });
-    connect(cleanItemMenu_, &QMenu::aboutToHide, this, [this] { menuDidClose(); });
+    cleanItemMenu_ = new CleanItemMenu(*this);
 
     connect(remove_button_, &QPushButton::clicked, this, [this] { remove(); });
     connect(outlineview_, &SmartCleanOutlineView::outlineButtonClicked, this,
@@ -224,11 +209,11 @@ void SmartCleanViewController::viewDidLoad() {
         smart_junk = 0;
         size_->setText(formatByteCount(smart_junk));
     }
-    showBrowserChoice();
+    browserTicks_.showBrowserChoice();
     if (lifetime() != nullptr)
         NotificationCenter::defaultCenter().addObserver(
             lifetime(), QString::fromLatin1(NotificationNames::browsers_selection_changed),
-            [this] { showBrowserChoice(); });
+            [this] { browserTicks_.showBrowserChoice(); });
 
     const Grant::Resolution applications =
         Grant::resolve(*app_settings, QString::fromLatin1(Grant::kApplicationsKey));
@@ -279,10 +264,7 @@ void SmartCleanViewController::select_smart_outline_item(int row, Qt::CheckState
     if (reported == Qt::PartiallyChecked)
         reported = Qt::Checked; // a click on a mixed box selects everything
     if (row == kBrowsers) {
-        for (const SelectionSlot& slot : store_browsers)
-            if (const ResultEntry* entry = slot.entry())
-                chooseBrowser(*entry, reported == Qt::Checked);
-        showBrowserChoice();
+        browserTicks_.tickAll(reported == Qt::Checked);
         return;
     }
     outlineItems[static_cast<std::size_t>(row)]->size = categoryTotal(row);
@@ -328,8 +310,7 @@ void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int po
     if (c < 0 || position < 0 || position >= static_cast<int>(selectionList(c).size()))
         return;
     if (c == kBrowsers) {
-        chooseBrowser(entry, on);
-        showBrowserChoice();
+        browserTicks_.tick(entry, on);
         return;
     }
     SmartOutlineItem& category = *outlineItems[static_cast<std::size_t>(c)];
@@ -351,39 +332,6 @@ void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int po
     // (selectItem, mixedItem or unselectItem) redraw from the lists.
     model_->entryChanged(c, position);
     model_->categoryChanged(c);
-    update_ui();
-}
-
-void SmartCleanViewController::chooseBrowser(const ResultEntry& entry, bool on) {
-    const auto* source = std::get_if<std::shared_ptr<CleanerItem>>(&entry);
-    if (source == nullptr || *source == nullptr)
-        return;
-    BrowserChoice choice(*sharedCleaner, *app_settings);
-    const std::optional<BrowserChoice::Browser> browser = BrowserChoice::browserOf(**source);
-    // Only the engine's own record of the last scan speaks for its browser.
-    if (browser && choice.result(*browser) == *source)
-        choice.setChosen(*browser, on);
-}
-
-void SmartCleanViewController::showBrowserChoice() {
-    if (outlineItems.empty() || sharedCleaner == nullptr || app_settings == nullptr)
-        return;
-    const BrowserChoice choice(*sharedCleaner, *app_settings);
-    ByteCount chosen = 0;
-    for (std::size_t i = 0; i < store_browsers.size() && i < browsers.size(); ++i) {
-        const ResultEntry* entry = store_browsers[i].entry();
-        const auto* source = entry ? std::get_if<std::shared_ptr<CleanerItem>>(entry) : nullptr;
-        const bool on = source != nullptr && *source != nullptr && choice.isChosen(**source);
-        browsers[i] = on ? store_browsers[i] : SelectionSlot::placeholder();
-        if (on)
-            chosen += HandOver::sizeOf(*entry);
-    }
-    // As with ticks: partly selected shows what is selected, else the total.
-    outlineItems[kBrowsers]->size = tickState(kBrowsers) == Tick::Mixed ? chosen : categoryTotal(kBrowsers);
-    if (model_ != nullptr) {
-        model_->entriesChanged(kBrowsers);
-        model_->categoryChanged(kBrowsers);
-    }
     update_ui();
 }
 
@@ -499,29 +447,9 @@ void SmartCleanViewController::show_items(QWidget* sender) {
 void SmartCleanViewController::about_item(QWidget* sender) {
     const QModelIndex row = outlineview_->rowForView(sender);
     const int c = row.isValid() ? Model::categoryOf(row) : 0;
-    std::unique_ptr<Screen> controller =
-        storyboard().instantiateControllerWithIdentifier(QString::fromLatin1(kAboutIdentifiers[c]));
-    if (!controller)
-        return;
-    controller->loadViewIfNeeded();
-    Screen* content = controller.release();
-    auto* popover = new Popover;
-    popover->setObjectName(QString::fromLatin1(kAboutIdentifiers[c]) + QStringLiteral("Popover"));
-    popover->setAccessibleName(content->accessibleName().isEmpty() ? content->windowTitle()
-                                                                   : content->accessibleName());
-    popover->setContentView(content);
-    connect(popover, &Popover::closed, content, [content] { content->release(); });
-    // Kept alive by the delegate until the next popover replaces it; without
-    // a delegate the popover goes with this screen.
-    if (appDelegate != nullptr)
-        appDelegate->activePopover.reset(popover);
-    else if (lifetime() != nullptr)
-        connect(lifetime(), &QObject::destroyed, popover, &QObject::deleteLater);
-    popover_ = popover;
-    QWidget* anchor = sender != nullptr ? sender : outlineview_;
-    content->viewWillAppear();
-    popover->showRelativeToRect(QRect(anchor->mapToGlobal(QPoint(0, 0)), anchor->size()), Qt::LeftEdge);
-    content->viewDidAppear();
+    if (Popover* popover = AboutPopoverOpener::open(*this, QString::fromLatin1(kAboutIdentifiers[c]),
+                                                    sender != nullptr ? sender : outlineview_, appDelegate))
+        popover_ = popover;
 }
 
 // ---- hand-over ----
@@ -551,57 +479,11 @@ void SmartCleanViewController::remove() {
 // ---- context menu ----
 
 void SmartCleanViewController::rightMouseDown(const QModelIndex& row, const QPoint& globalPos) {
-    if (!row.isValid() || model_ == nullptr) {
-        selectedRow = QPersistentModelIndex();
-        return;
-    }
-    const ResultEntry* entry = model_->entryAt(row);
-    if (Model::isCategory(row) || entry == nullptr || !OutlineEntry::hasContextMenu(*entry)) {
-        selectedRow = QPersistentModelIndex();
-        return;
-    }
-    selectedRow = row.siblingAtColumn(0);
-    outlineview_->showSelection(selectedRow);
-    cleanItemMenu_->popup(globalPos);
-}
-
-void SmartCleanViewController::menuDidClose() {
-    outlineview_->hideSelection(selectedRow);
-}
-
-const ResultEntry* SmartCleanViewController::menuEntry() const {
-    if (!selectedRow.isValid() || model_ == nullptr)
-        return nullptr;
-    const ResultEntry* entry = model_->entryAt(selectedRow);
-    return entry != nullptr && OutlineEntry::hasContextMenu(*entry) ? entry : nullptr;
-}
-
-void SmartCleanViewController::show_item_in_finder() {
-    if (const ResultEntry* entry = menuEntry())
-        Workspace::activateFileViewerSelectingURLs(OutlineEntry::fileManagerLocations(*entry));
+    cleanItemMenu_->rightMouseDown(row, globalPos);
 }
 
 void SmartCleanViewController::quick_look_item() {
-    const ResultEntry* entry = menuEntry();
-    if (entry == nullptr)
-        return;
-    preview_url = OutlineEntry::firstLocation(*entry);
-    previewPanel = PreviewPanel::sharedPreviewPanel();
-    previewPanel->setDataSource(lifetime(), this);
-    previewPanel->makeKeyAndOrderFront();
-}
-
-void SmartCleanViewController::get_item_info() {
-    const ResultEntry* entry = menuEntry();
-    if (entry == nullptr)
-        return;
-    const std::optional<Location> item = OutlineEntry::firstLocation(*entry);
-    if (!item)
-        return;
-    Workspace::showItemProperties({*item}, lifetime(), [item = *item](bool shown) {
-        if (!shown)
-            ItemInfoWindow::showInfo(item);
-    });
+    cleanItemMenu_->quick_look_item();
 }
 
 int SmartCleanViewController::numberOfPreviewItemsInPreviewPanel(PreviewPanel*) {

@@ -5,6 +5,8 @@
 #include "engine/SmartOutlineItem.h"
 #include "engine/Types.h"
 #include "platform/gui/PreviewPanel.h"
+#include "screens/results/BrowserTicks.h"
+#include "screens/results/CleanItemMenu.h"
 #include "screens/results/SelectionSlot.h"
 #include "shell/Screen.h"
 
@@ -18,7 +20,6 @@
 #include <vector>
 
 class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace dovrel {
@@ -55,11 +56,8 @@ class SmartCleanOutlineView;
 // with anything selected (a category with nothing selected shows its full
 // total at half opacity but counts 0).
 //
-// Browsers. Which browser sources are selected is the browser choice of the
-// scan (BrowserChoice), shared with the browser-selection window: the list is
-// built from it on load and again on "browsers_selection_changed", and a tick
-// in this category changes the choice and rebuilds the list from it. A browser
-// that was not found stays unticked.
+// Browsers. Which browser sources are selected follows the browser choice
+// of the scan (see BrowserTicks).
 //
 // Row views. The rows are painted from the model (SmartOutlineRowView,
 // CleanItemRowView and their cell views); telling a row view selectItem,
@@ -76,12 +74,9 @@ class SmartCleanOutlineView;
 //                          QStringLiteral("AboutCaches"),
 //                          [] { return std::make_unique<AboutCaches>(); });
 //
-// It is loaded (viewDidLoad), sized to its own size (resize() it in its
-// constructor or viewDidLoad; else its size hint), put into a transient dark
-// Popover attached at the button's left edge, told viewWillAppear and
-// viewDidAppear, and kept alive in AppDelegate::activePopover until the next
-// popover replaces it. It is released when the popover closes. An identifier
-// with nothing registered opens nothing.
+// AboutPopoverOpener opens it (what the popover does with it and who keeps
+// it alive is described there). An identifier with nothing registered opens
+// nothing.
 //
 // Object names for tests and tools: the outline "outlineview" (its rows are
 // exposed through QAccessible: title, formatted size, tick state), the total
@@ -201,13 +196,10 @@ public:
     // `wasCleaned`, then "smart_cleanup_view_controller".
     void remove();
 
-    // The context menu: `row` is the row under the click (invalid: none).
-    // Category rows and browser or mail rows get no menu.
+    // The context menu (see CleanItemMenu): `row` is the row under the click
+    // (invalid: none). Category rows and browser or mail rows get no menu.
     void rightMouseDown(const QModelIndex& row, const QPoint& globalPos);
-    void menuDidClose();
-    void show_item_in_finder();
     void quick_look_item();
-    void get_item_info();
 
     int numberOfPreviewItemsInPreviewPanel(PreviewPanel* panel) override;
     std::optional<Location> previewItemAtIndex(PreviewPanel* panel, int index) override;
@@ -217,7 +209,7 @@ public:
     SmartCleanOutlineModel* outlineModel() const { return model_; }
     QLabel* sizeLabel() const { return size_; }
     QPushButton* remove_button() const { return remove_button_; }
-    QMenu* cleanItemMenu() const { return cleanItemMenu_; }
+    CleanItemMenu* cleanItemMenu() const { return cleanItemMenu_; }
     // The popover opened last by this screen (while it exists).
     Popover* popover() const { return popover_; }
 
@@ -234,23 +226,14 @@ private:
     // The generic form of the fourteen select_/unselect_ operations.
     void tickEntry(int c, const ResultEntry& entry, int position, bool on);
     int categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const;
-    // The entry at the selected row, if that row is an entry with a menu.
-    const ResultEntry* menuEntry() const;
-    // The browsers category follows the browser choice of this scan, which
-    // the browser-selection window shares: a source's slot holds it exactly
-    // while its browser is chosen. Rebuilds the list, the category's size and
-    // rows, and the total.
-    void showBrowserChoice();
-    // Chooses or drops the browser a source entry of the browsers category
-    // stands for (no stored key is written); anything else changes nothing.
-    void chooseBrowser(const ResultEntry& entry, bool on);
 
     std::function<Cleaner*()> cleanerProvider_;
+    BrowserTicks browserTicks_;
     SmartCleanOutlineModel* model_ = nullptr;
     SmartCleanOutlineView* outlineview_ = nullptr;
     QLabel* size_ = nullptr;
     QPushButton* remove_button_ = nullptr;
-    QMenu* cleanItemMenu_ = nullptr;
+    CleanItemMenu* cleanItemMenu_ = nullptr;
     QPointer<Popover> popover_;
 };
 

@@ -1,0 +1,84 @@
+#include "screens/results/CleanItemMenu.h"
+
+#include "platform/gui/ItemInfoWindow.h"
+#include "platform/gui/PreviewPanel.h"
+#include "platform/gui/Workspace.h"
+#include "screens/results/OutlineEntry.h"
+#include "screens/results/SmartCleanOutlineModel.h"
+#include "screens/results/SmartCleanOutlineView.h"
+#include "screens/results/SmartCleanViewController.h"
+
+namespace dovrel {
+
+CleanItemMenu::CleanItemMenu(SmartCleanViewController& screen) : QMenu(&screen), screen_(screen) {
+    setObjectName(QStringLiteral("cleanItemMenu"));
+    QAction* reveal = addAction(tr("Show in File Manager"));
+    reveal->setObjectName(QStringLiteral("show_item_in_finder"));
+    QAction* look = addAction(tr("Quick Look"));
+    look->setObjectName(QStringLiteral("quick_look_item"));
+    QAction* info = addAction(tr("Get Info"));
+    info->setObjectName(QStringLiteral("get_item_info"));
+    connect(reveal, &QAction::triggered, this, [this] { show_item_in_finder(); });
+    connect(look, &QAction::triggered, this, [this] { quick_look_item(); });
+    connect(info, &QAction::triggered, this, [this] { get_item_info(); });
+    connect(this, &QMenu::aboutToHide, this, [this] { menuDidClose(); });
+}
+
+void CleanItemMenu::rightMouseDown(const QModelIndex& row, const QPoint& globalPos) {
+    SmartCleanOutlineModel* model = screen_.outlineModel();
+    if (!row.isValid() || model == nullptr) {
+        screen_.selectedRow = QPersistentModelIndex();
+        return;
+    }
+    const ResultEntry* entry = model->entryAt(row);
+    if (SmartCleanOutlineModel::isCategory(row) || entry == nullptr ||
+        !OutlineEntry::hasContextMenu(*entry)) {
+        screen_.selectedRow = QPersistentModelIndex();
+        return;
+    }
+    screen_.selectedRow = row.siblingAtColumn(0);
+    screen_.outlineview()->showSelection(screen_.selectedRow);
+    popup(globalPos);
+}
+
+void CleanItemMenu::menuDidClose() {
+    screen_.outlineview()->hideSelection(screen_.selectedRow);
+}
+
+const ResultEntry* CleanItemMenu::menuEntry() const {
+    SmartCleanOutlineModel* model = screen_.outlineModel();
+    if (!screen_.selectedRow.isValid() || model == nullptr)
+        return nullptr;
+    const ResultEntry* entry = model->entryAt(screen_.selectedRow);
+    return entry != nullptr && OutlineEntry::hasContextMenu(*entry) ? entry : nullptr;
+}
+
+void CleanItemMenu::show_item_in_finder() {
+    if (const ResultEntry* entry = menuEntry())
+        Workspace::activateFileViewerSelectingURLs(OutlineEntry::fileManagerLocations(*entry));
+}
+
+void CleanItemMenu::quick_look_item() {
+    const ResultEntry* entry = menuEntry();
+    if (entry == nullptr)
+        return;
+    screen_.preview_url = OutlineEntry::firstLocation(*entry);
+    screen_.previewPanel = PreviewPanel::sharedPreviewPanel();
+    screen_.previewPanel->setDataSource(screen_.lifetime(), &screen_);
+    screen_.previewPanel->makeKeyAndOrderFront();
+}
+
+void CleanItemMenu::get_item_info() {
+    const ResultEntry* entry = menuEntry();
+    if (entry == nullptr)
+        return;
+    const std::optional<Location> item = OutlineEntry::firstLocation(*entry);
+    if (!item)
+        return;
+    Workspace::showItemProperties({*item}, screen_.lifetime(), [item = *item](bool shown) {
+        if (!shown)
+            ItemInfoWindow::showInfo(item);
+    });
+}
+
+} // namespace dovrel
