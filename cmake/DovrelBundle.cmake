@@ -10,7 +10,10 @@
 #
 # It is laid out in the build tree (${CMAKE_BINARY_DIR}/dovrel-cleaner.app, by
 # the target dovrel-cleaner-bundle) and installed the same way under
-# ${CMAKE_INSTALL_PREFIX}/${DOVREL_BUNDLE_INSTALL_DIR} (component "bundle").
+# ${CMAKE_INSTALL_PREFIX}/${DOVREL_BUNDLE_INSTALL_DIR} (component "bundle"),
+# with the launcher ${CMAKE_INSTALL_PREFIX}/bin/dovrel-cleaner, a relative
+# symbolic link to the application slot. The programs find their bundle
+# through /proc/self/exe, which resolves the link.
 #
 # The agent is built straight into its place. The application slot is a copy
 # of one executable target, chosen at the end of configuration, first match:
@@ -24,7 +27,7 @@ include_guard(GLOBAL)
 
 set(DOVREL_BUNDLE_APP "" CACHE STRING
   "Executable target copied to dovrel-cleaner.app/Contents/MacOS/dovrel-cleaner (empty: automatic)")
-set(DOVREL_BUNDLE_INSTALL_DIR "." CACHE STRING
+set(DOVREL_BUNDLE_INSTALL_DIR "lib/dovrel-cleaner" CACHE STRING
   "Folder under the install prefix that receives dovrel-cleaner.app")
 
 set_property(GLOBAL PROPERTY DOVREL_BUNDLE_DIR "${CMAKE_BINARY_DIR}/dovrel-cleaner.app")
@@ -89,7 +92,8 @@ function(dovrel_bundle_add_agent target)
   set(DOVREL_BUNDLE_VERSION "${PROJECT_VERSION}")
   configure_file("${resources}/Application-Info.plist.in" "${bundle}/Contents/Info.plist" @ONLY)
   configure_file("${resources}/Scheduler-Info.plist.in" "${agent}/Contents/Info.plist" @ONLY)
-  configure_file("${resources}/dovrel-cleaner.svg" "${bundle}/Contents/Resources/dovrel-cleaner.svg" COPYONLY)
+  configure_file("${PROJECT_SOURCE_DIR}/resources/icons/dovrel-cleaner.svg"
+    "${bundle}/Contents/Resources/dovrel-cleaner.svg" COPYONLY)
   configure_file("${resources}/dovrel-cleaner-scheduler.svg"
     "${agent}/Contents/Resources/dovrel-cleaner-scheduler.svg" COPYONLY)
 
@@ -102,6 +106,18 @@ function(dovrel_bundle_add_agent target)
   install(FILES "${bundle}/Contents/Resources/dovrel-cleaner.svg"
     DESTINATION "${root}/Contents/Resources" COMPONENT bundle)
   set_property(GLOBAL PROPERTY DOVREL_BUNDLE_AGENT_TARGET ${target})
+endfunction()
+
+# Installs bin/dovrel-cleaner -> <root>/Contents/MacOS/dovrel-cleaner as a
+# relative link, so the installed tree can be moved (DESTDIR, packages).
+function(_dovrel_bundle_install_launcher root)
+  file(RELATIVE_PATH target "/prefix/bin" "/prefix/${root}/Contents/MacOS/dovrel-cleaner")
+  install(CODE "
+    set(dovrel_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+    file(MAKE_DIRECTORY \"\${dovrel_bin}\")
+    message(STATUS \"Installing: \${dovrel_bin}/dovrel-cleaner -> ${target}\")
+    file(CREATE_LINK \"${target}\" \"\${dovrel_bin}/dovrel-cleaner\" SYMBOLIC)
+  " COMPONENT bundle)
 endfunction()
 
 # Runs once every target of the project exists: fills the application slot
@@ -128,6 +144,7 @@ function(_dovrel_bundle_finalize)
       _dovrel_bundle_install_root(root)
       install(PROGRAMS "$<TARGET_FILE:${app_target}>" DESTINATION "${root}/Contents/MacOS"
         RENAME dovrel-cleaner COMPONENT bundle)
+      _dovrel_bundle_install_launcher("${root}")
       message(STATUS "dovrel-cleaner.app: application slot holds ${app_target}")
     endif()
   else()

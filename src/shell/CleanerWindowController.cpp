@@ -36,14 +36,18 @@ void CleanerWindowController::windowDidLoad() {
     viewController_->viewDidLoad();
 }
 
+QString CleanerWindowController::aboutText() {
+    return QStringLiteral("<b>%1</b><br>%2<br><br>%3")
+        .arg(tr("Dovrel Cleaner"), tr("Version %1").arg(QStringLiteral(DOVREL_VERSION)),
+             tr("Finds caches, logs, leftovers and other clutter in your home folder and removes what you "
+                "choose."));
+}
+
 void CleanerWindowController::buildMenu() {
     QMenu* app = menuBar()->addMenu(tr("&Dovrel Cleaner"));
     QAction* about = app->addAction(tr("About Dovrel Cleaner"));
-    connect(about, &QAction::triggered, this, [this] {
-        QMessageBox::about(this, tr("About Dovrel Cleaner"),
-                           tr("<b>Dovrel Cleaner</b><br>Finds caches, logs, leftovers and other "
-                              "clutter in your home folder and removes what you choose."));
-    });
+    connect(about, &QAction::triggered, this,
+            [this] { QMessageBox::about(this, tr("About Dovrel Cleaner"), aboutText()); });
     QAction* preferences = app->addAction(tr("Preferences…"));
     preferences->setShortcut(QKeySequence::Preferences);
     preferences->setMenuRole(QAction::PreferencesRole);

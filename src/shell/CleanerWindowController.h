@@ -23,6 +23,9 @@ public:
 
     ViewController* contentViewController() const { return viewController_; }
 
+    // The About box's text: name, version (DOVREL_VERSION) and what it does.
+    static QString aboutText();
+
     // Sets the look (colour, movable background, pointer tracking) and lets
     // the root controller choose the first screen.
     void windowDidLoad();

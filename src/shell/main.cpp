@@ -2,14 +2,15 @@
 // and the main window together; everything else lives in the libraries.
 
 #include "engine/CleanupRun.h"
+#include "platform/Translations.h"
 #include "platform/gui/FileDialogFolderPicker.h"
 #include "platform/gui/LocalReporting.h"
 #include "scheduler/SchedulerSwitch.h"
 #include "screens/ScreenCatalogue.h"
 #include "screens/ScreenServices.h"
 #include "shell/AppDelegate.h"
+#include "shell/AppIcon.h"
 #include "shell/AppStyle.h"
-#include "shell/AppTranslations.h"
 #include "shell/CleanerWindowController.h"
 #include "shell/ScreenFactory.h"
 
@@ -19,8 +20,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dovrel Cleaner"));
     QApplication::setOrganizationDomain(QStringLiteral("halvik.com"));
+    QApplication::setApplicationVersion(QStringLiteral(DOVREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("dovrel-cleaner"));
-    dovrel::AppTranslations::install(app);
+    QApplication::setWindowIcon(dovrel::AppIcon::icon());
+    const dovrel::Translations translations;
     dovrel::AppStyle::apply(app);
 
     dovrel::LocalReporting reporting;

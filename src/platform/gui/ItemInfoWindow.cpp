@@ -20,9 +20,15 @@ namespace {
 
 // Rows in order, by their source text.
 const char* const kRows[] = {
-    QT_TR_NOOP("Name"),    QT_TR_NOOP("Where"),       QT_TR_NOOP("Kind"),
-    QT_TR_NOOP("Size"),    QT_TR_NOOP("On disk"),     QT_TR_NOOP("Modified"),
-    QT_TR_NOOP("Created"), QT_TR_NOOP("Permissions"), QT_TR_NOOP("Owner"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Name"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Where"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Kind"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Size"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "On disk"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Modified"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Created"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Permissions"),
+    QT_TRANSLATE_NOOP("dovrel::ItemInfoWindow", "Owner"),
 };
 
 QString dateText(const std::optional<QDateTime>& when) {

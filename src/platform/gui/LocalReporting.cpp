@@ -187,10 +187,14 @@ std::optional<std::filesystem::path> LocalReporting::saveFeedback(const QString&
 
 void LocalReporting::showFeedbackDialog(QWidget* parent, int mode) {
     Q_UNUSED(mode); // one style only
-    auto* dialog = new FeedbackDialog(parent);
+    auto* dialog = new FeedbackDialog(QFile::decodeName(QByteArray::fromStdString(folder_.native())), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &FeedbackDialog::submitted, dialog,
-                     [this](const QString& text) { saveFeedback(text); });
+    QObject::connect(dialog, &FeedbackDialog::submitted, dialog, [this, dialog](const QString& text) {
+        if (const std::optional<std::filesystem::path> saved = saveFeedback(text))
+            dialog->showSaved(QFile::decodeName(QByteArray::fromStdString(saved->native())));
+        else
+            dialog->showNotSaved();
+    });
     dialog->open();
 }
 

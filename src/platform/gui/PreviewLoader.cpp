@@ -70,7 +70,8 @@ void listFolder(int fd, const PreviewLoader::Limits& limits, PreviewContent& con
 
 void loadImage(const GuardedFile& file, const PreviewLoader::Limits& limits, PreviewContent& content) {
     if (file.lstat().st_size > limits.maxImageFileBytes) {
-        content.message = tr("This image is too large to preview.");
+        content.message =
+            QCoreApplication::translate("dovrel::PreviewLoader", "This image is too large to preview.");
         return;
     }
     QByteArray data = file.read(limits.maxImageFileBytes);
@@ -82,14 +83,16 @@ void loadImage(const GuardedFile& file, const PreviewLoader::Limits& limits, Pre
     const QSize size = reader.size();
     if (!size.isValid() || static_cast<qint64>(size.width()) * size.height() > limits.maxImagePixels) {
         content.message =
-            size.isValid() ? tr("This image is too large to preview.") : tr("This image cannot be read.");
+            size.isValid()
+                ? QCoreApplication::translate("dovrel::PreviewLoader", "This image is too large to preview.")
+                : QCoreApplication::translate("dovrel::PreviewLoader", "This image cannot be read.");
         return;
     }
     if (size.width() > limits.renderSize.width() || size.height() > limits.renderSize.height())
         reader.setScaledSize(size.scaled(limits.renderSize, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull()) {
-        content.message = tr("This image cannot be read.");
+        content.message = QCoreApplication::translate("dovrel::PreviewLoader", "This image cannot be read.");
         return;
     }
     content.image = std::move(image);
@@ -98,7 +101,8 @@ void loadImage(const GuardedFile& file, const PreviewLoader::Limits& limits, Pre
 
 void loadPdf(const GuardedFile& file, const PreviewLoader::Limits& limits, PreviewContent& content) {
     if (file.lstat().st_size > limits.maxPdfFileBytes) {
-        content.message = tr("This document is too large to preview.");
+        content.message =
+            QCoreApplication::translate("dovrel::PreviewLoader", "This document is too large to preview.");
         return;
     }
     QByteArray data = file.read(limits.maxPdfFileBytes);
@@ -107,19 +111,22 @@ void loadPdf(const GuardedFile& file, const PreviewLoader::Limits& limits, Previ
     QPdfDocument document;
     document.load(&buffer);
     if (document.status() != QPdfDocument::Status::Ready || document.pageCount() < 1) {
-        content.message = tr("This document cannot be read.");
+        content.message =
+            QCoreApplication::translate("dovrel::PreviewLoader", "This document cannot be read.");
         return;
     }
     const QSizeF points = document.pagePointSize(0);
     if (points.isEmpty()) {
-        content.message = tr("This document cannot be read.");
+        content.message =
+            QCoreApplication::translate("dovrel::PreviewLoader", "This document cannot be read.");
         return;
     }
     const QSize target = points.scaled(QSizeF(limits.renderSize), Qt::KeepAspectRatio).toSize();
     QImage page = document.render(0, target.expandedTo(QSize(1, 1)));
     document.close();
     if (page.isNull()) {
-        content.message = tr("This document cannot be read.");
+        content.message =
+            QCoreApplication::translate("dovrel::PreviewLoader", "This document cannot be read.");
         return;
     }
     content.image = std::move(page);

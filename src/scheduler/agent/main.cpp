@@ -3,6 +3,7 @@
 // started at login through the autostart entry the application writes.
 
 #include "platform/Defaults.h"
+#include "platform/Translations.h"
 #include "scheduler/BundleLayout.h"
 #include "scheduler/agent/AppDelegate.h"
 #include "scheduler/agent/DesktopNotifications.h"
@@ -15,6 +16,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dovrel-cleaner-scheduler"));
+    const dovrel::Translations translations;
 
     dovrel::agent::SystemClock clock;
     dovrel::agent::DesktopNotifications center([] { return QDBusConnection::sessionBus(); });
