@@ -2,346 +2,808 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>dovrel::AppDelegate</name>
+    <name>SmartScan</name>
     <message>
-        <location filename="../../src/shell/AppDelegate.cpp" line="59"/>
-        <source>Dovrel Cleaner quit unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <source>Applications caches</source>
+        <translation>Programm-Caches</translation>
     </message>
     <message>
-        <location filename="../../src/shell/AppDelegate.cpp" line="61"/>
+        <source>Applications logs</source>
+        <translation>Programm-Protokolle</translation>
+    </message>
+    <message>
+        <source>Applications remainders</source>
+        <translation>Programm-Überreste</translation>
+    </message>
+    <message>
+        <source>Browsers</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Mail attachments</source>
+        <translation>Mail-Anhänge</translation>
+    </message>
+    <message>
+        <source>Installation files</source>
+        <translation>Installationsdateien</translation>
+    </message>
+    <message>
+        <source>Trash Bin</source>
+        <translation>Papierkorb</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::AboutBrowsers</name>
+    <message>
+        <source>Browsers</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Google Chrome, Firefox and Safari keep caches, website storage and page thumbnails. Removing them leaves your bookmarks, history and passwords alone, but websites may sign you out and forget their settings. Browsers fill this storage again as you browse.</source>
+        <translation>Google Chrome, Firefox und Safari speichern Caches, Website-Daten und Seitenvorschauen. Beim Entfernen bleiben Lesezeichen, Verlauf und Passwörter erhalten, aber Websites melden Sie womöglich ab und vergessen ihre Einstellungen. Beim Surfen füllen die Browser diesen Speicher wieder.</translation>
+    </message>
+    <message>
+        <source>Choose Browsers…</source>
+        <translation>Browser auswählen …</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::AboutCaches</name>
+    <message>
+        <source>Applications caches</source>
+        <translation>Programm-Caches</translation>
+    </message>
+    <message>
+        <source>Applications keep copies of data they downloaded or worked out before, so they can start and work faster. Removing caches is safe: your documents and settings stay as they are. Applications rebuild what they need as you use them, so they may start a little slower the first time.</source>
+        <translation>Programme bewahren Kopien von Daten auf, die sie heruntergeladen oder berechnet haben, damit sie schneller starten und arbeiten. Caches zu entfernen ist sicher: Ihre Dokumente und Einstellungen bleiben, wie sie sind. Die Programme bauen bei der Nutzung wieder auf, was sie brauchen, und starten deshalb beim ersten Mal vielleicht etwas langsamer.</translation>
+    </message>
+    <message>
+        <source>Show Caches Folder</source>
+        <translation>Cache-Ordner zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::AboutLogs</name>
+    <message>
+        <source>Applications logs</source>
+        <translation>Programm-Protokolle</translation>
+    </message>
+    <message>
+        <source>Applications and the system write notes about their work and their errors into log files. Nothing needs old logs to run, so removing them is safe. New logs are written as applications keep running.</source>
+        <translation>Programme und das System schreiben Notizen über ihre Arbeit und ihre Fehler in Protokolldateien. Nichts braucht alte Protokolle zum Laufen, daher ist ihr Entfernen sicher. Solange Programme laufen, entstehen neue Protokolle.</translation>
+    </message>
+    <message>
+        <source>Show Logs Folder</source>
+        <translation>Protokollordner zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::AboutMails</name>
+    <message>
+        <source>Mail attachments</source>
+        <translation>Mail-Anhänge</translation>
+    </message>
+    <message>
+        <source>Mail, Airmail and Spark keep copies of attachments and downloaded messages on your disk. Removing them is safe as long as your mail stays on the mail server: messages and their attachments are downloaded again when you open them.</source>
+        <translation>Mail, Airmail und Spark legen Kopien von Anhängen und heruntergeladenen Nachrichten auf Ihrer Festplatte ab. Solange Ihre Mails auf dem Mailserver bleiben, ist das Entfernen sicher: Nachrichten und ihre Anhänge werden beim Öffnen erneut heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Show Downloads Folder</source>
+        <translation>Download-Ordner zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::AboutPopover</name>
+    <message>
+        <source>Applications remainders</source>
+        <translation>Programm-Überreste</translation>
+    </message>
+    <message>
+        <source>Settings, caches and support files left behind by applications you have removed. Nothing uses them any more, so removing them is safe. They come back only if you install those applications again.</source>
+        <translation>Einstellungen, Caches und Hilfsdateien, die entfernte Programme zurückgelassen haben. Nichts verwendet sie mehr, daher ist ihr Entfernen sicher. Sie kehren nur zurück, wenn Sie diese Programme erneut installieren.</translation>
+    </message>
+    <message>
+        <source>Installation files</source>
+        <translation>Installationsdateien</translation>
+    </message>
+    <message>
+        <source>Disk images and installer packages you downloaded to install applications. Once an application is installed its installer is no longer needed, so removing them is safe. They do not come back: download the installer again if you ever need it.</source>
+        <translation>Festplattenabbilder und Installationspakete, die Sie zum Installieren von Programmen heruntergeladen haben. Ist ein Programm installiert, wird sein Installationsprogramm nicht mehr gebraucht, daher ist das Entfernen sicher. Sie kehren nicht zurück: Laden Sie das Installationsprogramm erneut herunter, falls Sie es je brauchen.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::AboutTrash</name>
+    <message>
+        <source>Trash Bin</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Files and folders you moved to the Trash. Removing them deletes them for good, so look inside first if you are not sure. The Trash fills again as you delete files.</source>
+        <translation>Dateien und Ordner, die Sie in den Papierkorb gelegt haben. Beim Entfernen werden sie endgültig gelöscht; sehen Sie also zuerst nach, wenn Sie unsicher sind. Der Papierkorb füllt sich wieder, wenn Sie Dateien löschen.</translation>
+    </message>
+    <message>
+        <source>Show Trash</source>
+        <translation>Papierkorb zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::AppDelegate</name>
+    <message>
+        <source>Dovrel Cleaner quit unexpectedly</source>
+        <translation>Dovrel Cleaner wurde unerwartet beendet</translation>
+    </message>
+    <message>
         <source>Dovrel Cleaner stopped unexpectedly the last time it ran. A report was saved on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrel Cleaner wurde beim letzten Mal unerwartet beendet. Ein Bericht wurde auf diesem Computer gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::CleanItemMenu</name>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <source>Quick Look</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Get Info</source>
+        <translation>Informationen</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::CleanedViewController</name>
+    <message>
+        <source>cleaned from your home folder</source>
+        <translation>aus Ihrem persönlichen Ordner entfernt</translation>
+    </message>
+    <message>
+        <source>Still removing the last files...</source>
+        <translation>Die letzten Dateien werden noch entfernt ...</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Liste zeigen</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Scan Again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>1 location could not be removed.</source>
+        <translation>1 Ort konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>%1 locations could not be removed.</source>
+        <translation>%1 Orte konnten nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Hide List</source>
+        <translation>Liste ausblenden</translation>
     </message>
 </context>
 <context>
     <name>dovrel::CleanerWindowController</name>
     <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="20"/>
         <source>Dovrel Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrel Cleaner</translation>
     </message>
     <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="39"/>
         <source>&amp;Dovrel Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dovrel Cleaner</translation>
     </message>
     <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="40"/>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="42"/>
         <source>About Dovrel Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Dovrel Cleaner</translation>
     </message>
     <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="43"/>
-        <source>&lt;b&gt;Dovrel Cleaner&lt;/b&gt;&lt;br&gt;Finds caches, logs, leftovers and other clutter in your home folder and removes what you choose.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="46"/>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="51"/>
         <source>Quit Dovrel Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrel Cleaner beenden</translation>
     </message>
     <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="56"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/shell/CleanerWindowController.cpp" line="57"/>
         <source>Send Feedback…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückmeldung senden …</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Finds caches, logs, leftovers and other clutter in your home folder and removes what you choose.</source>
+        <translation>Findet Caches, Protokolle, Überreste und anderen Ballast in Ihrem persönlichen Ordner und entfernt, was Sie auswählen.</translation>
     </message>
 </context>
 <context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
-        <location filename="../../src/screens/home/EnableSchedulerViewController.cpp" line="15"/>
         <source>Cleanup reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen ans Aufräumen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/home/EnableSchedulerViewController.cpp" line="20"/>
         <source>Remind me to clean up?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ans Aufräumen erinnern?</translation>
     </message>
     <message>
-        <location filename="../../src/screens/home/EnableSchedulerViewController.cpp" line="24"/>
         <source>Dovrel Cleaner can remind you to clean up every few weeks. The reminder starts with your session; you can switch it off in Preferences at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrel Cleaner kann Sie alle paar Wochen ans Aufräumen erinnern. Die Erinnerung startet mit Ihrer Sitzung; Sie können sie jederzeit in den Einstellungen ausschalten.</translation>
     </message>
     <message>
-        <location filename="../../src/screens/home/EnableSchedulerViewController.cpp" line="33"/>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message>
-        <location filename="../../src/screens/home/EnableSchedulerViewController.cpp" line="36"/>
         <source>Remind Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnern</translation>
     </message>
 </context>
 <context>
     <name>dovrel::FeedbackDialog</name>
     <message>
-        <location filename="../../src/platform/gui/FeedbackDialog.cpp" line="12"/>
         <source>Send Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückmeldung senden</translation>
     </message>
     <message>
-        <location filename="../../src/platform/gui/FeedbackDialog.cpp" line="15"/>
-        <source>Tell us what you like, what is missing or what went wrong. Your message is saved on this computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../src/platform/gui/FeedbackDialog.cpp" line="21"/>
         <source>Your feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rückmeldung</translation>
     </message>
     <message>
-        <location filename="../../src/platform/gui/FeedbackDialog.cpp" line="25"/>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Tell us what you like, what is missing or what went wrong. Your message is saved as a text file in the folder “%1” on this computer; nothing is sent over the network.</source>
+        <translation>Sagen Sie uns, was Ihnen gefällt, was fehlt oder was schiefging. Ihre Nachricht wird als Textdatei im Ordner „%1“ auf diesem Computer gespeichert; nichts wird über das Netz gesendet.</translation>
+    </message>
+    <message>
+        <source>Thank you. Your feedback was saved in the file “%1”.</source>
+        <translation>Danke. Ihre Rückmeldung wurde in der Datei „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Your feedback could not be saved in the folder “%1”. Your text is still here: copy it before you close this window.</source>
+        <translation>Ihre Rückmeldung konnte nicht im Ordner „%1“ gespeichert werden. Ihr Text ist noch da: Kopieren Sie ihn, bevor Sie dieses Fenster schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::FinishingCleanupNotice</name>
+    <message>
+        <source>Finishing the cleanup…</source>
+        <translation>Die Bereinigung wird abgeschlossen …</translation>
+    </message>
+    <message>
+        <source>Stop Now</source>
+        <translation>Jetzt anhalten</translation>
+    </message>
+    <message>
+        <source>Dovrel Cleaner quits as soon as it has finished removing the item it is working on. The rest of your selection stays where it is.</source>
+        <translation>Dovrel Cleaner wird beendet, sobald das Objekt, an dem es gerade arbeitet, entfernt ist. Der Rest Ihrer Auswahl bleibt, wo er ist.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten …</translation>
+    </message>
+    <message>
+        <source>%1 removed so far</source>
+        <translation>Bisher %1 entfernt</translation>
     </message>
 </context>
 <context>
     <name>dovrel::HomeViewController</name>
     <message>
-        <location filename="../../src/screens/home/HomeViewController.cpp" line="57"/>
         <source>Time for a clean-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit zum Aufräumen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/home/HomeViewController.cpp" line="63"/>
         <source>Smart Scan looks through caches, logs, leftovers of removed applications, browser data, mail attachments, installers and the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die intelligente Prüfung durchsucht Caches, Protokolle, Überreste entfernter Programme, Browserdaten, Mail-Anhänge, Installationsprogramme und den Papierkorb.</translation>
     </message>
     <message>
-        <location filename="../../src/screens/home/HomeViewController.cpp" line="81"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::ItemFacts</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Symbolic link</source>
+        <translation>Symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>FIFO (named pipe)</source>
+        <translation>FIFO (benannte Pipe)</translation>
+    </message>
+    <message>
+        <source>Socket</source>
+        <translation>Socket</translation>
+    </message>
+    <message>
+        <source>Character device</source>
+        <translation>Zeichengerät</translation>
+    </message>
+    <message>
+        <source>Block device</source>
+        <translation>Blockgerät</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::ItemInfoWindow</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>On disk</source>
+        <translation>Auf der Festplatte</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Zugriffsrechte</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigentümer</translation>
+    </message>
+    <message>
+        <source>%1 Info</source>
+        <translation>Informationen zu %1</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>This item is no longer there.</source>
+        <translation>Dieses Objekt ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation>%1 (%2 Byte)</translation>
+    </message>
+    <message>
+        <source>, not all of it could be read</source>
+        <translation>, nicht alles davon war lesbar</translation>
     </message>
 </context>
 <context>
     <name>dovrel::Page1PrivacyFullDisk</name>
     <message>
-        <location filename="../../src/screens/access/Page1PrivacyFullDisk.cpp" line="8"/>
         <source>Dovrel Cleaner needs to read protected files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrel Cleaner muss geschützte Dateien lesen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/Page1PrivacyFullDisk.cpp" line="9"/>
         <source>Some data in your home folder, such as the browser files under Library, can only be read with full access. Without it Dovrel Cleaner cannot measure or clean them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manche Daten in Ihrem persönlichen Ordner, etwa die Browserdateien unter Library, lassen sich nur mit vollem Zugriff lesen. Ohne ihn kann Dovrel Cleaner sie weder messen noch bereinigen.</translation>
     </message>
 </context>
 <context>
     <name>dovrel::Page2PrivacyFullDisk</name>
     <message>
-        <location filename="../../src/screens/access/Page2PrivacyFullDisk.cpp" line="8"/>
         <source>Allow your account to read them</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlauben Sie Ihrem Konto, sie zu lesen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/Page2PrivacyFullDisk.cpp" line="9"/>
         <source>On Linux there is no Full Disk Access list: a file can be read when your account has read permission for it. Press “Open Settings” to show the protected file in your file manager, open its Properties and allow reading for your account. If Dovrel Cleaner runs in a sandbox (Flatpak or Snap), also give it access to your home folder in that system&apos;s permission settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter Linux gibt es keine Liste für den vollen Festplattenzugriff: Eine Datei ist lesbar, wenn Ihr Konto Leserechte dafür hat. Drücken Sie „Einstellungen öffnen“, um die geschützte Datei in Ihrer Dateiverwaltung zu zeigen, öffnen Sie ihre Eigenschaften und erlauben Sie Ihrem Konto das Lesen. Läuft Dovrel Cleaner in einer Sandbox (Flatpak oder Snap), geben Sie ihm außerdem in deren Berechtigungseinstellungen Zugriff auf Ihren persönlichen Ordner.</translation>
     </message>
 </context>
 <context>
     <name>dovrel::Page3PrivacyFullDisk</name>
     <message>
-        <location filename="../../src/screens/access/Page3PrivacyFullDisk.cpp" line="8"/>
         <source>Check the access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff prüfen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/Page3PrivacyFullDisk.cpp" line="9"/>
         <source>When you have allowed reading, press “Confirm”. Dovrel Cleaner checks the access and closes this window once it can read the protected files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie das Lesen erlaubt haben, drücken Sie „Bestätigen“. Dovrel Cleaner prüft den Zugriff und schließt dieses Fenster, sobald es die geschützten Dateien lesen kann.</translation>
     </message>
 </context>
 <context>
     <name>dovrel::PreferencesViewController</name>
     <message>
-        <location filename="../../src/screens/preferences/PreferencesViewController.cpp" line="15"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/preferences/PreferencesViewController.cpp" line="20"/>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/preferences/PreferencesViewController.cpp" line="24"/>
         <source>Remind me to clean up regularly</source>
-        <translation type="unfinished"></translation>
+        <translation>Regelmäßig ans Aufräumen erinnern</translation>
     </message>
     <message>
-        <location filename="../../src/screens/preferences/PreferencesViewController.cpp" line="27"/>
         <source>A small helper starts with your session and tells you when it is time for a clean-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kleines Hilfsprogramm startet mit Ihrer Sitzung und sagt Ihnen, wann es Zeit zum Aufräumen ist.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::PreviewLoader</name>
+    <message>
+        <source>This image is too large to preview.</source>
+        <translation>Dieses Bild ist für eine Vorschau zu groß.</translation>
+    </message>
+    <message>
+        <source>This image cannot be read.</source>
+        <translation>Dieses Bild kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This document is too large to preview.</source>
+        <translation>Dieses Dokument ist für eine Vorschau zu groß.</translation>
+    </message>
+    <message>
+        <source>This document cannot be read.</source>
+        <translation>Dieses Dokument kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>“%1” is no longer there.</source>
+        <translation>„%1“ ist nicht mehr vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::PreviewPanel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Preview picture</source>
+        <translation>Vorschaubild</translation>
+    </message>
+    <message>
+        <source>Start of the file</source>
+        <translation>Anfang der Datei</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Folder contents</source>
+        <translation>Ordnerinhalt</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen …</translation>
+    </message>
+    <message>
+        <source>Only the start of the file is shown.</source>
+        <translation>Nur der Anfang der Datei wird gezeigt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n items are listed.</source>
+        <translation>
+            <numerusform>Nur das erste Objekt wird aufgeführt.</numerusform>
+            <numerusform>Nur die ersten %n Objekte werden aufgeführt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items, %1</source>
+        <translation>
+            <numerusform>%n Objekt, %1</numerusform>
+            <numerusform>%n Objekte, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Points to: %1</source>
+        <translation>Verweist auf: %1</translation>
+    </message>
+    <message>
+        <source>Created: %1</source>
+        <translation>Erstellt: %1</translation>
+    </message>
+    <message>
+        <source>Modified: %1</source>
+        <translation>Geändert: %1</translation>
+    </message>
+    <message>
+        <source>Last opened: %1</source>
+        <translation>Zuletzt geöffnet: %1</translation>
     </message>
 </context>
 <context>
     <name>dovrel::PrivacyDiskAccessViewController</name>
     <message>
-        <location filename="../../src/screens/access/PrivacyDiskAccessViewController.cpp" line="41"/>
         <source>Open Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/PrivacyDiskAccessViewController.cpp" line="43"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>
     <name>dovrel::PrivacyFullDiskPage</name>
     <message>
-        <location filename="../../src/screens/access/PrivacyFullDiskPage.cpp" line="19"/>
         <source>Step %1 of 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1 von 3</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/PrivacyFullDiskPage.cpp" line="34"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/PrivacyFullDiskPage.cpp" line="39"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
     <name>dovrel::PrivacyFullDiskWindowController</name>
     <message>
-        <location filename="../../src/screens/access/PrivacyFullDiskWindowController.cpp" line="12"/>
         <source>Full Disk Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Voller Festplattenzugriff</translation>
     </message>
 </context>
 <context>
     <name>dovrel::SandboxViewController</name>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="93"/>
         <source>Allow access to your folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf Ihre Ordner erlauben</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="98"/>
         <source>Dovrel Cleaner looks for clutter only where you let it. Please choose your home folder and the Applications folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrel Cleaner sucht nur dort nach Ballast, wo Sie es erlauben. Bitte wählen Sie Ihren persönlichen Ordner und den Ordner „Applications“.</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="109"/>
         <source>Home folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönlicher Ordner</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="109"/>
         <source>the folder named “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="110"/>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="110"/>
         <source>the folder named “Applications”</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „Applications“</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="114"/>
         <source>Allow Home Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönlichen Ordner erlauben</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="118"/>
         <source>Allow Applications Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmordner erlauben</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="130"/>
         <source>Why does Dovrel Cleaner need access?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum braucht Dovrel Cleaner Zugriff?</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="157"/>
         <source>✓ Home Folder Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ Persönlicher Ordner erlaubt</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="157"/>
         <source>✓ Applications Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ Programmordner erlaubt</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="176"/>
         <source>Allow access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff erlauben</translation>
     </message>
     <message>
-        <location filename="../../src/screens/access/SandboxViewController.cpp" line="177"/>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlauben</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::SelectBrowsers</name>
+    <message>
+        <source>Choose the browsers to clean</source>
+        <translation>Zu bereinigende Browser auswählen</translation>
+    </message>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message>
+        <source>Safari</source>
+        <translation>Safari</translation>
+    </message>
+    <message>
+        <source>Browsers you untick keep their data.</source>
+        <translation>Abgewählte Browser behalten ihre Daten.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::SmartCleanOutlineView</name>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Scan results</source>
+        <translation>Prüfergebnisse</translation>
+    </message>
+    <message>
+        <source>Tick what to remove. Space ticks the focused row, the arrow keys open and close a category.</source>
+        <translation>Haken Sie an, was entfernt werden soll. Die Leertaste setzt den Haken in der markierten Zeile, die Pfeiltasten öffnen und schließen eine Kategorie.</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 ausblenden</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 zeigen</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::SmartCleanViewController</name>
+    <message>
+        <source>Smart Scan results</source>
+        <translation>Ergebnisse der intelligenten Prüfung</translation>
+    </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked is removed for good.</source>
+        <translation>Haken entfernen, was bleiben soll. Angehaktes wird endgültig gelöscht.</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the ticked items</source>
+        <translation>Die angehakten Objekte entfernen</translation>
+    </message>
+    <message>
+        <source>Selected size</source>
+        <translation>Ausgewählte Größe</translation>
+    </message>
+    <message>
+        <source>Selected size: %1</source>
+        <translation>Ausgewählte Größe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::SmartCleanupViewController</name>
+    <message>
+        <source>Removing the selected files...</source>
+        <translation>Die ausgewählten Dateien werden entfernt ...</translation>
+    </message>
+    <message>
+        <source>Selected files are removed for good; nothing goes to the Trash.</source>
+        <translation>Ausgewählte Dateien werden endgültig entfernt; nichts wandert in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Cleanup complete...</source>
+        <translation>Bereinigung abgeschlossen ...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>dovrel::SmartScanViewController</name>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="53"/>
         <source>Looking for files you can safely remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Dateien, die Sie gefahrlos entfernen können …</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="65"/>
         <source>Scan in &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung in „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="101"/>
         <source>Applications caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Caches</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="124"/>
         <source>Applications logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Protokolle</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="126"/>
         <source>Applications remainders</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Überreste</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="128"/>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="129"/>
         <source>Mail attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail-Anhänge</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="131"/>
         <source>Installation files</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationsdateien</translation>
     </message>
     <message>
-        <location filename="../../src/screens/scan/SmartScanViewController.cpp" line="133"/>
         <source>Trash Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Waiting for the last cleanup to finish…</source>
+        <translation>Warten, bis die letzte Bereinigung fertig ist …</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::agent::AppDelegate</name>
+    <message>
+        <source>It&apos;s time for cleanup your Mac</source>
+        <translation>Zeit, Ihren Mac aufzuräumen</translation>
+    </message>
+    <message>
+        <source>Launch Dovrel cleaner and perform cleanup of your Mac.</source>
+        <translation>Starten Sie Dovrel Cleaner und räumen Sie Ihren Mac auf.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Starten</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include "scheduler/agent/AppDelegate.h"
 #include "platform/Defaults.h"
+#include "platform/Translations.h"
 #include "scheduler/EventPump.h"
 #include "scheduler/FakeClock.h"
 #include "scheduler/FakeNotificationServer.h"
@@ -199,6 +200,18 @@ TEST_F(AgentTest, PostsExactlyOneNotificationAtTheFirstTickAfterTheHour) {
     EventPump::forMs(100);
     EXPECT_EQ(server->notifications().size(), 1);
     EXPECT_EQ(terminated->count(), 0);
+}
+
+// In a German session the reminder speaks German, with the action's key unchanged.
+TEST_F(AgentTest, TheReminderComesInTheSessionsLanguage) {
+    const Translations german(QLocale(QLocale::German, QLocale::Austria));
+    ASSERT_TRUE(german.hasApplicationTranslation());
+    ASSERT_NE(deliveredNotification(), 0u);
+    ASSERT_EQ(server->notifications().size(), 1);
+    const FakeNotificationServer::Notification& n = server->notifications().front();
+    EXPECT_EQ(n.summary, QStringLiteral("Zeit, Ihren Mac aufzuräumen"));
+    EXPECT_EQ(n.body, QStringLiteral("Starten Sie Dovrel Cleaner und räumen Sie Ihren Mac auf."));
+    EXPECT_EQ(n.actions, (QStringList{QStringLiteral("launch"), QStringLiteral("Starten")}));
 }
 
 TEST_F(AgentTest, RemovesTheDeliveredNotificationTwentySecondsLater) {

@@ -5,6 +5,7 @@
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Translations.h"
 #include "platform/gui/FolderPicker.h"
 #include "platform/gui/ItemInfoWindow.h"
 #include "platform/gui/PreviewPanel.h"
@@ -26,6 +27,7 @@
 #include "engine/CleanupRun.h"
 #include "screens/cleanup/CleanedViewController.h"
 #include "screens/cleanup/SmartCleanupViewController.h"
+#include "screens/home/HomeViewController.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "screens/results/SmartCleanViewController.h"
@@ -279,6 +281,46 @@ TEST_F(ScreenshotTest, PreviewAndInformationWindows) {
     const QImage image(QString::fromStdString(file.string()));
     const QColor middle = image.pixelColor(image.width() / 2, image.height() - 5);
     EXPECT_GT(middle.lightness(), 40); // the window's own colour, not black
+}
+
+// A German session: the screens' texts and the engine's category names come
+// from the German translation, while sizes keep the byte-count format's
+// digits and point.
+TEST_F(ScreenshotTest, GermanTextsOnHomeAndResults) {
+    struct LocaleScope {
+        QLocale previous;
+        explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+        ~LocaleScope() { QLocale::setDefault(previous); }
+    } german(QLocale(QLocale::German, QLocale::Germany));
+    const Translations translations;
+    ASSERT_TRUE(translations.hasApplicationTranslation());
+    grantBoth();
+
+    CleanerWindowController& w = openWindow();
+    auto* homeScreen = qobject_cast<HomeViewController*>(w.contentViewController()->viewcontrollerC());
+    ASSERT_NE(homeScreen, nullptr);
+    test::spin(30);
+    test::saveScreenshot(&w, QStringLiteral("02-home-de"));
+    EXPECT_EQ(homeScreen->label()->text(), QStringLiteral("Zeit zum Aufräumen"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Dovrel Cleaner"));
+
+    NotificationCenter::defaultCenter().post(QStringLiteral("smart_scan_view_controller"));
+    SmartCleanViewController* results = nullptr;
+    ASSERT_TRUE(test::waitFor(
+        [&] {
+            results = qobject_cast<SmartCleanViewController*>(w.contentViewController()->viewcontrollerC());
+            return results != nullptr;
+        },
+        30000));
+    test::spin(30);
+    test::saveScreenshot(&w, QStringLiteral("08-results-de"));
+    const SmartCleanOutlineModel* model = results->outlineModel();
+    EXPECT_EQ(model->categoryIndex(0).data().toString(), QStringLiteral("Programm-Caches"));
+    EXPECT_EQ(model->categoryIndex(1).data().toString(), QStringLiteral("Programm-Protokolle"));
+    EXPECT_EQ(model->categoryIndex(6).data().toString(), QStringLiteral("Papierkorb"));
+    // 12.4 MB + 2.1 MB of logs.
+    EXPECT_EQ(model->categoryIndex(1, SmartCleanOutlineModel::SizeColumn).data().toString(),
+              QStringLiteral("14.5 MB"));
 }
 
 } // namespace

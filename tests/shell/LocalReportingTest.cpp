@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -107,15 +108,26 @@ TEST(LocalReportingDeathTest, AnUncaughtExceptionIsReportedWithItsMessage) {
     EXPECT_FALSE(report->contains(QStringLiteral("Signal:"))); // abort() did not overwrite it
 }
 
-TEST(LocalReporting, FeedbackDialogSavesWhatTheUserWrote) {
-    test::TempDir tmp;
-    LocalReporting reporting(tmp / "reports");
+FeedbackDialog* openFeedbackDialog(LocalReporting& reporting) {
     reporting.showFeedbackDialog(nullptr, 0);
     FeedbackDialog* dialog = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* d = qobject_cast<FeedbackDialog*>(w); d && d->isVisible())
             dialog = d;
+    return dialog;
+}
+
+QString shown(const std::filesystem::path& p) {
+    return QFile::decodeName(QByteArray::fromStdString(p.native()));
+}
+
+TEST(LocalReporting, FeedbackDialogSavesWhatTheUserWroteAndSaysWhere) {
+    test::TempDir tmp;
+    LocalReporting reporting(tmp / "reports");
+    FeedbackDialog* dialog = openFeedbackDialog(reporting);
     ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(
+        dialog->findChild<QLabel*>(QStringLiteral("intro"))->text().contains(shown(reporting.folder())));
     EXPECT_FALSE(dialog->sendButton()->isEnabled()); // nothing written yet
     dialog->editor()->setPlainText(QStringLiteral("Please add a dark mode switch."));
     ASSERT_TRUE(dialog->sendButton()->isEnabled());
@@ -125,8 +137,30 @@ TEST(LocalReporting, FeedbackDialogSavesWhatTheUserWrote) {
     for (const auto& entry : std::filesystem::directory_iterator(reporting.folder())) {
         if (entry.path().filename().string().rfind("feedback-", 0) == 0) {
             EXPECT_EQ(readAll(entry.path()), "Please add a dark mode switch.");
+            EXPECT_TRUE(dialog->outcomeLabel()->isVisible());
+            EXPECT_TRUE(dialog->outcomeLabel()->text().contains(shown(entry.path())))
+                << dialog->outcomeLabel()->text().toStdString();
         }
     }
+    EXPECT_FALSE(dialog->sendButton()->isVisible()); // sent once; only Close is left
+    dialog->closeButton()->click();
+}
+
+TEST(LocalReporting, FeedbackThatCannotBeSavedStaysInTheDialog) {
+    test::TempDir tmp;
+    std::ofstream(tmp / "reports") << "a file where the folder should be";
+    LocalReporting reporting(tmp / "reports");
+    FeedbackDialog* dialog = openFeedbackDialog(reporting);
+    ASSERT_NE(dialog, nullptr);
+    dialog->editor()->setPlainText(QStringLiteral("Keep me."));
+    dialog->sendButton()->click();
+    test::spin();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->outcomeLabel()->isVisible());
+    EXPECT_TRUE(dialog->outcomeLabel()->text().contains(QStringLiteral("could not be saved")));
+    EXPECT_EQ(dialog->editor()->toPlainText(), QStringLiteral("Keep me."));
+    EXPECT_TRUE(dialog->sendButton()->isVisible());
+    dialog->closeButton()->click();
 }
 
 TEST(LocalReporting, EmptyFeedbackIsNotSaved) {
