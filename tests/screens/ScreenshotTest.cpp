@@ -294,6 +294,9 @@ TEST_F(ScreenshotTest, GermanTextsOnHomeAndResults) {
     } german(QLocale(QLocale::German, QLocale::Germany));
     const Translations translations;
     ASSERT_TRUE(translations.hasApplicationTranslation());
+    // Qt's own texts (standard buttons) come from its German translation.
+    ASSERT_TRUE(translations.hasQtTranslation());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     grantBoth();
 
     CleanerWindowController& w = openWindow();
