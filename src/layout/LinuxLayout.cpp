@@ -14,7 +14,7 @@ namespace dovrel {
 namespace {
 
 QString nameOf(const Location& location) {
-    const std::string& bytes = location.filename().native();
+    const std::string bytes = location.filename().native();
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
