@@ -164,6 +164,20 @@ TEST_F(LinuxTrashTest, ALoneTrashinfoGoesOnlyWhileItsItemIsGone) {
     EXPECT_TRUE(exists(trash / "files/back"));
 }
 
+TEST_F(LinuxTrashTest, ALinkedDirectorySizesFileIsNeverRewritten) {
+    trashed("lost", -1, "/home/ann/lost");
+    const Location outside = tree.fileWith("outside-sizes", "5 1 lost\n");
+    tree.symlink("ann/.local/share/Trash/directorysizes", outside);
+    EXPECT_EQ(pairs.remove({{trash / "info/lost.trashinfo", std::nullopt}}).outcomes.at(0).status,
+              Status::Removed);
+    EXPECT_FALSE(pairs.dropDirectorySize("lost"));
+    std::ifstream in(outside);
+    std::stringstream s;
+    s << in.rdbuf();
+    EXPECT_EQ(s.str(), "5 1 lost\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(trash / "directorysizes"));
+}
+
 TEST_F(LinuxTrashTest, OtherLocationsGoStraightToTheRemoverInOrder) {
     file(".cache/app/x", 4);
     trashed("t", 6, "/home/ann/t");
