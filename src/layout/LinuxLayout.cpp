@@ -8,6 +8,7 @@
 #include "engine/SizeMemo.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace dovrel {
 
@@ -20,6 +21,12 @@ QString nameOf(const Location& location) {
 
 QString text(const std::string& bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// What lstat says, links not followed.
+bool isReal(const Location& path, mode_t type) {
+    struct stat st {};
+    return PathOps::status(path, st, false) && (st.st_mode & S_IFMT) == type;
 }
 
 void sortByName(std::vector<std::shared_ptr<LargeFile>>& files) {
@@ -133,7 +140,7 @@ std::vector<std::shared_ptr<CacheItem>> LinuxLayout::caches(SizeMemo& sizes, Byt
         if (flatpaks_ && !flatpaks_->count(e.name))
             continue;
         const Location cache = e.path / "cache";
-        if (!PathOps::isDirectory(cache))
+        if (!isReal(e.path, S_IFDIR) || !isReal(cache, S_IFDIR))
             continue;
         const QString id = text(e.name);
         auto record = catalogue_.byId(id);
@@ -160,11 +167,12 @@ std::vector<std::shared_ptr<CacheItem>> LinuxLayout::caches(SizeMemo& sizes, Byt
 
 std::vector<std::shared_ptr<LargeFile>> LinuxLayout::logs(SizeMemo& sizes, ByteCount& total) {
     std::vector<Location> found;
+    // Regular files only: a log linked to /dev/null is how someone turned it off.
     for (const char* name : {".xsession-errors", ".xsession-errors.old"})
-        if (PathOps::exists(dirs_.home / name))
+        if (isReal(dirs_.home / name, S_IFREG))
             found.push_back(dirs_.home / name);
     for (const auto& e : DirectoryListing::list(dirs_.dataHome / "xorg", true))
-        if ((e.name.ends_with(".log") || e.name.ends_with(".log.old")) && PathOps::exists(e.path))
+        if ((e.name.ends_with(".log") || e.name.ends_with(".log.old")) && isReal(e.path, S_IFREG))
             found.push_back(e.path);
     auto files = measured(found, sizes, total);
     sortByName(files);
@@ -182,12 +190,12 @@ std::vector<std::shared_ptr<RemainderItem>> LinuxLayout::remainders(SizeMemo& si
     std::vector<Group> groups;
     if (flatpaks_) {
         for (const auto& e : DirectoryListing::list(dirs_.home / ".var/app", true))
-            if (!flatpaks_->count(e.name) && PathOps::isDirectory(e.path))
+            if (!flatpaks_->count(e.name) && isReal(e.path, S_IFDIR))
                 groups.push_back({Remainders::setLabel(text(e.name)), e.name, e.path});
     }
     if (snaps_) {
         for (const auto& e : DirectoryListing::list(dirs_.home / "snap", true))
-            if (!snaps_->count(e.name) && PathOps::isDirectory(e.path))
+            if (!snaps_->count(e.name) && isReal(e.path, S_IFDIR))
                 groups.push_back({text(e.name), e.name, e.path});
     }
 

@@ -30,7 +30,8 @@ class SizeMemo;
 //   category    finder           records             where
 //   caches      caches()         CacheItem           every top-level entry of $XDG_CACHE_HOME;
 //                                                    .var/app/<id>/cache of installed Flatpak apps
-//   logs        logs()           LargeFile           .xsession-errors(.old); $XDG_DATA_HOME/xorg/*.log(.old)
+//   logs        logs()           LargeFile           .xsession-errors(.old); $XDG_DATA_HOME/xorg/*.log(.old),
+//                                                    regular files only
 //   remainders  remainders()     RemainderItem       .var/app/<id> of uninstalled Flatpak apps;
 //                                                    snap/<name> of removed snaps
 //   browsers    LinuxBrowsers    CleanerItem sources "chrome" (Chrome, then Chromium), "mozilla"
@@ -91,7 +92,7 @@ public:
     // Hidden entries of the cache folder are skipped.
     std::vector<std::shared_ptr<CacheItem>> caches(SizeMemo& sizes, ByteCount& total);
 
-    // The session and X server logs that exist, in name order.
+    // The session and X server logs that are regular files, in name order.
     std::vector<std::shared_ptr<LargeFile>> logs(SizeMemo& sizes, ByteCount& total);
 
     // Leftover groups of positive size, sorted by label (the catalogue is

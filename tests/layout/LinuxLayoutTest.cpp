@@ -68,6 +68,7 @@ TEST_F(LinuxLayoutTest, LogsAreTheSessionAndXorgLogsOnly) {
     file(".local/share/xorg/.hidden.log", 1000);
     file(".local/state/app/app.log", 1000);
     file(".xsession-errors.bak", 1000);
+    tree.symlink("ann/.local/share/xorg/Xorg.1.log", "/dev/null"); // turned off: not a log to take
     LinuxLayout l = layout();
     ByteCount total = -1;
     auto logs = l.logs(sizes, total);
@@ -83,8 +84,10 @@ TEST_F(LinuxLayoutTest, AFlatpakAppIsALeftoverOnlyWhenInstalledNeitherPerUserNor
     for (const char* id : {"org.user.App", "org.system.App", "org.gone.App", "org.empty.App"})
         file(std::string(".var/app/") + id + "/config/settings", std::string(id) == "org.empty.App" ? 0 : 10);
     file(".var/app/stray-file", 5);
-    file(".config/org.gone.App/settings", 10);  // never looked at
-    file(".local/share/org.gone.App/data", 10); // never looked at
+    tree.folder("elsewhere/org.linked.App/data");
+    tree.symlink("ann/.var/app/org.linked.App", tmp / "elsewhere/org.linked.App"); // leads out: not taken
+    file(".config/org.gone.App/settings", 10);                                     // never looked at
+    file(".local/share/org.gone.App/data", 10);                                    // never looked at
     flatpak("ann/.local/share/flatpak", "org.user.App");
     flatpak("sys/flatpak", "org.system.App");
     EXPECT_EQ(leftovers(), (std::vector<std::string>{".var/app/org.gone.App"}));
