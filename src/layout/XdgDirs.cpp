@@ -41,9 +41,18 @@ XdgDirs XdgDirs::resolve(const Location& home, const Environment& environment) {
                 return *inside;
         return home / fallback;
     };
-    dirs.cacheHome = pick("XDG_CACHE_HOME", ".cache");
     dirs.dataHome = pick("XDG_DATA_HOME", ".local/share");
     dirs.configHome = pick("XDG_CONFIG_HOME", ".config");
+    dirs.cacheHome = pick("XDG_CACHE_HOME", ".cache");
+    // Every entry of the cache folder is a cache: it must not hold the data
+    // or configuration folders (XDG_CACHE_HOME=~/.local would offer
+    // .local/share whole).
+    auto holds = [](const Location& outer, const Location& inner) {
+        const Location rel = inner.lexically_relative(outer);
+        return !rel.empty() && *rel.begin() != "..";
+    };
+    if (holds(dirs.cacheHome, dirs.dataHome) || holds(dirs.cacheHome, dirs.configHome))
+        dirs.cacheHome = home / ".cache";
 
     std::string list = environment("XDG_DATA_DIRS").value_or(std::string());
     if (list.empty())

@@ -16,7 +16,8 @@ namespace dovrel {
 // only when it is an absolute path strictly below the home folder (after
 // "." and ".." are resolved by name) and no folder on its way from the home
 // is a symbolic link; otherwise the default (.cache, .local/share, .config)
-// is used. The system data directories ($XDG_DATA_DIRS, default
+// is used. A cache folder that would hold the data or configuration folder
+// is not taken either. The system data directories ($XDG_DATA_DIRS, default
 // /usr/local/share:/usr/share) are only ever read, for the catalogue of
 // installed applications; relative entries are dropped.
 struct XdgDirs {

@@ -50,6 +50,9 @@ TEST_F(HomeLayoutTest, XdgVariablesCountOnlyInsideTheHome) {
         {h + "/linked", ".cache"},     // a link leading out
         {h + "/linked/sub", ".cache"}, // ... also further down
         {"/", ".cache"},
+        {h + "/.local", ".cache"}, // would hold .local/share
+        {h + "/.config", ".cache"},
+        {h + "/.local/cache", ".local/cache"},
     };
     for (const auto& c : cases) {
         environment["XDG_CACHE_HOME"] = c.value;
