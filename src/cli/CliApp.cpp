@@ -5,6 +5,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "cli/SampleHome.h"
+#include "cli/SampleHomeLinux.h"
 #include "cli/ScanCommand.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
@@ -35,8 +36,10 @@ const char* CliApp::usage() {
            "  grant [--home DIR] [--applications DIR]\n"
            "      Store folder grants for dovrel-cleaner and this program (as the app's\n"
            "      folder-access screen does).\n"
-           "  sample-home DIR [--files N]\n"
-           "      Build a macOS-shaped sample home (DIR/<login name>) and DIR/Applications.\n"
+           "  sample-home DIR [--files N] [--layout macos|linux]\n"
+           "      Build a macOS-shaped sample home (DIR/<login name>) and DIR/Applications, or with\n"
+           "      --layout linux a freedesktop-shaped one and DIR/system (its machine's share,\n"
+           "      flatpak and snap folders).\n"
            "\n"
            "Options:\n"
            "  --help       show this text\n"
@@ -87,9 +90,12 @@ int grant(std::vector<std::string> args) {
 
 int sampleHome(std::vector<std::string> args) {
     std::string error;
-    std::optional<std::string> count;
-    if (!CliArguments::takeValue(args, "--files", "a count", count, error))
+    std::optional<std::string> count, layout;
+    if (!CliArguments::takeValue(args, "--files", "a count", count, error) ||
+        !CliArguments::takeValue(args, "--layout", "macos or linux", layout, error))
         return fail(error, 2);
+    if (layout && *layout != "macos" && *layout != "linux")
+        return fail("--layout needs macos or linux, not " + CliText::escaped(*layout), 2);
     std::int64_t files = 0;
     if (count) {
         try {
@@ -110,6 +116,13 @@ int sampleHome(std::vector<std::string> args) {
     if (!dir)
         return fail("sample-home needs a folder: sample-home DIR [--files N]", 2);
     try {
+        if (layout == "linux") {
+            const auto made = SampleHomeLinux::build(ScanCommand::locationFromArgument(*dir), files,
+                                                     SampleHome::loginName());
+            CliOutput::write("home " + CliText::display(made.home) + "\nsystem " +
+                             CliText::display(made.system) + "\nfiles " + std::to_string(made.files) + "\n");
+            return 0;
+        }
         const auto made =
             SampleHome::build(ScanCommand::locationFromArgument(*dir), files, SampleHome::loginName());
         CliOutput::write("home " + CliText::display(made.home) + "\napplications " +

@@ -182,6 +182,10 @@ std::int64_t bulk(const fs::path& root, std::int64_t count, std::uint64_t seed, 
 
 } // namespace
 
+QByteArray SampleHome::appIconPng(std::uint32_t rgb) {
+    return iconPng(rgb);
+}
+
 QString SampleHome::loginName() {
     if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name && *pw->pw_name)
         return QString::fromLocal8Bit(pw->pw_name);

@@ -2,6 +2,7 @@
 
 #include "engine/Types.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -34,6 +35,9 @@ public:
 
     // The login name of the user running the process.
     static QString loginName();
+
+    // A 64x64 PNG application icon in one colour (0xRRGGBB).
+    static QByteArray appIconPng(std::uint32_t rgb);
 };
 
 } // namespace dovrel
