@@ -1,6 +1,7 @@
 // dovrel-cleaner: the desktop application. Wires the services, the screens
 // and the main window together; everything else lives in the libraries.
 
+#include "controls/Animator.h"
 #include "engine/CleanupRun.h"
 #include "platform/gui/FileDialogFolderPicker.h"
 #include "platform/gui/LocalReporting.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("dovrel-cleaner"));
     dovrel::AppTranslations::install(app);
     dovrel::AppStyle::apply(app);
+    // Reduced motion on the desktop: transitions jump, nothing moves endlessly.
+    dovrel::Animator::followDesktop();
 
     dovrel::LocalReporting reporting;
     dovrel::FileDialogFolderPicker folderPicker;
