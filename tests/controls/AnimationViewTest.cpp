@@ -7,6 +7,7 @@
 #include "controls/Animator.h"
 #include "controls/PulseView.h"
 #include "controls/ReducedMotion.h"
+#include "controls/ShapeView.h"
 #include "controls/WaitProgress.h"
 #include "platform/VolumeCapacity.h"
 
@@ -156,6 +157,23 @@ class MotionTest : public ::testing::Test {
 protected:
     void TearDown() override { Animator::setDurationFactor(1); }
 };
+
+TEST_F(MotionTest, TheDiskRingShowsAUsedFractionOnlyWhenThereIsOne) {
+    Animator::setDurationFactor(0); // the chained ring animations end at once
+    const struct {
+        std::optional<float> fraction;
+        qreal usedEnd;
+    } rows[] = {{0.75f, 0.75}, {std::nullopt, 0}, {VolumeCapacity{0, 0}.usedFraction(), 0}};
+    for (const auto& row : rows) {
+        ShapeView view(nullptr, [&] { return row.fraction; });
+        view.animate();
+        EXPECT_DOUBLE_EQ(view.chartEnd(), ShapeView::kChartLength);
+        EXPECT_DOUBLE_EQ(view.usedEnd(), row.usedEnd);
+        EXPECT_EQ(view.usedFraction(), row.fraction);
+        view.resize(200, 200);
+        view.grab(); // paints without a fraction too
+    }
+}
 
 TEST_F(MotionTest, TheBackgroundRedrawsOnlyWhileShownAndMoving) {
     Animator::setDurationFactor(1);
