@@ -12,11 +12,15 @@
 #include "platform/VolumeCapacity.h"
 
 #include "GuiTestSupport.h"
+#include "support/TempDir.h"
 
 #include <QAbstractAnimation>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
 
 namespace dovrel {
 namespace {
@@ -142,6 +146,37 @@ TEST(ReducedMotion, TheDesktopPreferenceBecomesTheDurationFactor) {
         EXPECT_DOUBLE_EQ(ReducedMotion::durationFactor(row.variable, row.gsettings), row.factor)
             << (row.variable ? row.variable->constData() : "-") << " / "
             << (row.gsettings ? row.gsettings->toStdString() : "-");
+}
+
+// A stand-in gsettings first on PATH, for the time of one test.
+class FakeGsettings : public ::testing::Test {
+protected:
+    void SetUp() override { saved = qgetenv("PATH"); }
+    void TearDown() override { qputenv("PATH", saved); }
+    void install(const char* body) {
+        const std::filesystem::path script = dir / "gsettings";
+        std::FILE* f = std::fopen(script.c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        std::fprintf(f, "#!/bin/sh\n%s\n", body);
+        std::fclose(f);
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        qputenv("PATH", QByteArray(dir.path().c_str()) + ':' + saved);
+    }
+    test::TempDir dir;
+    QByteArray saved;
+};
+
+TEST_F(FakeGsettings, TheDesktopIsAskedAndASilentOrBrokenAnswerMeansMotion) {
+    qunsetenv("QT_ANIMATION_DURATION_FACTOR");
+    install("echo false");
+    EXPECT_EQ(ReducedMotion::desktopDurationFactor(2000), 0);
+    install("exec sleep 5"); // no answer in time
+    EXPECT_EQ(ReducedMotion::readEnableAnimations(100), std::nullopt);
+    EXPECT_EQ(ReducedMotion::desktopDurationFactor(100), 1);
+    install("echo 'No such schema' >&2; exit 1");
+    EXPECT_EQ(ReducedMotion::desktopDurationFactor(2000), 1);
+    qputenv("PATH", QByteArray(dir.path().c_str()) + "/none"); // no gsettings at all
+    EXPECT_EQ(ReducedMotion::readEnableAnimations(100), std::nullopt);
 }
 
 TEST(VolumeCapacity, UsedFractionNeedsATotal) {
