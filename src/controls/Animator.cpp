@@ -1,10 +1,16 @@
 #include "controls/Animator.h"
 
+#include "controls/ReducedMotion.h"
 #include "controls/SpringAnimation.h"
+#include "controls/VisibilityPause.h"
 
+#include <QAnimationGroup>
+#include <QPauseAnimation>
 #include <QPointF>
 #include <QPointer>
 #include <QPropertyAnimation>
+#include <QSequentialAnimationGroup>
+#include <QWidget>
 
 #include <atomic>
 #include <cmath>
@@ -49,6 +55,10 @@ double Animator::durationFactor() {
     return g_factor.load(std::memory_order_relaxed);
 }
 
+void Animator::followDesktop() {
+    setDurationFactor(ReducedMotion::desktopDurationFactor());
+}
+
 QVariantAnimation* Animator::running(QObject* target, const QString& key) {
     if (target == nullptr || key.isEmpty())
         return nullptr;
@@ -56,7 +66,9 @@ QVariantAnimation* Animator::running(QObject* target, const QString& key) {
 }
 
 void Animator::stop(QObject* target, const QString& key) {
-    if (QVariantAnimation* old = running(target, key)) {
+    if (target == nullptr || key.isEmpty())
+        return;
+    if (auto* old = target->findChild<QAbstractAnimation*>(slotName(key), Qt::FindDirectChildrenOnly)) {
         old->setObjectName(QString());
         old->disconnect(); // its completion must not run
         old->stop();
@@ -137,6 +149,80 @@ QVariantAnimation* Animator::spring(QObject* target, const QByteArray& property,
                                     Completion completion, const QString& key) {
     return spring(target, property, from, to, DampedSpring::fromSpeedAndBounciness(speed, bounciness),
                   std::move(completion), key);
+}
+
+namespace {
+
+// Scales the durations of a plain animation or of every animation in a group.
+void scaleDurations(QAbstractAnimation* animation, double factor) {
+    if (auto* group = qobject_cast<QAnimationGroup*>(animation)) {
+        for (int i = 0; i < group->animationCount(); ++i)
+            scaleDurations(group->animationAt(i), factor);
+    } else if (auto* variant = qobject_cast<QVariantAnimation*>(animation)) {
+        variant->setDuration(std::max(1, static_cast<int>(std::lround(variant->duration() * factor))));
+    } else if (auto* pause = qobject_cast<QPauseAnimation*>(animation)) {
+        pause->setDuration(static_cast<int>(std::lround(pause->duration() * factor)));
+    }
+}
+
+QWidget* owningWidget(QObject* object) {
+    for (; object != nullptr; object = object->parent())
+        if (auto* widget = qobject_cast<QWidget*>(object))
+            return widget;
+    return nullptr;
+}
+
+} // namespace
+
+QAbstractAnimation* Animator::endless(QObject* target, QAbstractAnimation* animation, const QString& key) {
+    if (target == nullptr || animation == nullptr) {
+        delete animation;
+        return nullptr;
+    }
+    if (!key.isEmpty())
+        stop(target, key);
+    const double factor = durationFactor();
+    if (factor <= 0) {
+        delete animation;
+        return nullptr;
+    }
+    if (!key.isEmpty())
+        animation->setObjectName(slotName(key));
+    animation->setParent(target);
+    if (factor != 1)
+        scaleDurations(animation, factor);
+    animation->setLoopCount(-1);
+    animation->start();
+    VisibilityPause::attach(owningWidget(target), animation);
+    return animation;
+}
+
+QAbstractAnimation* Animator::endless(QObject* target, const QByteArray& property, const QVariant& from,
+                                      const QVariant& to, int milliseconds, QEasingCurve easing,
+                                      bool reversing, const QString& key) {
+    if (target == nullptr)
+        return nullptr;
+    target->setProperty(property.constData(), from);
+    if (motionStopped()) {
+        stop(target, key);
+        return nullptr;
+    }
+    auto* forward = new QPropertyAnimation(target, property);
+    forward->setDuration(std::max(1, milliseconds));
+    forward->setEasingCurve(easing);
+    forward->setStartValue(from);
+    forward->setEndValue(to);
+    if (!reversing)
+        return endless(target, forward, key);
+    auto* back = new QPropertyAnimation(target, property);
+    back->setDuration(forward->duration());
+    back->setEasingCurve(easing);
+    back->setStartValue(to);
+    back->setEndValue(from);
+    auto* animation = new QSequentialAnimationGroup;
+    animation->addAnimation(forward);
+    animation->addAnimation(back);
+    return endless(target, animation, key);
 }
 
 } // namespace dovrel

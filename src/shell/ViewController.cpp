@@ -1,5 +1,6 @@
 #include "shell/ViewController.h"
 
+#include "controls/AnimationView.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -7,7 +8,6 @@
 #include "shell/NotificationNames.h"
 #include "shell/Screen.h"
 #include "shell/ScreenFactory.h"
-#include "shell/ShellBackground.h"
 
 #include <QVBoxLayout>
 
@@ -17,7 +17,7 @@ using N = NotificationNames;
 
 ViewController::ViewController(const ScreenFactory& factory, QWidget* parent)
     : QWidget(parent), main_storyboard_(QString::fromLatin1(Storyboard::kMain), &factory),
-      animationView_(new ShellBackground(this)), containerView_(new QWidget(this)),
+      animationView_(new AnimationView(this)), containerView_(new QWidget(this)),
       popview_(new QWidget(this)) {
     setObjectName(QStringLiteral("ViewController"));
     containerView_->setObjectName(QStringLiteral("containerView"));
@@ -91,8 +91,7 @@ void ViewController::home_view_controller_for_launch() {
 }
 
 void ViewController::home_view_controller() {
-    place(main_storyboard_, QStringLiteral("Home"), Layer::Content,
-          &BackgroundAnimating::animation_for_home_view);
+    place(main_storyboard_, QStringLiteral("Home"), Layer::Content, &AnimationView::animation_for_home_view);
 }
 
 void ViewController::smart_scan_view_controller() {
@@ -100,7 +99,7 @@ void ViewController::smart_scan_view_controller() {
     // Bound to this controller, which lives as long as the window.
     Dispatch::main_after(this, std::chrono::milliseconds(100), [this] {
         place(smart_storyboard_, QStringLiteral("SmartScan"), Layer::Overlay,
-              &BackgroundAnimating::animation_for_scan_view);
+              &AnimationView::animation_for_scan_view);
     });
 }
 
@@ -109,17 +108,17 @@ void ViewController::smart_clean_view_controller() {
     // the results are never shown together.
     NotificationCenter::defaultCenter().post(QString::fromLatin1(N::scan_end_anim_complete));
     place(smart_storyboard_, QStringLiteral("SmartClean"), Layer::Content,
-          &BackgroundAnimating::animation_for_page_view);
+          &AnimationView::animation_for_page_view);
 }
 
 void ViewController::smart_cleanup_view_controller() {
     place(smart_storyboard_, QStringLiteral("SmartCleanup"), Layer::Content,
-          &BackgroundAnimating::animation_for_delete_view);
+          &AnimationView::animation_for_delete_view);
 }
 
 void ViewController::cleaned_view_controller() {
     place(main_storyboard_, QStringLiteral("Cleaned"), Layer::Content,
-          &BackgroundAnimating::animation_for_cleaned_view);
+          &AnimationView::animation_for_cleaned_view);
 }
 
 void ViewController::sandbox_end_anim_complete() {

@@ -8,11 +8,10 @@
 
 namespace dovrel {
 
-class BackgroundAnimating;
+class AnimationView;
 class Defaults;
 class Screen;
 class ScreenFactory;
-class ShellBackground;
 
 // The root content controller of the main window. It owns two layers above
 // an animated background and places screens into them when named
@@ -59,7 +58,7 @@ public:
     Screen* viewcontrollerA() const { return viewcontrollerA_; }
     QWidget* containerView() const { return containerView_; }
     QWidget* popview() const { return popview_; }
-    ShellBackground* animationView() const { return animationView_; }
+    AnimationView* animationView() const { return animationView_; }
     const Storyboard& smart_storyboard() const { return smart_storyboard_; }
     const Storyboard& storyboard() const { return main_storyboard_; }
 
@@ -67,7 +66,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    using Animation = void (BackgroundAnimating::*)();
+    using Animation = void (AnimationView::*)();
 
     Screen* place(const Storyboard& storyboard, const QString& identifier, Layer layer, Animation animation);
     void clear(Layer layer);
@@ -79,7 +78,7 @@ private:
     Defaults* app_settings_ = nullptr;
     Storyboard main_storyboard_;
     Storyboard smart_storyboard_;
-    ShellBackground* animationView_;
+    AnimationView* animationView_;
     QWidget* containerView_;
     QWidget* popview_;
     QPointer<Screen> viewcontrollerC_;

@@ -1,6 +1,7 @@
 // dovrel-cleaner: the desktop application. Wires the services, the screens
 // and the main window together; everything else lives in the libraries.
 
+#include "controls/Animator.h"
 #include "engine/CleanupRun.h"
 #include "platform/Translations.h"
 #include "platform/gui/FileDialogFolderPicker.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(dovrel::AppIcon::icon());
     const dovrel::Translations translations;
     dovrel::AppStyle::apply(app);
+    // Reduced motion on the desktop: transitions jump, nothing moves endlessly.
+    dovrel::Animator::followDesktop();
 
     dovrel::LocalReporting reporting;
     dovrel::FileDialogFolderPicker folderPicker;

@@ -1,11 +1,11 @@
 #include "shell/ViewController.h"
+#include "controls/AnimationView.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
 #include "platform/NotificationCenter.h"
 #include "shell/Screen.h"
 #include "shell/ScreenFactory.h"
-#include "shell/ShellBackground.h"
 
 #include "GuiTestSupport.h"
 #include "support/TempDir.h"
