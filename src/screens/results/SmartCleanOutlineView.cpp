@@ -1,5 +1,6 @@
 #include "screens/results/SmartCleanOutlineView.h"
 
+#include "controls/ApplicationsScroller.h"
 #include "screens/results/CleanItemRowView.h"
 #include "screens/results/SmartCleanOutlineAccessible.h"
 #include "screens/results/SmartCleanOutlineDelegate.h"
@@ -28,17 +29,12 @@ QPushButton#outline_button {
     background: rgba(255,255,255,0.10); padding: 0 6px;
 }
 QPushButton#outline_button:hover { background: rgba(255,255,255,0.22); }
-QPushButton#outline_button:focus, QPushButton#about_button:focus { border-color: #0a84ff; }
+QPushButton#outline_button:focus, QPushButton#about_button:focus { border: 2px solid #5ac8fa; }
 QPushButton#about_button {
     color: white; font-size: 12px; font-weight: 700; font-style: italic; border-radius: 10px;
     border: 1px solid rgba(255,255,255,0.45); background: rgba(255,255,255,0.10);
 }
 QPushButton#about_button:hover { background: rgba(255,255,255,0.22); }
-QScrollBar:vertical { background: transparent; width: 10px; margin: 2px 2px 2px 0; }
-QScrollBar::handle:vertical { background: rgba(255,255,255,0.32); border-radius: 3px; min-height: 28px; }
-QScrollBar::handle:vertical:hover { background: rgba(255,255,255,0.5); }
-QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }
-QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }
 )";
 
 } // namespace
@@ -65,6 +61,7 @@ SmartCleanOutlineView::SmartCleanOutlineView(QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollBar(new ApplicationsScroller(Qt::Vertical, this));
     setAttribute(Qt::WA_TranslucentBackground);
     viewport()->setAutoFillBackground(false);
     setAutoFillBackground(false);
