@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace dovrel {
 
 namespace {
@@ -102,8 +104,43 @@ QColor ButtonCell::titleColor(bool highlighted) const {
     return highlighted && pushTextColor ? *pushTextColor : textColor;
 }
 
+void ButtonCell::paintShadow(QPainter& p, const QRectF& bounds, const QString& title,
+                             const QFont& font) const {
+    if (shadowColor.alpha() == 0 || shadowBlur <= 0)
+        return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF offset(1, 0);
+    const int steps = static_cast<int>(std::ceil(shadowBlur));
+    if (hasBezel()) {
+        QPainterPath outside;
+        outside.addRect(bounds.adjusted(-steps - 2, -steps - 2, steps + 2, steps + 2));
+        QPainterPath shape;
+        shape.addRoundedRect(bounds, *radius, *radius);
+        p.setClipPath(outside.subtracted(shape));
+        p.setBrush(Qt::NoBrush);
+        for (int i = 0; i < steps; ++i) {
+            const qreal fall = 1.0 - (i + 0.5) / steps;
+            p.setPen(QPen(withAlpha(shadowColor, shadowColor.alphaF() * fall * fall), 1.0));
+            const qreal grow = i + 0.5;
+            p.drawRoundedRect(bounds.translated(offset).adjusted(-grow, -grow, grow, grow), *radius + grow,
+                              *radius + grow);
+        }
+    } else {
+        // Text: a few faint copies around the offset position.
+        p.setFont(font);
+        const qreal spread = shadowBlur / 2;
+        const QPointF around[] = {{0, 0}, {spread, 0}, {-spread, 0}, {0, spread}, {0, -spread}};
+        p.setPen(withAlpha(shadowColor, shadowColor.alphaF() / 3));
+        for (const QPointF& d : around)
+            p.drawText(bounds.translated(offset + d), Qt::AlignCenter, title);
+    }
+    p.restore();
+}
+
 void ButtonCell::paint(QPainter& p, const QRectF& bounds, const QString& title, const QFont& font,
                        bool highlighted) const {
+    paintShadow(p, bounds, title, font);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (hasBezel()) {

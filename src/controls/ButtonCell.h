@@ -29,7 +29,9 @@ namespace dovrel {
 //   DVTButtonCell         -       -             -        -         white        system gray  black 0%, 2
 //
 // Each cell gives its control a shadow of that colour and blur, offset 1
-// to the right (CellButton sets it up).
+// to the right. The blur is approximated by rings of falling opacity, and
+// the shadow of a bezel is drawn only outside the bezel, so it never tints
+// a translucent fill.
 class ButtonCell {
 public:
     enum class Kind {
@@ -62,8 +64,11 @@ public:
     QColor fillColor(bool highlighted) const;
     QColor titleColor(bool highlighted) const;
 
+    // Paints the shadow, then the cell. Leave shadowBlur pixels around
+    // `bounds` for the shadow.
     void paint(QPainter& painter, const QRectF& bounds, const QString& title, const QFont& font,
                bool highlighted) const;
+    void paintShadow(QPainter& painter, const QRectF& bounds, const QString& title, const QFont& font) const;
 };
 
 } // namespace dovrel

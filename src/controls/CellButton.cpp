@@ -2,13 +2,12 @@
 
 #include "controls/FocusRing.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QPainter>
 
 namespace dovrel {
 
 namespace {
-constexpr int kMargin = 3;
+constexpr int kMargin = 4; // room for the shadow and the focus ring
 } // namespace
 
 CellButton::CellButton(ButtonCell::Kind kind, QWidget* parent)
@@ -22,13 +21,6 @@ CellButton::CellButton(ButtonCell::Kind kind, const QString& text, QWidget* pare
 }
 
 void CellButton::setup() {
-    if (cell_.shadowColor.alpha() > 0) {
-        auto* shadow = new QGraphicsDropShadowEffect(this);
-        shadow->setColor(cell_.shadowColor);
-        shadow->setBlurRadius(cell_.shadowBlur);
-        shadow->setOffset(1, 0);
-        setGraphicsEffect(shadow);
-    }
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     QFont f = font();

@@ -8,9 +8,8 @@ namespace dovrel {
 
 // A push button drawn by one of the ButtonCell styles. The cell is chosen
 // when the button is made and kept for its lifetime; the only state that
-// changes its look afterwards is the pressed (highlighted) flag. At setup
-// the button gets the cell's shadow (offset 1 to the right); a cell whose
-// shadow is fully transparent gets none.
+// changes its look afterwards is the pressed (highlighted) flag. The cell's
+// shadow is painted in a margin around the bezel.
 class CellButton : public QPushButton {
     Q_OBJECT
 public:

@@ -215,20 +215,24 @@ TEST(ButtonCell, FilledCellsPaintTheirColourAndTitleCellsNoBezel) {
         {K::LigthTitleButtonCell, false, QColor()},
     };
     for (const Case& c : cases) {
-        QImage image(60, 30, QImage::Format_ARGB32);
+        QImage image(72, 42, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         QPainter p(&image);
-        ButtonCell::forKind(c.kind).paint(p, QRectF(0, 0, 60, 30), QString(), QFont(), c.highlighted);
+        const ButtonCell cell = ButtonCell::forKind(c.kind);
+        cell.paint(p, QRectF(6, 6, 60, 30), QString(), QFont(), c.highlighted);
         p.end();
-        const QColor bottom = image.pixelColor(30, 27); // under the sheen's clear end
+        const QColor bottom = image.pixelColor(36, 33); // under the sheen's clear end
         if (!c.centre.isValid()) {
             EXPECT_EQ(bottom.alpha(), 0) << int(c.kind);
             continue;
         }
-        EXPECT_NEAR(bottom.red(), c.centre.red(), 3) << int(c.kind);
+        EXPECT_NEAR(bottom.red(), c.centre.red(), 3) << int(c.kind) << " the shadow does not tint the fill";
         EXPECT_NEAR(bottom.green(), c.centre.green(), 3) << int(c.kind);
         EXPECT_NEAR(bottom.alpha(), c.centre.alpha(), 3) << int(c.kind);
-        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "rounded corner, " << int(c.kind);
+        // The shadow falls 1 to the right: more of it right of the bezel than left.
+        const QColor right = image.pixelColor(67, 21), left = image.pixelColor(4, 21);
+        EXPECT_GE(right.alpha(), left.alpha()) << int(c.kind);
+        EXPECT_EQ(right.alpha() > 0, cell.shadowColor.alpha() > 0) << int(c.kind);
     }
     EXPECT_EQ(ButtonCell::forKind(K::TitleButtonCell).titleColor(true), ButtonCell::systemGray());
     EXPECT_EQ(ButtonCell::forKind(K::PushButtonCell).titleColor(true), QColor(Qt::white));
