@@ -79,6 +79,23 @@ TEST_F(ControlsTest, SwitchFlipsOnPressAndAlwaysSendsItsAction) {
     }
 }
 
+TEST_F(ControlsTest, SpaceActsLikeAPressOnTheSwitchAndThePushButton) {
+    SwitchButton s(&window);
+    QSignalSpy switched(&s, &QAbstractButton::clicked);
+    QTest::keyPress(&s, Qt::Key_Space);
+    EXPECT_TRUE(s.isChecked());
+    QTest::keyRelease(&s, Qt::Key_Space);
+    EXPECT_EQ(switched.count(), 1);
+
+    PushButton b(QStringLiteral("Open"), &window);
+    QSignalSpy pushed(&b, &QAbstractButton::clicked);
+    QTest::keyPress(&b, Qt::Key_Space);
+    EXPECT_EQ(pushed.count(), 1);
+    QTest::keyRelease(&b, Qt::Key_Space);
+    EXPECT_EQ(pushed.count(), 1);
+    EXPECT_FALSE(b.isDown());
+}
+
 TEST_F(ControlsTest, StateSetFromCodeAnimatesExactlyLikeAPress) {
     for (bool on : {true, false}) {
         SwitchButton pressed(&window), coded(&window);

@@ -36,7 +36,7 @@ PrivacyDiskAccessViewController::PrivacyDiskAccessViewController(Storyboard stor
     row->setContentsMargins(36, 0, 36, 0);
     settings_button_ = new PushButton(tr("Open Settings"), this);
     settings_button_->setObjectName(QStringLiteral("settings_button"));
-    confirm_button_ = new CellButton(ButtonCell::Kind::PushButtonCell, tr("Confirm"), this);
+    confirm_button_ = new CellButton(ButtonCell::Kind::DVRButtonCell, tr("Confirm"), this);
     confirm_button_->setObjectName(QStringLiteral("confirm_button"));
     row->addWidget(settings_button_);
     row->addStretch(1);

@@ -38,7 +38,7 @@ PrivacyFullDiskPage::PrivacyFullDiskPage(int step, const QString& title, const Q
         row->addWidget(back_);
     }
     if (hasNext) {
-        next_ = new CellButton(ButtonCell::Kind::PantiesPushButton, tr("Next"), this);
+        next_ = new CellButton(ButtonCell::Kind::DVRButtonCell, tr("Next"), this);
         next_->setObjectName(QStringLiteral("pageNext"));
         row->addWidget(next_);
     }
