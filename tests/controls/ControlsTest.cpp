@@ -4,6 +4,7 @@
 
 #include "controls/Animator.h"
 #include "controls/ButtonCell.h"
+#include "controls/CellButton.h"
 #include "controls/GCheckButton.h"
 #include "controls/PushButton.h"
 #include "controls/RippleLayer.h"
@@ -11,6 +12,7 @@
 #include "controls/SwitchLayer.h"
 #include "controls/TransitionLabel.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
@@ -209,6 +211,28 @@ TEST_F(ControlsTest, RippleRestartsOnASecondClickAndEndsInvisible) {
     b.shape()->paint(painter, QPointF(20, 20));
     painter.end();
     EXPECT_EQ(picture.pixelColor(20, 3).alpha(), 0); // nothing left of it
+}
+
+TEST_F(ControlsTest, EveryButtonIsNamedAndReachableByTab) {
+    const QString title = QStringLiteral("Remind me");
+    SwitchButton sw(title, &window);
+    GCheckButton check(title, &window);
+    PushButton push(title, &window);
+    CellButton cell(ButtonCell::Kind::TitleButtonCell, title, &window);
+    struct Case {
+        QWidget* widget;
+        QAccessible::Role role;
+    } cases[] = {{&sw, QAccessible::CheckBox},
+                 {&check, QAccessible::CheckBox},
+                 {&push, QAccessible::Button},
+                 {&cell, QAccessible::Button}};
+    for (const Case& c : cases) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.widget);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->role(), c.role) << c.widget->metaObject()->className();
+        EXPECT_EQ(a->text(QAccessible::Name), title) << c.widget->metaObject()->className();
+        EXPECT_TRUE(c.widget->focusPolicy() & Qt::TabFocus) << c.widget->metaObject()->className();
+    }
 }
 
 TEST(RippleLayer, EndRadiusIsHalfTheWidthLessTwoCutToAWholeNumber) {
