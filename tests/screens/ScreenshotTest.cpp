@@ -294,6 +294,10 @@ TEST_F(ScreenshotTest, ResultsOutline) {
     EXPECT_EQ(results->tickState(1), SmartCleanViewController::Tick::Mixed);
     const auto file = test::saveScreenshot(&w, QStringLiteral("08-results"));
     expectWindowColourAtCorner(QImage(QString::fromStdString(file.string())));
+    // Reached by the keyboard: the focused row shows the focus ring.
+    results->outlineview()->setFocus(Qt::TabFocusReason);
+    test::spin(30);
+    test::saveScreenshot(&w, QStringLiteral("08-results-keyboard"));
 }
 
 TEST_F(ScreenshotTest, PreviewAndInformationWindows) {

@@ -1,6 +1,7 @@
 #include "screens/results/SmartCleanOutlineView.h"
 
 #include "controls/ApplicationsScroller.h"
+#include "controls/FocusRing.h"
 #include "screens/results/CleanItemRowView.h"
 #include "screens/results/SmartCleanOutlineAccessible.h"
 #include "screens/results/SmartCleanOutlineDelegate.h"
@@ -197,11 +198,7 @@ void SmartCleanOutlineView::drawRow(QPainter* painter, const QStyleOptionViewIte
     if (index.siblingAtColumn(0) == QModelIndex(selection_))
         CleanItemRowView::drawSelection(*painter, row);
     if (keyboardActive_ && hasFocus() && index.siblingAtColumn(0) == currentIndex().siblingAtColumn(0)) {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(QColor(0x0a, 0x84, 0xff), 2));
-        painter->drawRoundedRect(QRectF(row).adjusted(2, 2, -2, -2), 6, 6);
-        painter->restore();
+        FocusRing::paint(*painter, QRectF(row).adjusted(3, 3, -3, -3), 5, 0);
     }
 }
 
