@@ -14,6 +14,10 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    // Push buttons get the ring around their whole bevel, drawn here (and
+    // not again as their focus frame).
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
 };
 
 } // namespace dovrel
