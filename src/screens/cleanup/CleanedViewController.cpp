@@ -115,6 +115,7 @@ CleanedViewController::CleanedViewController(std::function<Cleaner*()> cleaner, 
         "QTreeWidget { background: rgba(40, 41, 48, 0.7); color: #e8e9f0; border: 1px solid "
         "rgba(255, 255, 255, 0.12); border-radius: 8px; padding: 2px 4px; }"
         "QTreeWidget::item { padding: 3px 2px; }"
+        "QHeaderView { background: transparent; }"
         "QHeaderView::section { background: transparent; color: rgba(255, 255, 255, 0.6); border: none; "
         "border-bottom: 1px solid rgba(255, 255, 255, 0.12); padding: 4px 2px; font-size: 12px; }"));
     failureList_->hide();
