@@ -120,8 +120,10 @@ void ButtonCell::paintShadow(QPainter& p, const QRectF& bounds, const QString& t
         p.setClipPath(outside.subtracted(shape));
         p.setBrush(Qt::NoBrush);
         for (int i = 0; i < steps; ++i) {
+            // A blurred edge is at half strength where the shape ends and
+            // fades out over the blur radius.
             const qreal fall = 1.0 - (i + 0.5) / steps;
-            p.setPen(QPen(withAlpha(shadowColor, shadowColor.alphaF() * fall * fall), 1.0));
+            p.setPen(QPen(withAlpha(shadowColor, shadowColor.alphaF() * 0.5 * std::pow(fall, 1.5)), 1.0));
             const qreal grow = i + 0.5;
             p.drawRoundedRect(bounds.translated(offset).adjusted(-grow, -grow, grow, grow), *radius + grow,
                               *radius + grow);
