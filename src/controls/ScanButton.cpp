@@ -1,5 +1,6 @@
 #include "controls/ScanButton.h"
 
+#include "controls/FocusRing.h"
 #include "platform/gui/HexColor.h"
 
 #include <QEnterEvent>
@@ -95,6 +96,11 @@ void ScanButton::paintEvent(QPaintEvent*) {
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRectF(c.x() - disc, c.y() - disc, 2 * disc, 2 * disc), Qt::AlignCenter, text());
+
+    if (hasFocus()) {
+        const qreal r = outer + 1;
+        FocusRing::paint(p, QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), r, 0);
+    }
 }
 
 } // namespace dovrel

@@ -9,8 +9,11 @@ namespace dovrel {
 // A label whose next text change can be animated: addTransition() takes a
 // picture of what is shown now, and the following setText() plays the
 // change from that picture to the new text.
-//  - Fade: the old picture fades out while the new text fades in.
-//  - MoveInFromTop: the new text moves in from above while the old fades.
+//  - Fade: the old picture fades out, then the new text fades in.
+//  - MoveInFromTop: the new text moves in from above while the old one
+//    fades out in the first third.
+// The pictures hold only the text, never a background, so nothing but the
+// glyphs covers what lies behind the label.
 // Without a pending transition setText() simply changes the text.
 class TransitionLabel : public QLabel {
     Q_OBJECT
@@ -29,10 +32,16 @@ public:
     qreal transitionProgress() const { return progress_; }
     void setTransitionProgress(qreal progress);
 
+    // How opaque the old and the new picture are at a point of a transition.
+    static qreal oldOpacity(Kind kind, qreal progress);
+    static qreal freshOpacity(Kind kind, qreal progress);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QPixmap picture();
+
     Kind kind_ = Kind::Fade;
     int duration_ = 0;
     QEasingCurve easing_;

@@ -1,6 +1,7 @@
 #include "shell/AppStyle.h"
 
 #include "platform/gui/HexColor.h"
+#include "shell/FocusRingStyle.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -34,12 +35,14 @@ QPushButton[role="link"] { color: #7cc8ff; border: none; background: transparent
 QPushButton[role="link"]:hover { color: #a8dcff; text-decoration: underline; }
 QFrame[role="panel"] { background: rgba(62,63,71,0.55); border-radius: 14px; }
 QCheckBox { color: white; font-size: 13px; spacing: 8px; }
+QPushButton[role="primary"]:focus, QPushButton[role="secondary"]:focus { border: 2px solid #5ac8fa; }
+QPushButton[role="link"]:focus { border: 2px solid #5ac8fa; border-radius: 4px; }
 )";
 }
 
 void AppStyle::apply(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(fusion);
+        app.setStyle(new FocusRingStyle(fusion));
     QPalette p;
     const QColor window = HexColor::colorFromHexString(QStringLiteral("515360"));
     p.setColor(QPalette::Window, window);

@@ -1,5 +1,6 @@
 #include "shell/FinishingCleanupNotice.h"
 
+#include "controls/CellButton.h"
 #include "engine/CleanupRun.h"
 #include "platform/ByteCountFormatter.h"
 
@@ -12,7 +13,7 @@ namespace dovrel {
 
 FinishingCleanupNotice::FinishingCleanupNotice(QWidget* parent)
     : QFrame(parent), title_(new QLabel(tr("Finishing the cleanup…"))), freed_(new QLabel),
-      stop_(new QPushButton(tr("Stop Now"))), timer_(new QTimer(this)) {
+      stop_(new CellButton(ButtonCell::Kind::CleanButtonCell, tr("Stop Now"))), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("FinishingCleanupNotice"));
     // Covers the screens and keeps the pointer away from them.
     setAttribute(Qt::WA_StyledBackground);
@@ -34,7 +35,6 @@ FinishingCleanupNotice::FinishingCleanupNotice(QWidget* parent)
     text->setWordWrap(true);
     freed_->setProperty("role", QStringLiteral("caption"));
     stop_->setObjectName(QStringLiteral("stopNow"));
-    stop_->setProperty("role", QStringLiteral("secondary"));
     connect(stop_, &QPushButton::clicked, this, &FinishingCleanupNotice::stopNow);
     column->addWidget(title_);
     column->addWidget(text);

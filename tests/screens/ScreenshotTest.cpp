@@ -20,6 +20,7 @@
 #include "GuiTestSupport.h"
 #include "SchedulerFixture.h"
 
+#include "controls/Animator.h"
 #include "controls/ProgressRing.h"
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
@@ -28,18 +29,22 @@
 #include "screens/cleanup/CleanedViewController.h"
 #include "screens/cleanup/SmartCleanupViewController.h"
 #include "screens/home/HomeViewController.h"
+#include "screens/preferences/PreferencesViewController.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "screens/results/SmartCleanViewController.h"
+#include "screens/scan/SmartScanViewController.h"
 #include "shell/FinishingCleanupNotice.h"
 #include "support/HeldRemovalSyscalls.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
 #include <QThreadPool>
+#include <QVariantAnimation>
 
 #include <gtest/gtest.h>
 
@@ -134,6 +139,32 @@ TEST_F(ScreenshotTest, ScanInProgress) {
     ASSERT_TRUE(test::waitFor([&] { return taken; }, 30000));
 }
 
+TEST_F(ScreenshotTest, ScanTextsMidTransition) {
+    grantBoth();
+    CleanerWindowController& w = openWindow();
+    bool taken = false;
+    QObject observer;
+    // Halfway through both transitions: the old status line is gone before
+    // the new one fades in, the new total moves in over the ring, and no box
+    // or band is drawn behind either.
+    NotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("smart_scan_browsers"), [&] {
+        auto* scan = qobject_cast<SmartScanViewController*>(w.contentViewController()->viewcontrollerA());
+        ASSERT_NE(scan, nullptr);
+        Animator::setDurationFactor(1);
+        scan->scan_mails();
+        Animator::setDurationFactor(0);
+        for (auto [label, ms] : {std::pair{scan->smart_item(), 70}, std::pair{scan->smart_size(), 150}}) {
+            QVariantAnimation* a = Animator::running(label, QStringLiteral("transition"));
+            ASSERT_NE(a, nullptr);
+            a->setCurrentTime(ms);
+        }
+        test::saveScreenshot(&w, QStringLiteral("03-scan-transition"));
+        taken = true;
+    });
+    NotificationCenter::defaultCenter().post(QStringLiteral("smart_scan_view_controller"));
+    ASSERT_TRUE(test::waitFor([&] { return taken; }, 30000));
+}
+
 TEST_F(ScreenshotTest, ReminderOfferSheet) {
     grantBoth();
     Defaults::standard().setInteger(QStringLiteral("appLaunchCount"), 5);
@@ -175,6 +206,14 @@ TEST_F(ScreenshotTest, Preferences) {
     ASSERT_NE(w.preferencesWindow(), nullptr);
     test::spin(30);
     test::saveScreenshot(w.preferencesWindow(), QStringLiteral("07-preferences"));
+    auto* prefs = qobject_cast<PreferencesViewController*>(w.preferencesWindow());
+    if (prefs == nullptr)
+        prefs = w.preferencesWindow()->findChild<PreferencesViewController*>();
+    ASSERT_NE(prefs, nullptr);
+    prefs->scheduler_button()->setChecked(true); // the look only; the action is not sent
+    prefs->scheduler_button()->clearFocus();
+    test::spin(30);
+    test::saveScreenshot(w.preferencesWindow(), QStringLiteral("07-preferences-on"));
 }
 
 TEST_F(ScreenshotTest, CleanupProgressAndCompletion) {
@@ -215,6 +254,7 @@ TEST_F(ScreenshotTest, CleanupProgressAndCompletion) {
     ASSERT_TRUE(CleanupRun::shared().waitUntilIdle(std::chrono::seconds(30)));
     ASSERT_TRUE(test::waitFor([&] { return !done->failures()->isHidden(); }));
     test::spin(300);
+    done->search_button()->setFocus(Qt::TabFocusReason);
     const auto file = test::saveScreenshot(&w, QStringLiteral("13-cleaned"));
     expectWindowColourAtCorner(QImage(QString::fromStdString(file.string())));
     QTest::mouseClick(done->failureListButton(), Qt::LeftButton);
@@ -256,6 +296,10 @@ TEST_F(ScreenshotTest, ResultsOutline) {
     EXPECT_EQ(results->tickState(1), SmartCleanViewController::Tick::Mixed);
     const auto file = test::saveScreenshot(&w, QStringLiteral("08-results"));
     expectWindowColourAtCorner(QImage(QString::fromStdString(file.string())));
+    // Reached by the keyboard: the focused row shows the focus ring.
+    results->outlineview()->setFocus(Qt::TabFocusReason);
+    test::spin(30);
+    test::saveScreenshot(&w, QStringLiteral("08-results-keyboard"));
 }
 
 TEST_F(ScreenshotTest, PreviewAndInformationWindows) {

@@ -1,6 +1,8 @@
 #include "screens/access/PrivacyDiskAccessViewController.h"
 
 #include "controls/Animator.h"
+#include "controls/CellButton.h"
+#include "controls/PushButton.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 #include "platform/gui/HexColor.h"
@@ -20,17 +22,11 @@ namespace dovrel {
 PrivacyDiskAccessViewController::PrivacyDiskAccessViewController(Storyboard storyboard, QWidget* parent)
     : QWidget(parent), appDelegate(AppDelegate::shared()), app_settings(&Defaults::standard()) {
     setObjectName(QStringLiteral("PrivacyDiskAccessViewController"));
-    setStyleSheet(QStringLiteral(
-        "QLabel { color: #2c2d33; }"
-        "QLabel#stepCaption { color: #0a84ff; font-size: 12px; font-weight: 600; }"
-        "QLabel#pageTitle { font-size: 20px; font-weight: 600; }"
-        "QLabel#pageText { font-size: 13px; color: #4a4c57; }"
-        "QPushButton { color: #2c2d33; background: white; border: 1px solid #c9cbd3; border-radius: 7px;"
-        " padding: 6px 16px; font-size: 13px; }"
-        "QPushButton:hover { background: #f0f1f5; }"
-        "QPushButton#confirm_button { color: white; border: none;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2bbcff, stop:1 #0076ff); }"
-        "QPushButton#confirm_button:pressed { background: #0066dd; }"));
+    setStyleSheet(QStringLiteral("QLabel { color: #2c2d33; }"
+                                 "QLabel#stepCaption { color: #0a84ff; font-size: 12px; font-weight: 600; }"
+                                 "QLabel#pageTitle { font-size: 20px; font-weight: 600; }"
+                                 "QLabel#pageText { font-size: 13px; color: #4a4c57; }"
+                                 "QPushButton { font-size: 13px; }"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 18);
@@ -38,9 +34,9 @@ PrivacyDiskAccessViewController::PrivacyDiskAccessViewController(Storyboard stor
     layout->addWidget(pages_, 1);
     auto* row = new QHBoxLayout;
     row->setContentsMargins(36, 0, 36, 0);
-    settings_button_ = new QPushButton(tr("Open Settings"), this);
+    settings_button_ = new PushButton(tr("Open Settings"), this);
     settings_button_->setObjectName(QStringLiteral("settings_button"));
-    confirm_button_ = new QPushButton(tr("Confirm"), this);
+    confirm_button_ = new CellButton(ButtonCell::Kind::DVRButtonCell, tr("Confirm"), this);
     confirm_button_->setObjectName(QStringLiteral("confirm_button"));
     row->addWidget(settings_button_);
     row->addStretch(1);

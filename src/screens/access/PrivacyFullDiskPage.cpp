@@ -1,5 +1,7 @@
 #include "screens/access/PrivacyFullDiskPage.h"
 
+#include "controls/CellButton.h"
+#include "controls/PushButton.h"
 #include "platform/NotificationCenter.h"
 #include "shell/NotificationNames.h"
 
@@ -31,12 +33,12 @@ PrivacyFullDiskPage::PrivacyFullDiskPage(int step, const QString& title, const Q
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     if (hasBack) {
-        back_ = new QPushButton(tr("Back"), this);
+        back_ = new PushButton(tr("Back"), this);
         back_->setObjectName(QStringLiteral("pageBack"));
         row->addWidget(back_);
     }
     if (hasNext) {
-        next_ = new QPushButton(tr("Next"), this);
+        next_ = new CellButton(ButtonCell::Kind::DVRButtonCell, tr("Next"), this);
         next_->setObjectName(QStringLiteral("pageNext"));
         row->addWidget(next_);
     }

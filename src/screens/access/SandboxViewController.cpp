@@ -1,6 +1,9 @@
 #include "screens/access/SandboxViewController.h"
 
 #include "controls/Animator.h"
+#include "controls/CellButton.h"
+#include "controls/DVTShadowLabel.h"
+#include "controls/VisualCleanButton.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -66,8 +69,7 @@ QPixmap folderArt(bool home, qreal dpr) {
 }
 
 QWidget* tile(QWidget* parent, bool home, const QString& title, const QString& detail, int x) {
-    auto* box = new QFrame(parent);
-    box->setProperty("role", QStringLiteral("panel"));
+    auto* box = new VisualCleanButton(parent);
     box->setGeometry(x, 0, 240, 170);
     auto* art = new QLabel(box);
     art->setPixmap(folderArt(home, parent->devicePixelRatioF()));
@@ -90,7 +92,7 @@ SandboxViewController::SandboxViewController(FolderPicker& picker, QWidget* pare
     setObjectName(QStringLiteral("SandboxViewController"));
     stage_->setFixedSize(kStage);
 
-    label_ = new QLabel(tr("Allow access to your folders"), stage_);
+    label_ = new DVTShadowLabel(tr("Allow access to your folders"), stage_);
     label_->setProperty("role", QStringLiteral("title"));
     label_->setAlignment(Qt::AlignCenter);
     label_->setGeometry(0, 36, kStage.width(), 40);
@@ -111,13 +113,12 @@ SandboxViewController::SandboxViewController(FolderPicker& picker, QWidget* pare
 
     buttons_view_ = new QWidget(stage_);
     buttons_view_->setGeometry(120, 336, 520, 44);
-    allowHome_ = new QPushButton(tr("Allow Home Folder"), buttons_view_);
+    allowHome_ = new CellButton(ButtonCell::Kind::PushButtonCell, tr("Allow Home Folder"), buttons_view_);
     allowHome_->setObjectName(QStringLiteral("allowHome"));
-    allowHome_->setProperty("role", QStringLiteral("primary"));
     allowHome_->setGeometry(0, 2, 240, 40);
-    allowApps_ = new QPushButton(tr("Allow Applications Folder"), buttons_view_);
+    allowApps_ =
+        new CellButton(ButtonCell::Kind::PushButtonCell, tr("Allow Applications Folder"), buttons_view_);
     allowApps_->setObjectName(QStringLiteral("allowApps"));
-    allowApps_->setProperty("role", QStringLiteral("primary"));
     allowApps_->setGeometry(280, 2, 240, 40);
     connect(allowHome_, &QPushButton::clicked, this, &SandboxViewController::allow_home);
     connect(allowApps_, &QPushButton::clicked, this, &SandboxViewController::allow_applications);

@@ -1,6 +1,8 @@
 #include "screens/cleanup/CleanedViewController.h"
 
 #include "controls/Animator.h"
+#include "controls/ApplicationsScroller.h"
+#include "controls/CellButton.h"
 #include "controls/TransitionLabel.h"
 #include "engine/Cleaner.h"
 #include "engine/RemovalReport.h"
@@ -90,9 +92,8 @@ CleanedViewController::CleanedViewController(std::function<Cleaner*()> cleaner, 
     failures_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     failures_->hide();
 
-    failureListButton_ = new QPushButton(tr("Show List"), stage_);
+    failureListButton_ = new CellButton(ButtonCell::Kind::LigthTitleButtonCell, tr("Show List"), stage_);
     failureListButton_->setObjectName(QStringLiteral("failureListButton"));
-    failureListButton_->setProperty("role", QStringLiteral("link"));
     failureListButton_->setCursor(Qt::PointingHandCursor);
     failureListButton_->hide();
     connect(failureListButton_, &QPushButton::clicked, this,
@@ -107,25 +108,25 @@ CleanedViewController::CleanedViewController(std::function<Cleaner*()> cleaner, 
     failureList_->setSelectionMode(QAbstractItemView::NoSelection);
     failureList_->setFocusPolicy(Qt::NoFocus);
     failureList_->setTextElideMode(Qt::ElideMiddle);
+    failureList_->setVerticalScrollBar(new ApplicationsScroller(Qt::Vertical, failureList_));
     failureList_->header()->setStretchLastSection(true);
     failureList_->setColumnWidth(0, 330);
     failureList_->setStyleSheet(QStringLiteral(
         "QTreeWidget { background: rgba(40, 41, 48, 0.7); color: #e8e9f0; border: 1px solid "
         "rgba(255, 255, 255, 0.12); border-radius: 8px; padding: 2px 4px; }"
         "QTreeWidget::item { padding: 3px 2px; }"
+        "QHeaderView { background: transparent; }"
         "QHeaderView::section { background: transparent; color: rgba(255, 255, 255, 0.6); border: none; "
         "border-bottom: 1px solid rgba(255, 255, 255, 0.12); padding: 4px 2px; font-size: 12px; }"));
     failureList_->hide();
 
-    search_button_ = new QPushButton(tr("Scan Again"), stage_);
+    search_button_ = new CellButton(ButtonCell::Kind::CleanButtonCell, tr("Scan Again"), stage_);
     search_button_->setObjectName(QStringLiteral("search_button"));
-    search_button_->setProperty("role", QStringLiteral("secondary"));
     search_button_->setCursor(Qt::PointingHandCursor);
     connect(search_button_, &QPushButton::clicked, this, &CleanedViewController::find_now);
 
-    done_button_ = new QPushButton(tr("Done"), stage_);
+    done_button_ = new CellButton(ButtonCell::Kind::PushButtonCell, tr("Done"), stage_);
     done_button_->setObjectName(QStringLiteral("done_button"));
-    done_button_->setProperty("role", QStringLiteral("primary"));
     done_button_->setCursor(Qt::PointingHandCursor);
     done_button_->setDefault(true);
     connect(done_button_, &QPushButton::clicked, this, &CleanedViewController::done);

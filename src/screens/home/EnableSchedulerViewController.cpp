@@ -1,5 +1,7 @@
 #include "screens/home/EnableSchedulerViewController.h"
 
+#include "controls/CellButton.h"
+#include "controls/DVTShadowLabel.h"
 #include "scheduler/SchedulerSwitch.h"
 
 #include <QHBoxLayout>
@@ -18,7 +20,7 @@ EnableSchedulerViewController::EnableSchedulerViewController(SchedulerSwitch& sc
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 24, 28, 20);
     layout->setSpacing(10);
-    auto* title = new QLabel(tr("Remind me to clean up?"), this);
+    auto* title = new DVTShadowLabel(tr("Remind me to clean up?"), this);
     title->setProperty("role", QStringLiteral("title"));
     title->setStyleSheet(QStringLiteral("font-size: 20px;"));
     layout->addWidget(title);
@@ -31,12 +33,10 @@ EnableSchedulerViewController::EnableSchedulerViewController(SchedulerSwitch& sc
     layout->addSpacing(8);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    cancel_ = new QPushButton(tr("Not Now"), this);
+    cancel_ = new CellButton(ButtonCell::Kind::CleanButtonCell, tr("Not Now"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
-    cancel_->setProperty("role", QStringLiteral("secondary"));
-    enable_ = new QPushButton(tr("Remind Me"), this);
+    enable_ = new CellButton(ButtonCell::Kind::PushButtonCell, tr("Remind Me"), this);
     enable_->setObjectName(QStringLiteral("enable"));
-    enable_->setProperty("role", QStringLiteral("primary"));
     enable_->setDefault(true);
     row->addWidget(cancel_);
     row->addWidget(enable_);

@@ -2,6 +2,7 @@
 
 #include "controls/Animator.h"
 #include "controls/CategoryArtwork.h"
+#include "controls/DVTShadowLabel.h"
 #include "controls/ScanButton.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
@@ -54,7 +55,7 @@ HomeViewController::HomeViewController(QWidget* parent) : Screen(parent), stage_
     // horizontally inside it.
     titleBox_ = new QWidget(stage_);
     titleBox_->setGeometry(40, 150, 400, 52);
-    label_ = new QLabel(tr("Time for a clean-up"), titleBox_);
+    label_ = new DVTShadowLabel(tr("Time for a clean-up"), titleBox_);
     label_->setProperty("role", QStringLiteral("title"));
     label_->setGeometry(19, 6, 370, 40);
 

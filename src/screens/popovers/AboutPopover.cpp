@@ -1,5 +1,7 @@
 #include "screens/popovers/AboutPopover.h"
 
+#include "controls/CellButton.h"
+#include "controls/DVTShadowLabel.h"
 #include "engine/Cleaner.h"
 #include "engine/PathOps.h"
 #include "platform/gui/HexColor.h"
@@ -21,7 +23,7 @@ constexpr int kWidth = 300;
 
 AboutPopover::AboutPopover(const QString& title, const QString& text, const QString& buttonTitle,
                            std::function<Cleaner*()> cleaner, QWidget* parent)
-    : Screen(parent), cleaner_(std::move(cleaner)), title_(new QLabel(title, this)),
+    : Screen(parent), cleaner_(std::move(cleaner)), title_(new DVTShadowLabel(title, this)),
       text_(new QLabel(text, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 16);
@@ -40,9 +42,8 @@ AboutPopover::AboutPopover(const QString& title, const QString& text, const QStr
         layout->addSpacing(4);
         auto* row = new QHBoxLayout;
         row->addStretch(1);
-        button_ = new QPushButton(buttonTitle, this);
+        button_ = new CellButton(ButtonCell::Kind::CleanButtonCell, buttonTitle, this);
         button_->setObjectName(QStringLiteral("show"));
-        button_->setProperty("role", QStringLiteral("secondary"));
         row->addWidget(button_);
         layout->addLayout(row);
         connect(button_, &QPushButton::clicked, this, [this] { show(button_); });

@@ -1,5 +1,7 @@
 #include "screens/popovers/SelectBrowsers.h"
 
+#include "controls/DVTShadowLabel.h"
+#include "controls/GCheckButton.h"
 #include "engine/Cleaner.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
@@ -38,7 +40,7 @@ SelectBrowsers::SelectBrowsers(std::function<Cleaner*()> cleaner, QWidget* paren
     layout->setContentsMargins(24, 22, 24, 20);
     layout->setSpacing(12);
 
-    auto* heading = new QLabel(tr("Choose the browsers to clean"), this);
+    auto* heading = new DVTShadowLabel(tr("Choose the browsers to clean"), this);
     heading->setWordWrap(true);
     heading->setStyleSheet(QStringLiteral("color: white; font-size: 15px; font-weight: 600;"));
     layout->addWidget(heading);
@@ -50,7 +52,7 @@ SelectBrowsers::SelectBrowsers(std::function<Cleaner*()> cleaner, QWidget* paren
     const char* const buttonNames[] = {"chrome_button", "mozilla_button", "safari_button"};
     const char* const sizeNames[] = {"chrome_size", "mozilla_size", "safari_size"};
     for (int i = 0; i < 3; ++i) {
-        buttons_[i] = new QCheckBox(names[i], this);
+        buttons_[i] = new GCheckButton(names[i], this);
         buttons_[i]->setObjectName(QString::fromLatin1(buttonNames[i]));
         buttons_[i]->setStyleSheet(QStringLiteral("QCheckBox:disabled { color: rgba(255,255,255,0.45); }"));
         sizes_[i] = new QLabel(formatByteCount(0), this);

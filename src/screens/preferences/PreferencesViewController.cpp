@@ -1,5 +1,7 @@
 #include "screens/preferences/PreferencesViewController.h"
 
+#include "controls/DVTShadowLabel.h"
+#include "controls/SwitchButton.h"
 #include "platform/Defaults.h"
 #include "scheduler/SchedulerSwitch.h"
 
@@ -17,11 +19,11 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 24, 28, 24);
     layout->setSpacing(8);
-    auto* title = new QLabel(tr("Reminders"), this);
+    auto* title = new DVTShadowLabel(tr("Reminders"), this);
     title->setProperty("role", QStringLiteral("title"));
     title->setStyleSheet(QStringLiteral("font-size: 18px;"));
     layout->addWidget(title);
-    scheduler_button_ = new QCheckBox(tr("Remind me to clean up regularly"), this);
+    scheduler_button_ = new SwitchButton(tr("Remind me to clean up regularly"), this);
     scheduler_button_->setObjectName(QStringLiteral("scheduler_button"));
     layout->addWidget(scheduler_button_);
     auto* hint = new QLabel(tr("A small helper starts with your session and tells you when it is time "

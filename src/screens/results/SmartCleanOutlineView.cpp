@@ -1,5 +1,7 @@
 #include "screens/results/SmartCleanOutlineView.h"
 
+#include "controls/ApplicationsScroller.h"
+#include "controls/FocusRing.h"
 #include "screens/results/CleanItemRowView.h"
 #include "screens/results/SmartCleanOutlineAccessible.h"
 #include "screens/results/SmartCleanOutlineDelegate.h"
@@ -28,17 +30,12 @@ QPushButton#outline_button {
     background: rgba(255,255,255,0.10); padding: 0 6px;
 }
 QPushButton#outline_button:hover { background: rgba(255,255,255,0.22); }
-QPushButton#outline_button:focus, QPushButton#about_button:focus { border-color: #0a84ff; }
+QPushButton#outline_button:focus, QPushButton#about_button:focus { border: 2px solid #5ac8fa; }
 QPushButton#about_button {
     color: white; font-size: 12px; font-weight: 700; font-style: italic; border-radius: 10px;
     border: 1px solid rgba(255,255,255,0.45); background: rgba(255,255,255,0.10);
 }
 QPushButton#about_button:hover { background: rgba(255,255,255,0.22); }
-QScrollBar:vertical { background: transparent; width: 10px; margin: 2px 2px 2px 0; }
-QScrollBar::handle:vertical { background: rgba(255,255,255,0.32); border-radius: 3px; min-height: 28px; }
-QScrollBar::handle:vertical:hover { background: rgba(255,255,255,0.5); }
-QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }
-QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }
 )";
 
 } // namespace
@@ -65,6 +62,7 @@ SmartCleanOutlineView::SmartCleanOutlineView(QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollBar(new ApplicationsScroller(Qt::Vertical, this));
     setAttribute(Qt::WA_TranslucentBackground);
     viewport()->setAutoFillBackground(false);
     setAutoFillBackground(false);
@@ -200,11 +198,7 @@ void SmartCleanOutlineView::drawRow(QPainter* painter, const QStyleOptionViewIte
     if (index.siblingAtColumn(0) == QModelIndex(selection_))
         CleanItemRowView::drawSelection(*painter, row);
     if (keyboardActive_ && hasFocus() && index.siblingAtColumn(0) == currentIndex().siblingAtColumn(0)) {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(QColor(0x0a, 0x84, 0xff), 2));
-        painter->drawRoundedRect(QRectF(row).adjusted(2, 2, -2, -2), 6, 6);
-        painter->restore();
+        FocusRing::paint(*painter, QRectF(row).adjusted(3, 3, -3, -3), 5, 0);
     }
 }
 

@@ -1,6 +1,9 @@
 #include "screens/results/SmartCleanViewController.h"
 
 #include "controls/Animator.h"
+#include "controls/CellButton.h"
+#include "controls/CleanButton.h"
+#include "controls/DVTShadowLabel.h"
 #include "controls/Popover.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
@@ -44,7 +47,7 @@ SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cle
     auto* header = new QHBoxLayout;
     auto* heading = new QVBoxLayout;
     heading->setSpacing(2);
-    auto* title = new QLabel(tr("Smart Scan results"));
+    auto* title = new DVTShadowLabel(tr("Smart Scan results"));
     title->setProperty("role", QStringLiteral("title"));
     heading->addWidget(title);
     auto* hint = new QLabel(tr("Untick what you want to keep. Everything ticked is removed for good."));
@@ -65,8 +68,7 @@ SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cle
     header->addLayout(total);
     layout->addLayout(header);
 
-    auto* panel = new QFrame;
-    panel->setProperty("role", QStringLiteral("panel"));
+    auto* panel = new CleanButton;
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(6, 8, 6, 8);
     outlineview_ = new SmartCleanOutlineView(panel);
@@ -75,9 +77,8 @@ SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cle
 
     auto* footer = new QHBoxLayout;
     footer->addStretch(1);
-    remove_button_ = new QPushButton(tr("Remove"));
+    remove_button_ = new CellButton(ButtonCell::Kind::PushButtonCell, tr("Remove"));
     remove_button_->setObjectName(QStringLiteral("remove_button"));
-    remove_button_->setProperty("role", QStringLiteral("primary"));
     remove_button_->setAccessibleName(tr("Remove the ticked items"));
     remove_button_->setMinimumWidth(150);
     remove_button_->setCursor(Qt::PointingHandCursor);
