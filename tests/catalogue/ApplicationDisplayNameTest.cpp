@@ -1,4 +1,5 @@
 #include "catalogue/DisplayName.h"
+#include "platform/NameText.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +29,11 @@ TEST(ApplicationDisplayName, EdgeNames) {
     EXPECT_EQ(DisplayName::of(""), QString());
 }
 
-TEST(ApplicationDisplayName, BytesThatAreNotUtf8AreShownLossily) {
-    const QString shown = DisplayName::of(std::string("/x/Caf\xE9\xFF.app"));
-    EXPECT_EQ(shown, QStringLiteral("Caf\uFFFD\uFFFD"));
+TEST(ApplicationDisplayName, BytesThatAreNotUtf8AreKeptAndShownLossily) {
+    const QString name = DisplayName::of(std::string("/x/Caf\xE9\xFF.app"));
+    EXPECT_EQ(NameText::bytes(name), std::string("Caf\xE9\xFF"));
+    EXPECT_NE(name, DisplayName::of(std::string("/x/Caf\xE9\xFE.app")));
+    EXPECT_EQ(NameText::shown(name), QStringLiteral("Caf\uFFFD\uFFFD"));
     EXPECT_EQ(DisplayName::of("/x/Éditeur 日本.app"), QStringLiteral("Éditeur 日本"));
 }
 

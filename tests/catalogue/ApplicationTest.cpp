@@ -2,6 +2,7 @@
 
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
+#include "platform/NameText.h"
 #include "support/BundleBuilder.h"
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"
@@ -295,7 +296,8 @@ TEST_F(ApplicationRecord, NameThatIsNotUtf8KeepsItsBytes) {
     const ApplicationItem item = app.application(path);
 
     EXPECT_EQ(item.url.native(), (tmp / name).native());
-    EXPECT_EQ(item.label, QStringLiteral("Caf\uFFFD \uFFFD"));
+    EXPECT_EQ(NameText::bytes(item.label), std::string("Caf\xE9 \xFF"));
+    EXPECT_EQ(NameText::shown(item.label), QStringLiteral("Caf\uFFFD \uFFFD"));
     EXPECT_EQ(item.icon->path.native(), path.native());
     EXPECT_EQ(item.bundle, QStringLiteral("com.x.Cafe"));
 }

@@ -30,8 +30,6 @@ namespace dovrel {
 
 using Model = SmartCleanOutlineModel;
 
-const char* const SmartCleanViewController::kTags[kCategories] = {
-    "caches", "logs", "remainders", "browsers", "mails", "installs", "trash"};
 const char* const SmartCleanViewController::kAboutIdentifiers[kCategories] = {
     "AboutCaches", "AboutLogs",     "AboutRemainders", "AboutBrowsers",
     "AboutMails",  "AboutInstalls", "AboutTrash"};
@@ -144,11 +142,7 @@ const SelectionList& SmartCleanViewController::emptyList(int c) const {
 ByteCount SmartCleanViewController::categoryTotal(int c) const {
     if (sharedCleaner == nullptr)
         return 0;
-    const Cleaner& e = *sharedCleaner;
-    const ByteCount totals[kCategories] = {e.totalCacheSize,   e.totalLogsSize,  e.totalRemaindersSize,
-                                           e.totalBrowserSize, e.totalMailsSize, e.totalInstallSize,
-                                           e.totalTrashSize};
-    return totals[c];
+    return sharedCleaner->*CategoryTable::all()[static_cast<std::size_t>(c)].total;
 }
 
 SmartCleanViewController::Tick SmartCleanViewController::tickState(int c) const {
@@ -462,13 +456,12 @@ void SmartCleanViewController::remove() {
     // the selection lists hold (an entry whose slot holds it).
     std::vector<Location> files =
         HandOver::build(*sharedCleaner, [this](const QString& tag, const ResultEntry& e) {
-            for (int c = 0; c < kCategories; ++c)
-                if (tag == QLatin1String(kTags[c])) {
-                    for (const SelectionSlot& slot : selectionList(c))
-                        if (slot.holds(e))
-                            return true;
-                    return false;
-                }
+            const ScanCategory* category = CategoryTable::find(tag.toStdString());
+            if (category == nullptr)
+                return false;
+            for (const SelectionSlot& slot : selectionList(static_cast<int>(category->index())))
+                if (slot.holds(e))
+                    return true;
             return false;
         });
     sharedCleaner->files = std::move(files);

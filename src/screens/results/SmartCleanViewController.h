@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Popover.h"
+#include "engine/CategoryTable.h"
 #include "engine/CleanerItem.h"
 #include "engine/SmartOutlineItem.h"
 #include "engine/Types.h"
@@ -85,9 +86,9 @@ class SmartCleanOutlineView;
 class SmartCleanViewController : public Screen, public PreviewPanelDataSource {
     Q_OBJECT
 public:
-    static constexpr int kCategories = 7;
-    // Category tags and popover identifiers in outline order.
-    static const char* const kTags[kCategories];
+    // The categories in outline order are those of CategoryTable.
+    static constexpr int kCategories = static_cast<int>(CategoryTable::kCount);
+    // Popover identifiers in outline order.
     static const char* const kAboutIdentifiers[kCategories];
     // Outline positions of the categories that expand on their own.
     static constexpr int kBrowsers = 3;
