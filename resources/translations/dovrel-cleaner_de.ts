@@ -200,37 +200,37 @@
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="14"/>
         <source>Applications caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Caches</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="16"/>
         <source>Applications logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Protokolle</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="18"/>
         <source>Applications remainders</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Überreste</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="21"/>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="23"/>
         <source>Mail attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail-Anhänge</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="25"/>
         <source>Installation files</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationsdateien</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="27"/>
         <source>Trash Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
 </context>
 <context>

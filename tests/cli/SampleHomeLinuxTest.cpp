@@ -6,6 +6,7 @@
 #include "layout/LinuxLayout.h"
 #include "layout/LinuxTrash.h"
 #include "layout/TrashPairRemoval.h"
+#include "platform/NameText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ TEST(SampleHomeLinuxTest, EveryCategoryFindsWhatTheSampleHolds) {
 
     std::vector<std::string> caches;
     for (const auto& c : layout.caches(sizes, total)) {
-        caches.push_back(c->label.toStdString());
+        caches.push_back(NameText::shown(c->label).toStdString());
         found.push_back(c->url);
     }
     for (const char* expected : {"Firefox ESR", "Google Chrome", "Chromium", "VLC media player",

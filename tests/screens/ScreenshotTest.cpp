@@ -24,6 +24,7 @@
 #include "controls/ProgressRing.h"
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
+#include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/CleanupRun.h"
 #include "screens/cleanup/CleanedViewController.h"
@@ -151,7 +152,7 @@ TEST_F(ScreenshotTest, ScanTextsMidTransition) {
         auto* scan = qobject_cast<SmartScanViewController*>(w.contentViewController()->viewcontrollerA());
         ASSERT_NE(scan, nullptr);
         Animator::setDurationFactor(1);
-        scan->scan_mails();
+        scan->scan_category(CategoryTable::at(CategoryId::mails));
         Animator::setDurationFactor(0);
         for (auto [label, ms] : {std::pair{scan->smart_item(), 70}, std::pair{scan->smart_size(), 150}}) {
             QVariantAnimation* a = Animator::running(label, QStringLiteral("transition"));
