@@ -131,10 +131,13 @@ TEST_F(SandboxTest, AGrantedCardShowsTheFolderChosen) {
     EXPECT_TRUE(s.homeDetail().contains(UserAccount::loginName()));
     picker.answer = apps;
     s.allowApps()->click();
-    EXPECT_EQ(s.appsDetail(), QString::fromStdString(apps.string()));
+    // The path, shortened in the middle when it is long.
+    EXPECT_TRUE(s.appsDetail().startsWith(QStringLiteral("/"))) << s.appsDetail().toStdString();
+    EXPECT_TRUE(s.appsDetail().endsWith(QStringLiteral("/Applications")));
     picker.answer = home;
     s.allowHome()->click();
-    EXPECT_EQ(s.homeDetail(), QString::fromStdString(home.string()));
+    EXPECT_TRUE(s.homeDetail().startsWith(QStringLiteral("/"))) << s.homeDetail().toStdString();
+    EXPECT_TRUE(s.homeDetail().endsWith(QStringLiteral("/") + UserAccount::loginName()));
 }
 
 TEST_F(SandboxTest, ApplicationsThenHomeClosesTheScreen) {
