@@ -65,6 +65,7 @@ QLabel* tile(QWidget* parent, bool home, const QString& title, const QString& de
     auto* box = new QFrame(parent);
     box->setProperty("role", QStringLiteral("panel"));
     box->setGeometry(x, 0, 240, 170);
+    box->setAccessibleName(title);
     auto* art = new QLabel(box);
     art->setPixmap(folderArt(home, parent->devicePixelRatioF()));
     art->setAccessibleName(title);
