@@ -71,6 +71,12 @@ Cache::Cache(std::optional<Location> home, std::optional<Location> applications,
         url_library = *url_home / "Library";
 }
 
+void Cache::relocate(std::optional<Location> home, std::optional<Location> applications) {
+    url_home = std::move(home);
+    url_applications = std::move(applications);
+    url_library = url_home ? std::optional<Location>(*url_home / "Library") : std::nullopt;
+}
+
 std::vector<Location> Cache::collectBundles() {
     std::vector<Location> found;
 

@@ -64,6 +64,12 @@ Remainders::Remainders(std::optional<Location> home, std::optional<Location> app
         url_library = *url_home / "Library";
 }
 
+void Remainders::relocate(std::optional<Location> home, std::optional<Location> applications) {
+    url_home = std::move(home);
+    url_applications = std::move(applications);
+    url_library = url_home ? std::optional<Location>(*url_home / "Library") : std::nullopt;
+}
+
 QString Remainders::setLabel(const QString& identifier) {
     const QStringList pieces = identifier.split(QLatin1Char('.'));
     const QString application = LocalizedText::capitalizedFirst(pieces.last());

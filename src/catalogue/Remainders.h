@@ -52,6 +52,10 @@ public:
     Remainders(std::optional<Location> url_home, std::optional<Location> url_applications,
                Cache* cache = nullptr, Application* application = nullptr);
 
+    // Takes other folders (a grant changed); same rules as the constructor.
+    // Only between passes.
+    void relocate(std::optional<Location> url_home, std::optional<Location> url_applications);
+
     Defaults* app_settings = nullptr;
     std::optional<Location> url_applications;
     std::optional<Location> url_home;

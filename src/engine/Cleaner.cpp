@@ -19,6 +19,11 @@ Cleaner* Cleaner::sharedCleaner() {
 
 Cleaner::Cleaner(std::optional<Location> home, Cache* cache, Remainders* remainders)
     : cache_(cache), remainders_(remainders) {
+    locate(home);
+}
+
+void Cleaner::locate(const std::optional<Location>& home) {
+    url_home = url_library = url_caches = url_logs = url_mails = url_trash = url_downloads = std::nullopt;
     if (!home)
         return;
     url_home = *home;
@@ -28,6 +33,21 @@ Cleaner::Cleaner(std::optional<Location> home, Cache* cache, Remainders* remaind
     url_mails = *url_library / "Containers/com.apple.mail/Data/Library/Mail Downloads";
     url_trash = *url_home / ".Trash";
     url_downloads = *url_home / "Downloads";
+}
+
+void Cleaner::setNextLocations(std::optional<Location> home, std::optional<Location> applications) {
+    next_ = Folders{std::move(home), std::move(applications)};
+}
+
+bool Cleaner::takeNextLocations() {
+    if (!next_)
+        return false;
+    const Folders folders = std::move(*next_);
+    next_.reset();
+    locate(folders.home);
+    cache()->relocate(folders.home, folders.applications);
+    remainders()->relocate(folders.home, folders.applications);
+    return true;
 }
 
 Cache* Cleaner::cache() const {

@@ -84,6 +84,18 @@ public:
     // changed since. Replaced by every scan.
     std::unordered_map<std::string, FileIdentity> scanned_identities;
 
+    // Following a grant changed while the application runs. The locations
+    // are fixed at creation; new ones are only noted here (main thread) and
+    // taken by takeNextLocations() just before the next scan starts, so a
+    // scan in progress, the results on screen and their hand-over to the
+    // cleanup keep the folders they were made from.
+    void setNextLocations(std::optional<Location> home, std::optional<Location> applications);
+    bool hasNextLocations() const { return next_.has_value(); }
+    // Main thread, while no scan and no removal runs: re-derives this
+    // engine's locations and those of the catalogue objects it scans through
+    // from the noted folders. False (nothing changed) when none were noted.
+    bool takeNextLocations();
+
     // Threads a scan may use to measure (at least 1).
     int scan_threads = 2;
 
@@ -104,7 +116,14 @@ public:
     void take(SmartScanResult result);
 
 private:
+    struct Folders {
+        std::optional<Location> home;
+        std::optional<Location> applications;
+    };
+    void locate(const std::optional<Location>& home);
+
     Cache* cache_ = nullptr;
+    std::optional<Folders> next_;
     Remainders* remainders_ = nullptr;
 };
 

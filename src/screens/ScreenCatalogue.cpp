@@ -40,7 +40,7 @@ void ScreenCatalogue::registerAll(ScreenFactory& factory, const ScreenServices& 
             return std::make_unique<EnableSchedulerViewController>(*s.schedulerSwitch);
         });
         factory.registerScreen(main, QStringLiteral("Preferences"), [s] {
-            return std::make_unique<PreferencesViewController>(*s.schedulerSwitch);
+            return std::make_unique<PreferencesViewController>(*s.schedulerSwitch, s.folderPicker, s.cleaner);
         });
     }
     factory.registerScreen(main, QStringLiteral("PrivacyFullDiskAccess"),

@@ -49,12 +49,14 @@ void CleanerWindowController::buildMenu() {
     connect(about, &QAction::triggered, this,
             [this] { QMessageBox::about(this, tr("About Dovrel Cleaner"), aboutText()); });
     QAction* preferences = app->addAction(tr("Preferences…"));
-    preferences->setShortcut(QKeySequence::Preferences);
+    preferences->setObjectName(QStringLiteral("showPreferences"));
+    preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     preferences->setMenuRole(QAction::PreferencesRole);
     connect(preferences, &QAction::triggered, this, &CleanerWindowController::showPreferences);
     app->addSeparator();
     QAction* quit = app->addAction(tr("Quit Dovrel Cleaner"));
-    quit->setShortcut(QKeySequence::Quit);
+    quit->setObjectName(QStringLiteral("quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
@@ -74,9 +76,14 @@ void CleanerWindowController::showPreferences() {
         if (!made)
             return;
         Screen* screen = made.release();
-        screen->setParent(this, Qt::Window);
+        // A dialog of this window: kept above it, no maximise button (its
+        // size is fixed).
+        screen->setParent(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowCloseButtonHint);
         screen->setAttribute(Qt::WA_DeleteOnClose);
         screen->loadViewIfNeeded();
+        screen->adjustSize();
+        screen->move(frameGeometry().center() - screen->rect().center());
         preferences_ = screen;
     }
     preferences_->viewWillAppear();
@@ -113,15 +120,33 @@ void CleanerWindowController::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-// Presses that no control took arrive here: the background moves the window.
+void CleanerWindowController::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (windowHandle() && watched_ != windowHandle()) {
+        watched_ = windowHandle();
+        watched_->installEventFilter(this);
+    }
+}
+
+// Every press and release of the native window passes here first, whichever
+// widget takes it: a new press or any release ends what an earlier press on
+// the background began.
+bool CleanerWindowController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watched_ &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        if (dragging_)
+            releaseMouse();
+        pressed_ = dragging_ = false;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Presses that no control took arrive here: the background may move the
+// window once the pointer moves on.
 void CleanerWindowController::mousePressEvent(QMouseEvent* event) {
     if (movable_ && event->button() == Qt::LeftButton) {
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            event->accept();
-            return;
-        }
-        dragging_ = true;
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        pressed_ = true;
+        pressPos_ = event->globalPosition().toPoint();
         event->accept();
         return;
     }
@@ -129,8 +154,22 @@ void CleanerWindowController::mousePressEvent(QMouseEvent* event) {
 }
 
 void CleanerWindowController::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+    if (!(event->buttons() & Qt::LeftButton))
+        pressed_ = dragging_ = false;
+    if (dragging_) {
         move(event->globalPosition().toPoint() - dragOffset_);
+        event->accept();
+        return;
+    }
+    if (pressed_ && (event->globalPosition().toPoint() - pressPos_).manhattanLength() >=
+                        QApplication::startDragDistance()) {
+        pressed_ = false;
+        if (!windowHandle() || !windowHandle()->startSystemMove()) {
+            dragging_ = true;
+            dragOffset_ = pressPos_ - frameGeometry().topLeft();
+            grabMouse();
+            move(event->globalPosition().toPoint() - dragOffset_);
+        }
         event->accept();
         return;
     }
@@ -138,7 +177,9 @@ void CleanerWindowController::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CleanerWindowController::mouseReleaseEvent(QMouseEvent* event) {
-    dragging_ = false;
+    if (dragging_)
+        releaseMouse();
+    pressed_ = dragging_ = false;
     QMainWindow::mouseReleaseEvent(event);
 }
 

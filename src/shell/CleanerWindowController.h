@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <QWindow>
+
 #include <functional>
 
 namespace dovrel {
@@ -15,7 +17,12 @@ class ViewController;
 
 // The one main window: the root ViewController as content, the window colour
 // "515360", movable by dragging its background, tracking the pointer, and
-// the application menu (preferences, feedback, quit).
+// the application menu (preferences Ctrl+,, feedback, quit Ctrl+Q).
+//
+// Moving by the background starts only once a press that reached the window
+// has moved past the drag distance with the button still held. The window
+// watches every press and release of its native window, also those a child
+// took, so a click never leaves a move pending for the next one.
 class CleanerWindowController : public QMainWindow {
     Q_OBJECT
 public:
@@ -33,7 +40,8 @@ public:
     bool isMovableByWindowBackground() const { return movable_; }
     void setMovableByWindowBackground(bool movable) { movable_ = movable; }
 
-    // Opens the preferences window (one at a time).
+    // Opens the preferences, a dialog of this window centred on it (one at a
+    // time).
     void showPreferences();
     Screen* preferencesWindow() const;
 
@@ -57,6 +65,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenu();
@@ -67,8 +77,11 @@ private:
     std::function<bool()> shouldClose_;
     FinishingCleanupNotice* finishing_ = nullptr;
     bool movable_ = false;
-    bool dragging_ = false;
+    bool pressed_ = false;  // a press on the background, not yet a move
+    bool dragging_ = false; // moving the window by hand (no system move)
+    QPoint pressPos_;       // global position of that press
     QPoint dragOffset_;
+    QPointer<QWindow> watched_;
 };
 
 } // namespace dovrel

@@ -1,6 +1,9 @@
 #include "shell/Screen.h"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace dovrel {
@@ -16,6 +19,21 @@ void Screen::loadViewIfNeeded() {
         return;
     loaded_ = true;
     viewDidLoad();
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QAbstractButton* button = focused && isAncestorOf(focused) ? focused : defaultButton_.data();
+        if (button && button->isEnabled() && button->isVisible()) {
+            button->click();
+            event->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Screen::release() {

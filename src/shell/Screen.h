@@ -2,6 +2,7 @@
 
 #include "shell/Storyboard.h"
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
 
@@ -60,9 +61,17 @@ public:
     // The controller last presented that way while its window is open, or null.
     Screen* presentedModalWindow() const { return modal_.data(); }
 
+    // The button Return and Enter press while the focus is anywhere in this
+    // screen, unless a focused push button takes the key itself. Null: none.
+    void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    QAbstractButton* defaultButton() const { return defaultButton_.data(); }
+
     virtual void viewDidLoad() {}
     virtual void viewWillAppear() {}
     virtual void viewDidAppear() {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class Storyboard;
@@ -74,6 +83,7 @@ private:
     QPointer<QDialog> sheetDialog_;
     QPointer<Screen> sheet_;
     QPointer<Screen> modal_;
+    QPointer<QAbstractButton> defaultButton_;
 };
 
 } // namespace dovrel

@@ -9,6 +9,7 @@
 #include "shell/Screen.h"
 #include "shell/ScreenFactory.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
 
 namespace dovrel {
@@ -169,9 +170,28 @@ Screen* ViewController::place(const Storyboard& storyboard, const QString& ident
     screen->viewWillAppear();
     screen->show();
     screen->viewDidAppear();
+    focusInto(screen);
     if (animation)
         (animationView_->*animation)();
     return screen;
+}
+
+void ViewController::focusInto(Screen* screen) {
+    // A screen that took the focus itself keeps it; otherwise the keyboard
+    // starts at its focus proxy or its first control.
+    if (screen->isAncestorOf(QApplication::focusWidget()) || !screen->isVisibleTo(window()))
+        return;
+    if (screen->focusProxy()) {
+        screen->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* w = screen->nextInFocusChain(); w && w != screen; w = w->nextInFocusChain()) {
+        if (screen->isAncestorOf(w) && w->isVisibleTo(screen) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void ViewController::clear(Layer layer) {

@@ -70,6 +70,7 @@ private:
 
     Screen* place(const Storyboard& storyboard, const QString& identifier, Layer layer, Animation animation);
     void clear(Layer layer);
+    void focusInto(Screen* screen);
     void takeOut(Screen* screen);
     QWidget* layerView(Layer layer) const;
     QPointer<Screen>& current(Layer layer);

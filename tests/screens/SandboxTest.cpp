@@ -7,27 +7,20 @@
 #include "platform/gui/UserAccount.h"
 #include "platform/gui/Workspace.h"
 #include "screens/access/SandboxViewController.h"
+#include "shell/FolderGrants.h"
 
+#include "FakeFolderPicker.h"
 #include "GuiTestSupport.h"
 #include "support/TempDir.h"
 
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace dovrel {
 namespace {
-
-// Answers every request at once with the folder set in `answer`.
-class FakePicker : public FolderPicker {
-public:
-    void pickFolder(QWidget*, const Request& request, Completion completion) override {
-        requests.push_back(request);
-        completion(answer);
-    }
-    std::vector<Request> requests;
-    std::optional<std::filesystem::path> answer;
-};
 
 class SandboxTest : public ::testing::Test {
 protected:
@@ -65,25 +58,28 @@ protected:
 
     test::TempDir tmp;
     std::filesystem::path home, apps;
-    FakePicker picker;
+    test::FakeFolderPicker picker;
     QObject observer;
     QStringList posted;
     std::unique_ptr<SandboxViewController> screen;
 };
 
-TEST_F(SandboxTest, HomePanelIsTitledAllowAccessAndStartsInTheUsersHome) {
-    make().allowHome()->click();
-    ASSERT_EQ(picker.requests.size(), 1u);
-    EXPECT_EQ(picker.requests[0].title, QStringLiteral("Allow access"));
-    EXPECT_EQ(picker.requests[0].prompt, QStringLiteral("Allow"));
-    EXPECT_EQ(picker.requests[0].startFolder, UserAccount::homeDirectoryForUser());
-}
-
-TEST_F(SandboxTest, ApplicationsPanelStartsInTheSystemsApplicationsFolderWhereOneExists) {
-    make().allowApps()->click();
-    ASSERT_EQ(picker.requests.size(), 1u);
-    EXPECT_EQ(picker.requests[0].startFolder,
-              UserAccount::localApplicationsDirectory().value_or(UserAccount::homeDirectoryForUser()));
+TEST_F(SandboxTest, EachPanelHasItsOwnTitleAndStartFolder) {
+    SandboxViewController& s = make();
+    s.allowHome()->click();
+    s.allowApps()->click();
+    ASSERT_EQ(picker.requests.size(), 2u);
+    const FolderPicker::Request& homePanel = picker.requests[0];
+    const FolderPicker::Request& appsPanel = picker.requests[1];
+    EXPECT_EQ(homePanel.prompt, QStringLiteral("Allow"));
+    EXPECT_NE(homePanel.title, appsPanel.title);
+    EXPECT_NE(homePanel.title, QStringLiteral("Allow access"));
+    // The home panel shows the user's home folder selected in the folder
+    // that holds it; the other starts in the Applications folder expected.
+    EXPECT_EQ(homePanel.startFolder, UserAccount::homeDirectoryForUser().parent_path());
+    EXPECT_EQ(homePanel.selection, UserAccount::homeDirectoryForUser());
+    EXPECT_EQ(appsPanel.startFolder, FolderGrants::expectedFolder(FolderGrants::Kind::Applications)
+                                         .value_or(UserAccount::homeDirectoryForUser()));
 }
 
 TEST_F(SandboxTest, CancellingChangesNothing) {
@@ -93,17 +89,55 @@ TEST_F(SandboxTest, CancellingChangesNothing) {
     EXPECT_TRUE(s.allowHome()->isEnabled());
 }
 
-TEST_F(SandboxTest, AWronglyNamedFolderIsStoredButTheScreenStays) {
-    std::filesystem::create_directories(tmp / "someone-else");
-    grantApplications();
+// A wrong pick is refused in words, stores nothing (so the next launch asks
+// again), and the user can go on to pick the right folder.
+TEST_F(SandboxTest, AWronglyNamedFolderIsRefusedOnScreenNotStoredAndCanBePickedAgain) {
+    struct Case {
+        const char* picked;
+        bool home;
+    };
+    for (const Case& c : {Case{"someone-else", true}, Case{"Programs", false}}) {
+        SCOPED_TRACE(c.picked);
+        test::resetSettings();
+        posted.clear();
+        std::filesystem::create_directories(tmp / c.picked);
+        // The other folder is granted already.
+        Defaults::standard().setData(QString::fromLatin1(c.home ? "Applications" : "home"),
+                                     *Grant::create(c.home ? apps : home));
+        SandboxViewController& s = make();
+        QPushButton* button = c.home ? s.allowHome() : s.allowApps();
+        const char* key = c.home ? "home" : "Applications";
+        picker.answer = tmp / c.picked;
+        button->click();
+        test::spin();
+        EXPECT_FALSE(stored(key).has_value());
+        EXPECT_TRUE(button->isEnabled());
+        EXPECT_FALSE(s.isClosing());
+        EXPECT_TRUE(posted.isEmpty());
+        EXPECT_TRUE(s.message().contains(QString::fromLatin1(c.picked))) << s.message().toStdString();
+        const QString expected = c.home ? UserAccount::loginName() : QStringLiteral("Applications");
+        EXPECT_TRUE(s.message().contains(QStringLiteral("“%1”").arg(expected))) << s.message().toStdString();
+
+        picker.answer = c.home ? home : apps;
+        button->click();
+        EXPECT_EQ(stored(key), picker.answer);
+        EXPECT_TRUE(s.message().isEmpty());
+        EXPECT_TRUE(s.isClosing());
+    }
+}
+
+TEST_F(SandboxTest, AGrantedCardShowsTheFolderChosen) {
     SandboxViewController& s = make();
-    picker.answer = tmp / "someone-else";
+    EXPECT_TRUE(s.homeDetail().contains(UserAccount::loginName()));
+    picker.answer = apps;
+    s.allowApps()->click();
+    // The path, shortened in the middle when it is long.
+    EXPECT_TRUE(s.appsDetail().startsWith(QStringLiteral("/"))) << s.appsDetail().toStdString();
+    EXPECT_TRUE(s.appsDetail().endsWith(QStringLiteral("/Applications")));
+    picker.answer = home;
     s.allowHome()->click();
-    test::spin();
-    EXPECT_EQ(stored("home"), tmp / "someone-else");
-    EXPECT_TRUE(s.allowHome()->isEnabled());
-    EXPECT_FALSE(s.isClosing());
-    EXPECT_TRUE(posted.isEmpty());
+    EXPECT_TRUE(s.homeDetail().startsWith(QStringLiteral("/"))) << s.homeDetail().toStdString();
+    EXPECT_TRUE(s.homeDetail().endsWith(QStringLiteral("/") + UserAccount::loginName()));
 }
 
 TEST_F(SandboxTest, ApplicationsThenHomeClosesTheScreen) {
@@ -156,7 +190,7 @@ TEST_F(SandboxTest, APickThatCannotBeGrantedRemovesTheOldValue) {
     picker.answer = home;
     s.allowHome()->click();
     ASSERT_TRUE(stored("home"));
-    picker.answer = tmp / "gone";
+    picker.answer = tmp / "gone" / UserAccount::loginName().toStdString(); // the right name, no folder
     s.allow_home(); // the button is disabled after the first, right pick
     EXPECT_EQ(picker.requests.size(), 2u);
     EXPECT_FALSE(Defaults::standard().hasKey(QStringLiteral("home")));
@@ -182,16 +216,35 @@ TEST_F(SandboxTest, OnLoadAStaleOrWronglyNamedGrantLeavesTheButtonEnabled) {
     EXPECT_FALSE(make().allowApps()->isEnabled());
 }
 
-TEST_F(SandboxTest, HelpLinkOpensTheSandboxPage) {
+// The explanation shows in the window, whether or not a browser can open the
+// page; the page is one button further.
+TEST_F(SandboxTest, HelpShowsTheExplanationAndOffersThePage) {
     QList<QUrl> opened;
+    bool browser = false;
     Workspace::setURLOpener([&](const QUrl& url) {
         opened << url;
-        return true;
+        return browser;
     });
-    make().open_sandbox_webpage();
+    SandboxViewController& s = make();
+    s.show();
+    QTest::mouseClick(s.helpButton(), Qt::LeftButton);
+    QMessageBox* box = s.helpBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(opened.isEmpty());
+    QAbstractButton* web = nullptr;
+    for (QAbstractButton* b : box->buttons())
+        if (box->buttonRole(b) == QMessageBox::ActionRole)
+            web = b;
+    ASSERT_NE(web, nullptr);
+    web->click();
     Workspace::setURLOpener({});
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.first().path(), QStringLiteral("/applications/sandbox"));
+    // No browser took it: the screen says where the page is.
+    EXPECT_TRUE(s.message().contains(opened.first().toString()));
+    test::spin();
+    EXPECT_EQ(s.helpBox(), nullptr);
 }
 
 } // namespace

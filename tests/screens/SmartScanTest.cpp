@@ -1,3 +1,6 @@
+#include "catalogue/Application.h"
+#include "catalogue/Cache.h"
+#include "catalogue/Remainders.h"
 #include "controls/ProgressRing.h"
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
@@ -120,6 +123,25 @@ TEST_F(SmartScanTest, ASecondScanHasItsOwnScreenAndTheFirstNoLongerListens) {
     EXPECT_EQ(finished, 2); // one per screen
     EXPECT_DOUBLE_EQ(first->progressView()->progress()->strokeEnd(), 0.25);
     EXPECT_DOUBLE_EQ(screen->progressView()->progress()->strokeEnd(), 1.0);
+}
+
+// A folder changed in the preferences reaches the engine when a scan starts,
+// and that scan already looks there.
+TEST_F(SmartScanTest, TheScanTakesTheFoldersNotedForIt) {
+    const std::filesystem::path other = tmp / "other";
+    test::FixtureTree::makeHomeSkeleton(other);
+    test::FixtureTree(other).file(".Trash/old.bin", 4321);
+    Application application(std::nullopt, std::nullopt);
+    Cache cache(std::nullopt, std::nullopt, &application);
+    Remainders remainders(std::nullopt, std::nullopt, &cache, &application);
+    Cleaner engine(std::nullopt, &cache, &remainders);
+    engine.setNextLocations(other, std::nullopt);
+    screen = make(&engine);
+    ASSERT_TRUE(test::waitFor([&] { return finished == 1; }, 30000));
+    EXPECT_EQ(engine.url_home, other);
+    EXPECT_FALSE(engine.hasNextLocations());
+    EXPECT_EQ(engine.totalTrashSize, 4321);
+    EXPECT_EQ(cache.url_home, other);
 }
 
 } // namespace

@@ -17,6 +17,11 @@ void FileDialogFolderPicker::pickFolder(QWidget* parent, const Request& request,
     dialog->setOption(QFileDialog::ShowDirsOnly, true);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setLabelText(QFileDialog::Accept, request.prompt);
+    if (!request.selection.empty()) {
+        const std::string& selection = request.selection.native();
+        dialog->selectFile(
+            QFile::decodeName(QByteArray(selection.data(), static_cast<qsizetype>(selection.size()))));
+    }
     dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
 
     // finished() fires once for accept and reject alike; the shared flag keeps

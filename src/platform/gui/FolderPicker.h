@@ -19,6 +19,7 @@ public:
         QString title;                     // window title
         QString prompt;                    // label of the accept button
         std::filesystem::path startFolder; // folder shown first
+        std::filesystem::path selection;   // preselected entry in it (empty: none)
     };
     // Called exactly once on the main thread: the chosen folder, or absent
     // when the user cancelled.

@@ -11,9 +11,12 @@
 #include "platform/gui/FolderPicker.h"
 #include "platform/gui/UserAccount.h"
 #include "platform/gui/Workspace.h"
+#include "shell/FolderGrants.h"
 #include "shell/NotificationNames.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -27,14 +30,6 @@ namespace {
 constexpr QSize kStage(760, 480);
 constexpr double kCloseSpeed = 12;
 constexpr double kCloseBounciness = 4;
-
-// The last component of a picked folder, ignoring a trailing separator.
-QByteArray folderName(const std::filesystem::path& folder) {
-    std::filesystem::path p = folder;
-    if (p.filename().empty() && p.has_parent_path())
-        p = p.parent_path();
-    return QByteArray::fromStdString(p.filename().native());
-}
 
 // A folder drawn in the window's blues, with a house or an app grid on it.
 QPixmap folderArt(bool home, qreal dpr) {
@@ -68,11 +63,14 @@ QPixmap folderArt(bool home, qreal dpr) {
     return pixmap;
 }
 
-QWidget* tile(QWidget* parent, bool home, const QString& title, const QString& detail, int x) {
+// A card for one folder; returns the line under its title.
+QLabel* tile(QWidget* parent, bool home, const QString& title, const QString& detail, int x) {
     auto* box = new VisualCleanButton(parent);
     box->setGeometry(x, 0, 240, 170);
+    box->setAccessibleName(title);
     auto* art = new QLabel(box);
     art->setPixmap(folderArt(home, parent->devicePixelRatioF()));
+    art->setAccessibleName(title);
     art->setGeometry(60, 14, 120, 96);
     auto* name = new QLabel(title, box);
     name->setProperty("role", QStringLiteral("text"));
@@ -81,8 +79,8 @@ QWidget* tile(QWidget* parent, bool home, const QString& title, const QString& d
     auto* hint = new QLabel(detail, box);
     hint->setProperty("role", QStringLiteral("caption"));
     hint->setAlignment(Qt::AlignCenter);
-    hint->setGeometry(0, 138, 240, 20);
-    return box;
+    hint->setGeometry(8, 138, 224, 20);
+    return hint;
 }
 
 } // namespace
@@ -108,8 +106,9 @@ SandboxViewController::SandboxViewController(FolderPicker& picker, QWidget* pare
     directory_view_ = new QWidget(stage_);
     directory_view_->setGeometry(120, 150, 520, 170);
     const QString login = UserAccount::loginName();
-    tile(directory_view_, true, tr("Home folder"), tr("the folder named “%1”").arg(login), 0);
-    tile(directory_view_, false, tr("Applications"), tr("the folder named “Applications”"), 280);
+    homeDetail_ = tile(directory_view_, true, tr("Home folder"), tr("the folder named “%1”").arg(login), 0);
+    appsDetail_ =
+        tile(directory_view_, false, tr("Applications"), tr("the folder named “Applications”"), 280);
 
     buttons_view_ = new QWidget(stage_);
     buttons_view_->setGeometry(120, 336, 520, 44);
@@ -123,15 +122,28 @@ SandboxViewController::SandboxViewController(FolderPicker& picker, QWidget* pare
     connect(allowHome_, &QPushButton::clicked, this, &SandboxViewController::allow_home);
     connect(allowApps_, &QPushButton::clicked, this, &SandboxViewController::allow_applications);
 
-    info_text_ = new QLabel(stage_);
-    info_text_->setProperty("role", QStringLiteral("caption"));
-    info_text_->setAlignment(Qt::AlignCenter);
-    info_text_->setTextFormat(Qt::RichText);
-    info_text_->setText(
-        QStringLiteral("<a style=\"color:#7cc8ff; text-decoration:none\" href=\"help\">%1</a>")
-            .arg(tr("Why does Dovrel Cleaner need access?").toHtmlEscaped()));
-    info_text_->setGeometry(130, 404, 500, 24);
-    connect(info_text_, &QLabel::linkActivated, this, [this] { open_sandbox_webpage(); });
+    // Why a pick was refused; read out by screen readers when it changes.
+    message_ = new QLabel(stage_);
+    message_->setObjectName(QStringLiteral("message"));
+    message_->setProperty("role", QStringLiteral("caption"));
+    message_->setStyleSheet(QStringLiteral("color: #ffd479;"));
+    message_->setAlignment(Qt::AlignCenter);
+    message_->setWordWrap(true);
+    message_->setGeometry(60, 382, 640, 36);
+    message_->hide();
+
+    info_text_ = new QWidget(stage_);
+    info_text_->setGeometry(130, 424, 500, 28);
+    help_ = new QPushButton(tr("Why does Dovrel Cleaner need access?"), info_text_);
+    help_->setObjectName(QStringLiteral("help"));
+    help_->setProperty("role", QStringLiteral("link"));
+    help_->setFlat(true);
+    help_->setCursor(Qt::PointingHandCursor);
+    help_->setGeometry(0, 0, 500, 28);
+    connect(help_, &QPushButton::clicked, this, &SandboxViewController::open_sandbox_webpage);
+
+    setTabOrder(allowHome_, allowApps_);
+    setTabOrder(allowApps_, help_);
 }
 
 QUrl SandboxViewController::sandboxWebpage() {
@@ -145,65 +157,101 @@ void SandboxViewController::resizeEvent(QResizeEvent* event) {
 
 void SandboxViewController::viewDidLoad() {
     app_settings = &Defaults::standard();
-    const Grant::Resolution home = Grant::resolve(*app_settings, QString::fromLatin1(Grant::kHomeKey));
-    const Grant::Resolution apps =
-        Grant::resolve(*app_settings, QString::fromLatin1(Grant::kApplicationsKey));
-    if (home.resolved() && home.status != Grant::Status::Stale &&
-        folderName(*home.folder) == UserAccount::loginName().toLocal8Bit())
-        markGranted(allowHome_);
-    else if (apps.resolved() && apps.status != Grant::Status::Stale &&
-             folderName(*apps.folder) == "Applications")
-        markGranted(allowApps_);
+    const FolderGrants::State home = FolderGrants::state(*app_settings, FolderGrants::Kind::Home);
+    const FolderGrants::State apps = FolderGrants::state(*app_settings, FolderGrants::Kind::Applications);
+    const auto usable = [](const FolderGrants::State& s) {
+        return s.status == Grant::Status::Resolved && s.rightName;
+    };
+    if (usable(home))
+        markGranted(Kind::Home, *home.folder);
+    else if (usable(apps))
+        markGranted(Kind::Applications, *apps.folder);
+    // Return presses the first button still to be pressed.
+    QPushButton* first = allowHome_->isEnabled() ? allowHome_ : allowApps_;
+    setDefaultButton(first);
+    first->setFocus();
 }
 
-void SandboxViewController::markGranted(QPushButton* button) {
+void SandboxViewController::markGranted(Kind kind, const std::filesystem::path& folder) {
+    QPushButton* button = kind == Kind::Home ? allowHome_ : allowApps_;
     button->setEnabled(false);
-    button->setText(button == allowHome_ ? tr("✓ Home Folder Allowed") : tr("✓ Applications Allowed"));
+    button->setText(kind == Kind::Home ? tr("✓ Home Folder Allowed") : tr("✓ Applications Allowed"));
+    QLabel* detail = kind == Kind::Home ? homeDetail_ : appsDetail_;
+    const QString path = FolderGrants::displayPath(folder);
+    detail->setText(detail->fontMetrics().elidedText(path, Qt::ElideMiddle, detail->width()));
+    detail->setToolTip(path);
+    detail->setAccessibleName(path);
+    QPushButton* other = kind == Kind::Home ? allowApps_ : allowHome_;
+    if (other->isEnabled()) {
+        setDefaultButton(other);
+        other->setFocus();
+    }
+}
+
+QString SandboxViewController::message() const {
+    return message_->isHidden() ? QString() : message_->text();
+}
+
+QString SandboxViewController::homeDetail() const {
+    return homeDetail_->text();
+}
+
+QString SandboxViewController::appsDetail() const {
+    return appsDetail_->text();
+}
+
+void SandboxViewController::showMessage(const QString& text) {
+    message_->setText(text);
+    message_->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) {
+        QAccessibleEvent changed(message_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void SandboxViewController::allow_home() {
-    pick({QString::fromLatin1(Grant::kHomeKey), QString::fromLatin1(Grant::kApplicationsKey),
-          UserAccount::loginName().toLocal8Bit(), allowHome_},
-         UserAccount::homeDirectoryForUser());
+    pick(Kind::Home);
 }
 
 void SandboxViewController::allow_applications() {
-    pick({QString::fromLatin1(Grant::kApplicationsKey), QString::fromLatin1(Grant::kHomeKey),
-          QByteArray("Applications"), allowApps_},
-         UserAccount::localApplicationsDirectory().value_or(UserAccount::homeDirectoryForUser()));
+    pick(Kind::Applications);
 }
 
-void SandboxViewController::pick(const Target& target, const std::filesystem::path& start) {
+void SandboxViewController::pick(Kind kind) {
     if (closing_)
         return;
-    FolderPicker::Request request;
-    request.title = tr("Allow access");
-    request.prompt = tr("Allow");
-    request.startFolder = start;
+    const FolderGrants::Kind grant =
+        kind == Kind::Home ? FolderGrants::Kind::Home : FolderGrants::Kind::Applications;
     // The answer may come after this screen was replaced: then it is dropped.
     QPointer<QObject> alive = lifetime();
-    picker_.pickFolder(this, request, [this, alive, target](std::optional<std::filesystem::path> folder) {
-        if (alive)
-            picked(target, folder);
-    });
+    picker_.pickFolder(this, FolderGrants::request(grant),
+                       [this, alive, kind](std::optional<std::filesystem::path> folder) {
+                           if (alive)
+                               picked(kind, folder);
+                       });
 }
 
-void SandboxViewController::picked(const Target& target, const std::optional<std::filesystem::path>& folder) {
+void SandboxViewController::picked(Kind kind, const std::optional<std::filesystem::path>& folder) {
     if (!folder)
         return; // cancelled
-    // The pick is stored whatever it is; a folder that cannot be granted
-    // removes the old value so the next launch asks again.
-    const std::optional<QByteArray> grant = Grant::create(*folder);
-    if (grant)
-        app_settings->setData(target.key, *grant);
-    else
-        app_settings->removeObjectForKey(target.key);
-    app_settings->synchronize();
-
-    if (!grant || folderName(*folder) != target.expected)
+    const FolderGrants::Kind grant =
+        kind == Kind::Home ? FolderGrants::Kind::Home : FolderGrants::Kind::Applications;
+    switch (FolderGrants::store(*app_settings, grant, *folder)) {
+    case FolderGrants::Outcome::WrongFolder:
+        showMessage(FolderGrants::refusal(grant, *folder));
         return;
-    markGranted(target.button);
-    if (!Grant::resolve(*app_settings, target.otherKey).resolved())
+    case FolderGrants::Outcome::NotGranted:
+        showMessage(tr("“%1” cannot be opened as a folder. Please choose it again.")
+                        .arg(FolderGrants::displayPath(*folder)));
+        return;
+    case FolderGrants::Outcome::Stored:
+        break;
+    }
+    showMessage(QString());
+    markGranted(kind, *folder);
+    const FolderGrants::Kind other =
+        kind == Kind::Home ? FolderGrants::Kind::Applications : FolderGrants::Kind::Home;
+    if (!Grant::resolve(*app_settings, FolderGrants::key(other)).resolved())
         return;
     // Scheduled before the animation starts: an animation that ends at once
     // releases this screen, which also drops the pending step.
@@ -233,6 +281,7 @@ void SandboxViewController::sandbox_end_anim() {
                      kCloseBounciness);
     Animator::spring(buttons_view_, "pos", buttons_view_->pos(), out(buttons_view_, 520), kCloseSpeed,
                      kCloseBounciness);
+    message_->hide();
     QPointer<QObject> alive = lifetime();
     Animator::spring(info_text_, "pos", info_text_->pos(), out(info_text_, 520), kCloseSpeed,
                      kCloseBounciness, [this, alive] {
@@ -246,7 +295,33 @@ void SandboxViewController::sandbox_end_anim() {
 }
 
 void SandboxViewController::open_sandbox_webpage() {
-    Workspace::openURL(sandboxWebpage());
+    if (helpBox_) {
+        helpBox_->raise();
+        return;
+    }
+    auto* box =
+        new QMessageBox(QMessageBox::Information, tr("Why Dovrel Cleaner needs access"),
+                        tr("Dovrel Cleaner only reads the folders you allow."), QMessageBox::Close, this);
+    box->setInformativeText(
+        tr("It looks for caches, logs, leftovers of removed applications, browser data, mail attachments, "
+           "installers and the Trash inside your home folder. It reads the Applications folder to learn "
+           "which applications are still installed, so that what they keep is never taken for a "
+           "leftover. Nothing is removed until you have chosen it and pressed the remove button."));
+    QPushButton* web = box->addButton(tr("Open Web Page"), QMessageBox::ActionRole);
+    box->setDefaultButton(QMessageBox::Close);
+    box->setEscapeButton(QMessageBox::Close);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    QPointer<QObject> alive = lifetime();
+    connect(box, &QMessageBox::buttonClicked, this, [this, alive, web](QAbstractButton* clicked) {
+        if (clicked != web || !alive)
+            return;
+        if (!Workspace::openURL(sandboxWebpage()))
+            showMessage(
+                tr("No web browser could be opened. The page is at %1.").arg(sandboxWebpage().toString()));
+    });
+    helpBox_ = box;
+    box->open();
 }
 
 } // namespace dovrel

@@ -2,7 +2,8 @@
 
 #include "shell/Screen.h"
 
-#include <QByteArray>
+#include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
 
 #include <filesystem>
@@ -20,9 +21,11 @@ class FolderPicker;
 // folder and the Applications folder and stores each pick as a grant under
 // "home" and "Applications".
 //
-// A pick is always stored; it counts as the right folder only when its name
-// is the login name (home) or "Applications". When the right folder has been
-// picked and the other grant resolves, the screen springs out of view, the
+// A pick is stored only when it is the right folder (FolderGrants: named as
+// the login user, or "Applications"); a wrong one is refused in words on the
+// screen, naming the folder expected, and its button stays. A granted card
+// shows the folder chosen. When the right folder has been picked and the
+// other grant resolves, the screen springs out of view, the
 // home screen is asked for 0.3 s later ("home_view_controller_for_launch"),
 // and "sandbox_end_anim_complete" follows when the animation has ended (the
 // home screen is asked for first if the animation ended sooner).
@@ -35,6 +38,8 @@ public:
 
     void allow_home();
     void allow_applications();
+    // Explains why access is needed, in a message box over the window that
+    // also offers the help web page (there may be no browser to show it).
     void open_sandbox_webpage();
     // The closing animation; posts "sandbox_end_anim_complete" when done.
     void sandbox_end_anim();
@@ -43,6 +48,14 @@ public:
 
     QPushButton* allowHome() const { return allowHome_; }
     QPushButton* allowApps() const { return allowApps_; }
+    QPushButton* helpButton() const { return help_; }
+    // The explanation box while it is open, or null.
+    QMessageBox* helpBox() const { return helpBox_.data(); }
+    // The refusal of the last pick, empty after a right one.
+    QString message() const;
+    // What the two cards say under their titles.
+    QString homeDetail() const;
+    QString appsDetail() const;
     bool isClosing() const { return closing_; }
 
     Defaults* app_settings = nullptr;
@@ -51,27 +64,28 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct Target {
-        QString key;         // where the pick is stored
-        QString otherKey;    // the grant that must also resolve
-        QByteArray expected; // the folder name that counts
-        QPushButton* button; // disabled once the right folder is picked
-    };
+    enum class Kind { Home, Applications };
 
-    void pick(const Target& target, const std::filesystem::path& start);
-    void picked(const Target& target, const std::optional<std::filesystem::path>& folder);
-    void markGranted(QPushButton* button);
+    void pick(Kind kind);
+    void picked(Kind kind, const std::optional<std::filesystem::path>& folder);
+    void markGranted(Kind kind, const std::filesystem::path& folder);
+    void showMessage(const QString& text);
     void postHomeOnce();
 
     FolderPicker& picker_;
     QWidget* stage_;
     QLabel* label_;
     QLabel* text_;
-    QLabel* info_text_;
+    QWidget* info_text_;
     QWidget* directory_view_;
     QWidget* buttons_view_;
     QPushButton* allowHome_;
     QPushButton* allowApps_;
+    QPushButton* help_;
+    QLabel* homeDetail_;
+    QLabel* appsDetail_;
+    QLabel* message_;
+    QPointer<QMessageBox> helpBox_;
     bool closing_ = false;
     bool homePosted_ = false;
 };

@@ -66,6 +66,7 @@ CleanedViewController::CleanedViewController(std::function<Cleaner*()> cleaner, 
     imageview_ = new QLabel(stage_);
     imageview_->setObjectName(QStringLiteral("imageview"));
     imageview_->setAlignment(Qt::AlignCenter);
+    imageview_->setAccessibleName(tr("Cleanup finished"));
 
     // The figure and its line sit in one box placed by layoutStage(); the
     // opening animation moves them inside it.
@@ -128,8 +129,10 @@ CleanedViewController::CleanedViewController(std::function<Cleaner*()> cleaner, 
     done_button_ = new CellButton(ButtonCell::Kind::PushButtonCell, tr("Done"), stage_);
     done_button_->setObjectName(QStringLiteral("done_button"));
     done_button_->setCursor(Qt::PointingHandCursor);
-    done_button_->setDefault(true);
     connect(done_button_, &QPushButton::clicked, this, &CleanedViewController::done);
+    // Return leads home; Tab goes to the other controls.
+    setDefaultButton(done_button_);
+    setFocusProxy(done_button_);
 
     was_cleaned_size_->setGeometry(0, 0, kColumn, 56);
     label_->setGeometry(0, 56, kColumn, 24);

@@ -71,17 +71,38 @@ HomeViewController::HomeViewController(QWidget* parent) : Screen(parent), stage_
 
     // What a scan looks through, as a row of the category images.
     const QStringList categories = CategoryArtwork::names();
+    const QStringList titles = categoryTitles();
     for (int i = 0; i < categories.size(); ++i) {
         auto* icon = new QLabel(stage_);
+        icon->setObjectName(categories.at(i));
         icon->setPixmap(CategoryArtwork::image(categories.at(i), 30, devicePixelRatioF()));
         icon->setGeometry(59 + i * 40, 320, 30, 30);
+        const QString title = titles.value(i);
+        icon->setToolTip(title);
+        icon->setAccessibleName(title);
     }
 
     scan_ = new ScanButton(stage_);
     scan_->setObjectName(QStringLiteral("scan"));
     scan_->setText(tr("Scan"));
     scan_->setGeometry(480, 130, 200, 200);
+    scan_->setFocusPolicy(Qt::StrongFocus);
+    scan_->setAccessibleName(tr("Scan"));
+    scan_->setAccessibleDescription(tr("Starts a smart scan"));
     connect(scan_, &ScanButton::clicked, this, &HomeViewController::search);
+    // Return starts the scan, as Space on the focused button does.
+    setDefaultButton(scan_);
+    setFocusProxy(scan_);
+}
+
+QStringList HomeViewController::categoryTitles() {
+    return {tr("Applications caches"),
+            tr("Applications logs"),
+            tr("Applications remainders"),
+            tr("Browsers"),
+            tr("Mail attachments"),
+            tr("Installation files"),
+            tr("Trash Bin")};
 }
 
 void HomeViewController::resizeEvent(QResizeEvent* event) {
@@ -98,6 +119,7 @@ void HomeViewController::viewDidLoad() {
 }
 
 void HomeViewController::viewDidAppear() {
+    scan_->setFocus();
     if (SystemVersion::isAtLeast(10, 14)) {
         probeStartedNow_ = !app_settings->boolForKey(QStringLiteral("PrivacyAccess"));
         if (probeStartedNow_)

@@ -2,6 +2,8 @@
 
 #include "shell/Screen.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class QLabel;
@@ -27,6 +29,9 @@ public:
 
     void viewDidLoad() override;
     void viewDidAppear() override;
+    // What the seven category images stand for, in the scan's order (their
+    // names and tooltips).
+    static QStringList categoryTitles();
 
     // The scan button's action: posts "smart_scan_view_controller".
     void search();

@@ -2,27 +2,49 @@
 
 #include "controls/DVTShadowLabel.h"
 #include "controls/SwitchButton.h"
+#include "engine/Cleaner.h"
 #include "platform/Defaults.h"
+#include "platform/gui/FolderPicker.h"
 #include "scheduler/SchedulerSwitch.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace dovrel {
 
-PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerSwitch, QWidget* parent)
-    : Screen(parent), switch_(schedulerSwitch) {
+namespace {
+
+constexpr int kWidth = 520;
+
+QLabel* sectionTitle(const QString& text, QWidget* parent) {
+    auto* title = new DVTShadowLabel(text, parent);
+    title->setProperty("role", QStringLiteral("title"));
+    title->setStyleSheet(QStringLiteral("font-size: 18px;"));
+    return title;
+}
+
+} // namespace
+
+PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerSwitch, FolderPicker* picker,
+                                                     std::function<Cleaner*()> cleaner, QWidget* parent)
+    : Screen(parent), switch_(schedulerSwitch), picker_(picker), cleaner_(std::move(cleaner)) {
     setObjectName(QStringLiteral("PreferencesViewController"));
     setWindowTitle(tr("Preferences"));
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 24, 28, 24);
+    layout->setContentsMargins(28, 24, 28, 20);
     layout->setSpacing(8);
-    auto* title = new DVTShadowLabel(tr("Reminders"), this);
-    title->setProperty("role", QStringLiteral("title"));
-    title->setStyleSheet(QStringLiteral("font-size: 18px;"));
-    layout->addWidget(title);
+    // The window takes the size of its content and cannot be resized.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    layout->addWidget(sectionTitle(tr("Reminders"), this));
     scheduler_button_ = new SwitchButton(tr("Remind me to clean up regularly"), this);
     scheduler_button_->setObjectName(QStringLiteral("scheduler_button"));
     layout->addWidget(scheduler_button_);
@@ -31,20 +53,175 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
                             this);
     hint->setProperty("role", QStringLiteral("caption"));
     hint->setWordWrap(true);
+    hint->setFixedWidth(kWidth);
     layout->addWidget(hint);
-    layout->addStretch(1);
-    setFixedSize(420, 170);
     connect(scheduler_button_, &QCheckBox::clicked, this, &PreferencesViewController::enable_scheduler);
+
+    layout->addSpacing(12);
+    layout->addWidget(sectionTitle(tr("Folders"), this));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(4);
+    grid->setColumnStretch(1, 1);
+    homeRow_ = addFolderRow(grid, 0, tr("Home folder"), FolderGrants::Kind::Home);
+    appsRow_ = addFolderRow(grid, 2, tr("Applications"), FolderGrants::Kind::Applications);
+    layout->addLayout(grid);
+    connect(homeRow_.change, &QPushButton::clicked, this, &PreferencesViewController::change_home);
+    connect(appsRow_.change, &QPushButton::clicked, this, &PreferencesViewController::change_applications);
+
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("message"));
+    message_->setProperty("role", QStringLiteral("caption"));
+    message_->setStyleSheet(QStringLiteral("color: #ffd479;"));
+    message_->setWordWrap(true);
+    message_->setFixedWidth(kWidth);
+    message_->hide();
+    layout->addWidget(message_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    close_ = new QPushButton(tr("Close"), this);
+    close_->setObjectName(QStringLiteral("close"));
+    buttons->addWidget(close_);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    setDefaultButton(close_);
+
+    setTabOrder(scheduler_button_, homeRow_.change);
+    setTabOrder(homeRow_.change, appsRow_.change);
+    setTabOrder(appsRow_.change, close_);
+}
+
+PreferencesViewController::FolderRow PreferencesViewController::addFolderRow(QGridLayout* grid, int line,
+                                                                             const QString& title,
+                                                                             FolderGrants::Kind kind) {
+    FolderRow row;
+    auto* name = new QLabel(title, this);
+    name->setProperty("role", QStringLiteral("text"));
+    grid->addWidget(name, line, 0);
+    row.path = new QLabel(this);
+    row.path->setObjectName(kind == FolderGrants::Kind::Home ? QStringLiteral("homePath")
+                                                             : QStringLiteral("applicationsPath"));
+    row.path->setProperty("role", QStringLiteral("text"));
+    row.path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row.path->setFixedWidth(kWidth - 220);
+    grid->addWidget(row.path, line, 1);
+    row.change = new QPushButton(tr("Change…"), this);
+    row.change->setObjectName(kind == FolderGrants::Kind::Home ? QStringLiteral("changeHome")
+                                                               : QStringLiteral("changeApplications"));
+    row.change->setAccessibleName(kind == FolderGrants::Kind::Home ? tr("Change Home Folder…")
+                                                                   : tr("Change Applications Folder…"));
+    row.change->setEnabled(picker_ != nullptr);
+    grid->addWidget(row.change, line, 2);
+    row.warning = new QLabel(this);
+    row.warning->setProperty("role", QStringLiteral("caption"));
+    row.warning->setStyleSheet(QStringLiteral("color: #ffd479;"));
+    row.warning->setWordWrap(true);
+    row.warning->hide();
+    grid->addWidget(row.warning, line + 1, 1, 1, 2);
+    return row;
 }
 
 void PreferencesViewController::viewDidLoad() {
     app_settings = &Defaults::standard();
     if (app_settings->boolForKey(QStringLiteral("Scheduler")))
         scheduler_button_->setChecked(true);
+    showFolder(FolderGrants::Kind::Home);
+    showFolder(FolderGrants::Kind::Applications);
+    scheduler_button_->setFocus();
 }
 
 void PreferencesViewController::enable_scheduler() {
     switch_.enable_scheduler(scheduler_button_->isChecked());
+}
+
+void PreferencesViewController::showFolder(FolderGrants::Kind kind) {
+    const FolderRow& r = row(kind);
+    const FolderGrants::State state = FolderGrants::state(*app_settings, kind);
+    const QString path = state.folder ? FolderGrants::displayPath(*state.folder) : tr("Not chosen");
+    r.path->setText(r.path->fontMetrics().elidedText(path, Qt::ElideMiddle, r.path->width()));
+    r.path->setToolTip(path);
+    r.path->setAccessibleName(path);
+
+    QString warning;
+    switch (state.status) {
+    case Grant::Status::NoGrant:
+        warning = tr("No folder is allowed yet.");
+        break;
+    case Grant::Status::Unresolvable:
+        warning = tr("This folder is gone. Please choose it again.");
+        break;
+    case Grant::Status::Stale:
+        warning = tr("This folder was replaced since you allowed it. Please choose it again.");
+        break;
+    case Grant::Status::Resolved:
+        if (!state.rightName)
+            warning = tr("This folder is not named “%1”. Please choose the right one.")
+                          .arg(QString::fromLocal8Bit(FolderGrants::expectedName(kind)));
+        break;
+    }
+    r.warning->setText(warning);
+    r.warning->setVisible(!warning.isEmpty());
+    r.path->setAccessibleDescription(warning);
+}
+
+QString PreferencesViewController::message() const {
+    return message_->isHidden() ? QString() : message_->text();
+}
+
+void PreferencesViewController::change_home() {
+    change(FolderGrants::Kind::Home);
+}
+
+void PreferencesViewController::change_applications() {
+    change(FolderGrants::Kind::Applications);
+}
+
+void PreferencesViewController::change(FolderGrants::Kind kind) {
+    if (picker_ == nullptr)
+        return;
+    QPointer<QObject> alive = lifetime();
+    picker_->pickFolder(this, FolderGrants::request(kind),
+                        [this, alive, kind](std::optional<std::filesystem::path> folder) {
+                            if (alive && folder)
+                                picked(kind, *folder);
+                        });
+}
+
+void PreferencesViewController::picked(FolderGrants::Kind kind, const std::filesystem::path& folder) {
+    QString refusal;
+    switch (FolderGrants::store(*app_settings, kind, folder)) {
+    case FolderGrants::Outcome::WrongFolder:
+        refusal = FolderGrants::refusal(kind, folder);
+        break;
+    case FolderGrants::Outcome::NotGranted:
+    case FolderGrants::Outcome::Stored: {
+        showFolder(kind);
+        // The engine keeps its folders until the next scan starts.
+        if (Cleaner* cleaner = cleaner_ ? cleaner_() : Cleaner::sharedCleaner())
+            cleaner->setNextLocations(
+                Grant::resolve(*app_settings, FolderGrants::key(FolderGrants::Kind::Home)).folder,
+                Grant::resolve(*app_settings, FolderGrants::key(FolderGrants::Kind::Applications)).folder);
+        break;
+    }
+    }
+    message_->setText(refusal);
+    message_->setVisible(!refusal.isEmpty());
+    if (!refusal.isEmpty()) {
+        QAccessibleEvent changed(message_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void PreferencesViewController::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel) || event->matches(QKeySequence::Close) ||
+        event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_W)) {
+        close();
+        event->accept();
+        return;
+    }
+    Screen::keyPressEvent(event);
 }
 
 } // namespace dovrel

@@ -142,6 +142,8 @@ QVariant SmartCleanOutlineModel::data(const QModelIndex& index, int role) const 
         return screen_.isEntrySelected(c, position) ? kFullOpacity : kHalfOpacity;
     }
     if (index.column() == SizeColumn) {
+        if (role == Qt::AccessibleTextRole && empty)
+            return tr("Nothing found"); // a cell a screen reader can still name
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
             return sizeText;
         if (role == Qt::TextAlignmentRole)

@@ -83,6 +83,9 @@ void SmartScanViewController::startScan() {
     // The engine calls the completion on its worker; the notification is
     // posted from the main queue.
     Cleaner* cleaner = sharedCleaner;
+    // A folder changed in the preferences counts from this scan on: no scan
+    // and no cleanup runs now.
+    cleaner->takeNextLocations();
     Dispatch::global_async([cleaner] {
         cleaner->smart_clean_with_complete_handler([] {
             Dispatch::main_async([] {
