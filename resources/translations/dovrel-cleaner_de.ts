@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>SmartScan</name>
-    <message>
-        <source>Applications caches</source>
-        <translation>Programm-Caches</translation>
-    </message>
-    <message>
-        <source>Applications logs</source>
-        <translation>Programm-Protokolle</translation>
-    </message>
-    <message>
-        <source>Applications remainders</source>
-        <translation>Programm-Überreste</translation>
-    </message>
-    <message>
-        <source>Browsers</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Mail attachments</source>
-        <translation>Mail-Anhänge</translation>
-    </message>
-    <message>
-        <source>Installation files</source>
-        <translation>Installationsdateien</translation>
-    </message>
-    <message>
-        <source>Trash Bin</source>
-        <translation>Papierkorb</translation>
-    </message>
-</context>
-<context>
     <name>dovrel::AboutBrowsers</name>
     <message>
         <source>Browsers</source>
@@ -138,6 +107,37 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CategoryTable</name>
+    <message>
+        <source>Applications caches</source>
+        <translation>Programm-Caches</translation>
+    </message>
+    <message>
+        <source>Applications logs</source>
+        <translation>Programm-Protokolle</translation>
+    </message>
+    <message>
+        <source>Applications remainders</source>
+        <translation>Programm-Überreste</translation>
+    </message>
+    <message>
+        <source>Browsers</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Mail attachments</source>
+        <translation>Mail-Anhänge</translation>
+    </message>
+    <message>
+        <source>Installation files</source>
+        <translation>Installationsdateien</translation>
+    </message>
+    <message>
+        <source>Trash Bin</source>
+        <translation>Papierkorb</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::CleanItemMenu</name>
     <message>
         <source>Show in File Manager</source>
@@ -194,43 +194,9 @@
         <source>Hide List</source>
         <translation>Liste ausblenden</translation>
     </message>
-</context>
-<context>
-    <name>dovrel::CategoryTable</name>
     <message>
-        <location filename="../../src/engine/CategoryTable.cpp" line="14"/>
-        <source>Applications caches</source>
-        <translation>Programm-Caches</translation>
-    </message>
-    <message>
-        <location filename="../../src/engine/CategoryTable.cpp" line="16"/>
-        <source>Applications logs</source>
-        <translation>Programm-Protokolle</translation>
-    </message>
-    <message>
-        <location filename="../../src/engine/CategoryTable.cpp" line="18"/>
-        <source>Applications remainders</source>
-        <translation>Programm-Überreste</translation>
-    </message>
-    <message>
-        <location filename="../../src/engine/CategoryTable.cpp" line="21"/>
-        <source>Browsers</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <location filename="../../src/engine/CategoryTable.cpp" line="23"/>
-        <source>Mail attachments</source>
-        <translation>Mail-Anhänge</translation>
-    </message>
-    <message>
-        <location filename="../../src/engine/CategoryTable.cpp" line="25"/>
-        <source>Installation files</source>
-        <translation>Installationsdateien</translation>
-    </message>
-    <message>
-        <location filename="../../src/engine/CategoryTable.cpp" line="27"/>
-        <source>Trash Bin</source>
-        <translation>Papierkorb</translation>
+        <source>Cleanup finished</source>
+        <translation>Bereinigung abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -350,6 +316,33 @@
     </message>
 </context>
 <context>
+    <name>dovrel::FolderGrants</name>
+    <message>
+        <source>Allow</source>
+        <translation>Erlauben</translation>
+    </message>
+    <message>
+        <source>Choose Your Home Folder</source>
+        <translation>Wählen Sie Ihren persönlichen Ordner</translation>
+    </message>
+    <message>
+        <source>Choose the Applications Folder</source>
+        <translation>Wählen Sie den Programmordner</translation>
+    </message>
+    <message>
+        <source>“%1” is not your home folder. Please choose the folder named “%2” (%3).</source>
+        <translation>„%1“ ist nicht Ihr persönlicher Ordner. Bitte wählen Sie den Ordner „%2“ (%3).</translation>
+    </message>
+    <message>
+        <source>“%1” is not an Applications folder. Please choose the folder named “Applications” (%2).</source>
+        <translation>„%1“ ist kein Programmordner. Bitte wählen Sie den Ordner „Applications“ (%2).</translation>
+    </message>
+    <message>
+        <source>“%1” is not an Applications folder. Please choose a folder named “Applications”.</source>
+        <translation>„%1“ ist kein Programmordner. Bitte wählen Sie einen Ordner namens „Applications“.</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::HomeViewController</name>
     <message>
         <source>Time for a clean-up</source>
@@ -362,6 +355,38 @@
     <message>
         <source>Scan</source>
         <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Starts a smart scan</source>
+        <translation>Startet eine intelligente Prüfung</translation>
+    </message>
+    <message>
+        <source>Applications caches</source>
+        <translation>Programm-Caches</translation>
+    </message>
+    <message>
+        <source>Applications logs</source>
+        <translation>Programm-Protokolle</translation>
+    </message>
+    <message>
+        <source>Applications remainders</source>
+        <translation>Programm-Überreste</translation>
+    </message>
+    <message>
+        <source>Browsers</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Mail attachments</source>
+        <translation>Mail-Anhänge</translation>
+    </message>
+    <message>
+        <source>Installation files</source>
+        <translation>Installationsdateien</translation>
+    </message>
+    <message>
+        <source>Trash Bin</source>
+        <translation>Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -504,6 +529,54 @@
     <message>
         <source>A small helper starts with your session and tells you when it is time for a clean-up.</source>
         <translation>Ein kleines Hilfsprogramm startet mit Ihrer Sitzung und sagt Ihnen, wann es Zeit zum Aufräumen ist.</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Home folder</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Ändern …</translation>
+    </message>
+    <message>
+        <source>Change Home Folder…</source>
+        <translation>Persönlichen Ordner ändern …</translation>
+    </message>
+    <message>
+        <source>Change Applications Folder…</source>
+        <translation>Programmordner ändern …</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>Nicht gewählt</translation>
+    </message>
+    <message>
+        <source>No folder is allowed yet.</source>
+        <translation>Noch ist kein Ordner erlaubt.</translation>
+    </message>
+    <message>
+        <source>This folder is gone. Please choose it again.</source>
+        <translation>Dieser Ordner existiert nicht mehr. Bitte wählen Sie ihn erneut.</translation>
+    </message>
+    <message>
+        <source>This folder was replaced since you allowed it. Please choose it again.</source>
+        <translation>Dieser Ordner wurde ersetzt, seit Sie ihn erlaubt haben. Bitte wählen Sie ihn erneut.</translation>
+    </message>
+    <message>
+        <source>This folder is not named “%1”. Please choose the right one.</source>
+        <translation>Dieser Ordner heißt nicht „%1“. Bitte wählen Sie den richtigen.</translation>
     </message>
 </context>
 <context>
@@ -674,12 +747,35 @@
         <translation>✓ Programmordner erlaubt</translation>
     </message>
     <message>
-        <source>Allow access</source>
-        <translation>Zugriff erlauben</translation>
+        <source>“%1” cannot be opened as a folder. Please choose it again.</source>
+        <translation>„%1“ lässt sich nicht als Ordner öffnen. Bitte wählen Sie ihn erneut.</translation>
     </message>
     <message>
-        <source>Allow</source>
-        <translation>Erlauben</translation>
+        <source>Why Dovrel Cleaner needs access</source>
+        <translation>Warum Dovrel Cleaner Zugriff braucht</translation>
+    </message>
+    <message>
+        <source>Dovrel Cleaner only reads the folders you allow.</source>
+        <translation>Dovrel Cleaner liest nur die Ordner, die Sie erlauben.</translation>
+    </message>
+    <message>
+        <source>It looks for caches, logs, leftovers of removed applications, browser data, mail attachments, installers and the Trash inside your home folder. It reads the Applications folder to learn which applications are still installed, so that what they keep is never taken for a leftover. Nothing is removed until you have chosen it and pressed the remove button.</source>
+        <translation>Es sucht in Ihrem persönlichen Ordner nach Caches, Protokollen, Überresten entfernter Programme, Browserdaten, Mail-Anhängen, Installationsprogrammen und dem Papierkorb. Den Programmordner liest es, um zu erfahren, welche Programme noch installiert sind, damit deren Daten nie für Überreste gehalten werden. Nichts wird entfernt, bevor Sie es ausgewählt und die Taste zum Entfernen gedrückt haben.</translation>
+    </message>
+    <message>
+        <source>Open Web Page</source>
+        <translation>Webseite öffnen</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The page is at %1.</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Die Seite finden Sie unter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::Scroller</name>
+    <message>
+        <source>Scroll bar</source>
+        <translation>Bildlaufleiste</translation>
     </message>
 </context>
 <context>
@@ -703,6 +799,13 @@
     <message>
         <source>Browsers you untick keep their data.</source>
         <translation>Abgewählte Browser behalten ihre Daten.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::SmartCleanOutlineModel</name>
+    <message>
+        <source>Nothing found</source>
+        <translation>Nichts gefunden</translation>
     </message>
 </context>
 <context>
@@ -795,34 +898,6 @@
     <message>
         <source>Scan in &quot;%1&quot;</source>
         <translation>Prüfung in „%1“</translation>
-    </message>
-    <message>
-        <source>Applications caches</source>
-        <translation>Programm-Caches</translation>
-    </message>
-    <message>
-        <source>Applications logs</source>
-        <translation>Programm-Protokolle</translation>
-    </message>
-    <message>
-        <source>Applications remainders</source>
-        <translation>Programm-Überreste</translation>
-    </message>
-    <message>
-        <source>Browsers</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Mail attachments</source>
-        <translation>Mail-Anhänge</translation>
-    </message>
-    <message>
-        <source>Installation files</source>
-        <translation>Installationsdateien</translation>
-    </message>
-    <message>
-        <source>Trash Bin</source>
-        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>Waiting for the last cleanup to finish…</source>
