@@ -8,7 +8,7 @@
 #include "cli/ScanJson.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
-#include "engine/PathOps.h"
+#include "fs/PathOps.h"
 #include "engine/SmartScan.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"

@@ -2,7 +2,7 @@
 
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
-#include "engine/SizeAccounting.h"
+#include "fs/SizeAccounting.h"
 #include "engine/SmartScan.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"

@@ -2,7 +2,7 @@
 
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
-#include "engine/Remover.h"
+#include "fs/Remover.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 

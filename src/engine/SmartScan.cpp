@@ -3,10 +3,10 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
-#include "engine/DirectoryListing.h"
-#include "engine/FolderWalk.h"
-#include "engine/LocalizedText.h"
-#include "engine/PathOps.h"
+#include "fs/DirectoryListing.h"
+#include "fs/FolderWalk.h"
+#include "platform/LocalizedText.h"
+#include "fs/PathOps.h"
 #include "platform/NotificationCenter.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/CleanerItem.h"
-#include "engine/SizeMemo.h"
-#include "engine/Types.h"
+#include "fs/SizeMemo.h"
+#include "fs/Types.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "RemoverFixture.h"
 
-#include "engine/RemovalCalls.h"
-#include "engine/Remover.h"
-#include "engine/TreeEraser.h"
+#include "fs/RemovalCalls.h"
+#include "fs/Remover.h"
+#include "fs/TreeEraser.h"
 
 #include <fcntl.h>
 #include <sys/sysmacros.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/FileIdentity.h"
-#include "engine/RemovalRequest.h"
-#include "engine/Remover.h"
+#include "fs/FileIdentity.h"
+#include "fs/RemovalRequest.h"
+#include "fs/Remover.h"
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"
 

@@ -1,6 +1,6 @@
 #include "RemoverFixture.h"
 
-#include "engine/Remover.h"
+#include "fs/Remover.h"
 
 #include <fcntl.h>
 #include <linux/magic.h>

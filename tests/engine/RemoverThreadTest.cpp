@@ -1,7 +1,7 @@
 #include "RemoverFixture.h"
 
-#include "engine/Remover.h"
-#include "engine/TreeEraser.h"
+#include "fs/Remover.h"
+#include "fs/TreeEraser.h"
 
 #include <fcntl.h>
 #include <linux/magic.h>

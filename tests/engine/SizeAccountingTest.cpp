@@ -1,8 +1,8 @@
-#include "engine/SizeAccounting.h"
+#include "fs/SizeAccounting.h"
 #include "engine/Cleaner.h"
-#include "engine/DirectoryReader.h"
-#include "engine/FolderWalk.h"
-#include "engine/ParallelSizeWalk.h"
+#include "fs/DirectoryReader.h"
+#include "fs/FolderWalk.h"
+#include "fs/ParallelSizeWalk.h"
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"
 

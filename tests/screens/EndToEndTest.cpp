@@ -9,7 +9,7 @@
 #include "catalogue/Remainders.h"
 #include "controls/ScanButton.h"
 #include "controls/TransitionLabel.h"
-#include "engine/CacheItem.h"
+#include "catalogue/CacheItem.h"
 #include "engine/Cleaner.h"
 #include "engine/CleanupRun.h"
 #include "platform/ByteCountFormatter.h"

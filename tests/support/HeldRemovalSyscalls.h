@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RemovalSyscalls.h"
+#include "fs/RemovalSyscalls.h"
 
 #include <condition_variable>
 #include <map>

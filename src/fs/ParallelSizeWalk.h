@@ -1,0 +1,25 @@
+#pragma once
+
+#include "fs/Types.h"
+
+namespace dovrel {
+
+// The folder walk of SizeAccounting on several threads: the same total, by
+// the same rules (links never followed, nothing but folders opened, unreadable
+// and vanishing items 0), found sooner on a large tree.
+//
+//   workers ──pop──▶ [ folder fds ] ◀──push── subfolders found
+//
+// Every worker reads a folder, stats its non-folders and queues its
+// subfolders as open descriptors. The queue is bounded; past the bound a
+// worker measures the subfolder itself with the sequential, descriptor-bounded
+// walk, so the number of open descriptors stays bounded however the tree is
+// shaped.
+class ParallelSizeWalk {
+public:
+    // Total logical size below `folder` (0 for a link, a file, or a missing
+    // path). `threads` includes the calling thread.
+    static ByteCount total(const Location& folder, int threads);
+};
+
+} // namespace dovrel

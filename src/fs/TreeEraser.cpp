@@ -1,0 +1,635 @@
+#include "fs/TreeEraser.h"
+
+#include "fs/RemovalCrew.h"
+
+#include <dirent.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <utility>
+
+// How a folder is emptied and removed
+// ===================================
+//
+//   parent ─openat(NOFOLLOW|DIRECTORY)─▶ folder ─openat─▶ sub ─openat─▶ subsub …
+//     ▲                                    ▲                              │
+//     │ unlinkat(AT_REMOVEDIR)             └── openat("..") ◀─────────────┘
+//                                              only when that descriptor was
+//                                              closed; checked by dev + inode
+//
+// A stack of frames, one per folder on the way down. Entering a folder lists
+// it once: every non-folder (file, link, FIFO, socket, device) is unlinked
+// right away, by name relative to the folder's descriptor and without being
+// opened; the names of its subfolders are kept in the frame. Then the
+// subfolders are entered one by one. A folder whose subfolders are all done
+// is removed through its parent's descriptor.
+//
+// Descriptors: the root folder stays open; of the frames below it only the
+// deepest `maxOpen_` are open. Deeper than that, the shallowest open frame is
+// closed, and when the walk climbs back to it, it is reopened from its child
+// through "..", which must be the same device and inode recorded on the way
+// down. If it is not (the tree was moved while we worked) the walk stops at
+// once: no call is ever made relative to a folder that cannot be verified.
+//
+// Every subfolder is checked before it is entered: its status (lstat-like)
+// must be a folder on the same device and mount as its parent, and the
+// descriptor opened for it must be that very folder (a swap between the
+// status and the open is caught). Opening refuses symbolic links, so a folder
+// swapped for a link is never followed; the link is unlinked like any other.
+//
+// New entries appearing while a folder is emptied make its removal fail with
+// ENOTEMPTY; it is then listed again, at most kMaxListings times in all. A
+// folder in which something could not be removed is not listed again.
+//
+// Entries removed by someone else meanwhile (another cleanup, an application
+// clearing its own cache) are gone, not failures: an entry that vanished
+// between its listing and its status, open or unlink (ENOENT), and a folder
+// removed after it was opened, whose listing then ends with ENOENT (the
+// kernel lets nothing into a removed folder, so there is nothing left to
+// list). A folder whose name, back at its parent, holds another entry is
+// left as changed, unless its descriptor shows it removed (link count 0): the
+// newcomer is then one more entry that appeared, found by listing the parent
+// again. Everything else (EACCES, EBUSY, EIO, ENOTEMPTY that persists) stays
+// a failure.
+//
+// Helpers (with a crew)
+// ---------------------
+//
+//   frame F ── subfolder S verified and opened ──▶ idle helper? ──yes──▶ helper empties S
+//      │                                              │no                 (its own walk, its
+//      │                                              ▼                    own descriptors)
+//      │                                    entered here as above              │
+//      └── back at F (top, open): S done? ── status(S) is the same folder ◀────┘
+//                                            ── unlinkat(F, S, AT_REMOVEDIR)
+//
+// A subfolder is handed off only after the same checks as one that is
+// entered, and only when the frame has more subfolders to go (handing off the
+// last one would leave this walk waiting). The helper never touches S's
+// parent: S itself is removed by this walk, by name relative to F, once the
+// helper is done and S is still the folder that was handed off. If S refuses
+// to go because something appeared in it, it is entered again (by name, the
+// same identity required), its listings counted with the helper's. F is left
+// only when all its handed-off subfolders are done, and the walk does not
+// return while any helper still works for it. A walk that stops (cancel, or
+// a folder that moved) raises the location's halt flag: every helper working
+// for it stops at its next entry too.
+
+namespace dovrel {
+
+namespace {
+constexpr std::size_t kBufferWords = 8192; // 64 KiB of getdents records
+
+bool isDotOrDotDot(const char* n) {
+    return n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'));
+}
+
+// "where: what", or just "what" for the removed folder itself.
+std::string describe(const std::string& where, const std::string& what) {
+    return where.empty() ? what : where + ": " + what;
+}
+} // namespace
+
+TreeEraser::TreeEraser(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
+                       int maxOpenFolders, RemovalCrew* crew)
+    : calls_(calls), progress_(progress), cancelled_(cancelled),
+      maxOpen_(maxOpenFolders < 2 ? 2 : maxOpenFolders), crew_(crew), buffer_(kBufferWords) {}
+
+TreeEraser::~TreeEraser() {
+    collectAll(); // no helper may outlive the jobs it works on
+    closeAll();
+}
+
+TreeEraser::Result TreeEraser::erase(int parentfd, const std::string& name, int folderfd,
+                                     const RemovalCalls::Status& folder) {
+    closeAll();
+    rootParent_ = parentfd;
+    rootPath_.clear();
+    ownHalt_.store(false, std::memory_order_relaxed);
+    halt_ = &ownHalt_;
+
+    Frame root;
+    root.fd = folderfd;
+    root.name = name;
+    root.identity = folder.identity;
+    root.mount = folder.mount;
+    stack_.push_back(std::move(root));
+    return run();
+}
+
+TreeEraser::Result TreeEraser::empty(Handoff& job) {
+    closeAll();
+    rootParent_ = -1;
+    rootPath_ = job.path;
+    ownHalt_.store(false, std::memory_order_relaxed);
+    halt_ = job.halt ? job.halt : &ownHalt_;
+
+    Frame root;
+    root.fd = job.fd;
+    root.name = job.name;
+    root.identity = job.status.identity;
+    root.mount = job.status.mount;
+    root.listings = job.listings;
+    stack_.push_back(std::move(root));
+    return run();
+}
+
+TreeEraser::Result TreeEraser::run() {
+    result_ = Result{};
+    result_.listings = stack_[0].listings;
+    firstFailure_.reset();
+    firstChange_.reset();
+    aborted_ = false;
+    unreportedItems_ = 0;
+    unreportedBytes_ = 0;
+    openFrom_ = 1;
+    openCount_ = 1;
+    list(0);
+
+    bool halted = false;
+    while (!stack_.empty() && !aborted_) {
+        if (stopRequested()) {
+            halted = true; // why is settled below, once every helper is back
+            break;
+        }
+        const std::size_t top = stack_.size() - 1;
+        if (!stack_[top].handoffs.empty()) {
+            settleFinished(top);
+            if (aborted_)
+                break;
+        }
+        Frame& f = stack_[top];
+        if (f.next < f.subfolders.size()) {
+            Subfolder sub = std::move(f.subfolders[f.next++]);
+            descend(std::move(sub));
+        } else if (!f.handoffs.empty()) {
+            settleAll(top);
+        } else if (!ascend()) {
+            break;
+        }
+    }
+    collectAll();
+    if (halted && !aborted_)
+        stop(RemovalOutcome::Status::Cancelled, "cancelled");
+    flushProgress();
+    closeAll();
+
+    if (!aborted_) {
+        if (firstChange_) {
+            result_.status = RemovalOutcome::Status::Changed;
+            result_.reason = *firstChange_;
+        } else if (firstFailure_) {
+            result_.status = RemovalOutcome::Status::Failed;
+            result_.reason = *firstFailure_;
+        } else if (result_.gone && rootParent_ >= 0 && result_.items == 0) {
+            result_.status = RemovalOutcome::Status::AlreadyGone;
+        }
+    }
+    return result_;
+}
+
+void TreeEraser::list(std::size_t frame) {
+    stack_[frame].listings++;
+    for (;;) {
+        const long n = calls_.list(stack_[frame].fd, buffer_.data(), buffer_.size() * sizeof(std::uint64_t));
+        if (n < 0) {
+            if (errno != ENOENT) // ENOENT: the folder was removed meanwhile, and it is empty
+                fail(frame, {}, RemovalCalls::message(errno));
+            return;
+        }
+        if (n == 0)
+            return;
+        const char* base = reinterpret_cast<const char*>(buffer_.data());
+        for (long pos = 0; pos < n;) {
+            const auto* d = reinterpret_cast<const struct dirent64*>(base + pos);
+            if (d->d_reclen == 0) {
+                fail(frame, {}, "unreadable folder listing");
+                return;
+            }
+            pos += d->d_reclen;
+            if (isDotOrDotDot(d->d_name))
+                continue;
+            if (stopRequested())
+                return;
+            removeEntry(frame, d->d_name, d->d_type);
+        }
+    }
+}
+
+void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char type) {
+    if (type == DT_DIR) {
+        stack_[frame].subfolders.push_back({name, 0, std::nullopt});
+        return;
+    }
+    RemovalCalls::Status st;
+    if (!calls_.status(stack_[frame].fd, name, st)) {
+        if (errno == ENOENT)
+            return;
+        // Size unknown; the unlink below still tells a folder from the rest.
+        st.size = 0;
+    } else if (st.isDirectory()) {
+        stack_[frame].subfolders.push_back({name, 0, std::nullopt});
+        return;
+    }
+    removeNonFolder(frame, name, st.size, true);
+}
+
+void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder) {
+    if (calls_.unlink(stack_[frame].fd, name, false)) {
+        count(1, size);
+        return;
+    }
+    const int error = errno;
+    if (error == ENOENT)
+        return;
+    if (error == EISDIR) {
+        // It became a folder since its status was read.
+        if (requeueFolder)
+            stack_[frame].subfolders.push_back({name, 0, std::nullopt});
+        else
+            changed(frame, name, "replaced while being removed");
+        return;
+    }
+    fail(frame, name, RemovalCalls::message(error));
+}
+
+void TreeEraser::descend(Subfolder sub) {
+    const std::size_t parent = stack_.size() - 1;
+    const int parentfd = stack_[parent].fd;
+    const std::string& name = sub.name;
+
+    RemovalCalls::Status st;
+    if (!calls_.status(parentfd, name.c_str(), st)) {
+        if (errno != ENOENT)
+            fail(parent, name, RemovalCalls::message(errno));
+        return;
+    }
+    if (!st.isDirectory()) {
+        removeNonFolder(parent, name.c_str(), st.size, false);
+        return;
+    }
+    if (RemovalCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, st)) {
+        fail(parent, name, "a mount point; not entered");
+        return;
+    }
+
+    const int fd = openChild(parentfd, name.c_str());
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return;
+        if (error == ELOOP || error == ENOTDIR) {
+            // Swapped for a link or a file since the status: remove that as what it is now.
+            RemovalCalls::Status now;
+            if (calls_.status(parentfd, name.c_str(), now) && !now.isDirectory())
+                removeNonFolder(parent, name.c_str(), now.size, false);
+            else if (errno != ENOENT)
+                changed(parent, name, "replaced while being removed");
+            return;
+        }
+        // It cannot be listed; if it is empty it can still go.
+        if (calls_.unlink(parentfd, name.c_str(), true)) {
+            count(1, 0);
+            return;
+        }
+        if (errno != ENOENT)
+            fail(parent, name, RemovalCalls::message(error));
+        return;
+    }
+
+    RemovalCalls::Status opened;
+    if (!calls_.statusOf(fd, opened) || opened.identity != st.identity) {
+        calls_.close(fd);
+        changed(parent, name, "replaced while being removed; not entered");
+        return;
+    }
+    if (RemovalCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, opened)) {
+        // A mount appeared between the status and the open.
+        calls_.close(fd);
+        fail(parent, name, "a mount point; not entered");
+        return;
+    }
+    if (sub.expected && opened.identity != *sub.expected) {
+        // Entered again after it refused to go: it must still be that folder.
+        calls_.close(fd);
+        changed(parent, name, "replaced while being removed");
+        return;
+    }
+    if (handOff(fd, sub, opened))
+        return;
+
+    Frame child;
+    child.fd = fd;
+    child.name = std::move(sub.name);
+    child.identity = opened.identity;
+    child.mount = opened.mount;
+    child.listings = sub.listings;
+    stack_.push_back(std::move(child));
+    ++openCount_;
+    while (openCount_ > maxOpen_ && closeShallowest()) {
+    }
+    list(stack_.size() - 1);
+}
+
+bool TreeEraser::handOff(int fd, Subfolder& sub, const RemovalCalls::Status& opened) {
+    if (!crew_ || !crew_->hasIdleHelper())
+        return false;
+    const std::size_t top = stack_.size() - 1;
+    Frame& f = stack_[top];
+    if (f.next >= f.subfolders.size())
+        return false; // the last one: this walk would only wait for it
+    auto job = std::make_unique<Handoff>();
+    job->fd = fd;
+    job->name = sub.name;
+    job->status = opened;
+    job->path = pathOf(top, sub.name);
+    job->listings = sub.listings;
+    job->halt = halt_;
+    f.handoffs.reserve(f.handoffs.size() + 1);
+    if (!crew_->handOff(*job))
+        return false;
+    f.handoffs.push_back(std::move(job));
+    return true;
+}
+
+void TreeEraser::settleFinished(std::size_t frame) {
+    auto& jobs = stack_[frame].handoffs;
+    for (std::size_t i = 0; i < jobs.size();) {
+        if (!jobs[i]->done.load(std::memory_order_acquire)) {
+            ++i;
+            continue;
+        }
+        const std::unique_ptr<Handoff> job = std::move(jobs[i]);
+        jobs.erase(jobs.begin() + static_cast<std::ptrdiff_t>(i));
+        settle(frame, *job);
+    }
+}
+
+void TreeEraser::settleAll(std::size_t frame) {
+    auto& jobs = stack_[frame].handoffs;
+    while (!jobs.empty()) {
+        const std::unique_ptr<Handoff> job = std::move(jobs.back());
+        jobs.pop_back();
+        crew_->wait(*job);
+        settle(frame, *job);
+    }
+}
+
+void TreeEraser::settle(std::size_t frame, Handoff& job) {
+    const Result& r = job.result;
+    // The helper has told the progress already; the result takes its share.
+    result_.items += r.items;
+    result_.bytes += r.bytes;
+    if (r.stopped)
+        stop(RemovalOutcome::Status::Changed, r.reason);
+    if (aborted_ || r.status == RemovalOutcome::Status::Cancelled)
+        return;
+
+    Frame& f = stack_[frame];
+    const bool troubled = r.status != RemovalOutcome::Status::Removed;
+    if (troubled) {
+        f.troubled = true;
+        auto& first = r.status == RemovalOutcome::Status::Changed ? firstChange_ : firstFailure_;
+        if (!first)
+            first = r.reason;
+    }
+
+    // Only the folder that was emptied goes, not whatever now carries its name.
+    RemovalCalls::Status now;
+    if (!calls_.status(f.fd, job.name.c_str(), now)) {
+        if (errno != ENOENT)
+            fail(frame, job.name, RemovalCalls::message(errno));
+        return;
+    }
+    if (now.identity != job.status.identity) {
+        // Removed by someone else and the name taken again: the newcomer is
+        // found when this folder is listed again.
+        if (!r.gone)
+            changed(frame, job.name, "replaced while being removed");
+        return;
+    }
+    if (calls_.unlink(f.fd, job.name.c_str(), true)) {
+        count(1, 0);
+        return;
+    }
+    const int error = errno;
+    if ((error == ENOTEMPTY || error == EEXIST) && !troubled && r.listings < kMaxListings) {
+        // Something appeared in it meanwhile: enter it again, as that folder only.
+        f.subfolders.push_back({job.name, r.listings, job.status.identity});
+        return;
+    }
+    if (error != ENOENT && !troubled)
+        fail(frame, job.name, RemovalCalls::message(error));
+}
+
+void TreeEraser::collectAll() {
+    // Every helper still working for this walk is waited for; only what it
+    // removed (and why it stopped, if it did) is taken over.
+    for (std::size_t frame = stack_.size(); frame-- > 0;) {
+        auto& jobs = stack_[frame].handoffs;
+        while (!jobs.empty()) {
+            const std::unique_ptr<Handoff> job = std::move(jobs.back());
+            jobs.pop_back();
+            crew_->wait(*job);
+            result_.items += job->result.items;
+            result_.bytes += job->result.bytes;
+            if (job->result.stopped)
+                stop(RemovalOutcome::Status::Changed, job->result.reason);
+        }
+    }
+}
+
+bool TreeEraser::ascend() {
+    const std::size_t top = stack_.size() - 1;
+    if (top == 0 && rootParent_ < 0) {
+        // Emptied; the walk that handed it off removes it.
+        result_.gone = calls_.unlinkedSinceOpened(stack_[0].fd);
+        pop();
+        return true;
+    }
+    if (top > 0 && stack_[top - 1].fd < 0 && !reopenParent(top))
+        return false;
+    const int parentfd = top == 0 ? rootParent_ : stack_[top - 1].fd;
+    Frame& f = stack_[top];
+
+    // Only the folder we emptied goes, not whatever now carries its name.
+    RemovalCalls::Status now;
+    if (!calls_.status(parentfd, f.name.c_str(), now)) {
+        if (errno != ENOENT)
+            fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(errno));
+        else if (top == 0)
+            result_.gone = calls_.unlinkedSinceOpened(f.fd); // else moved away, emptied
+        pop();
+        return true;
+    }
+    if (now.identity != f.identity) {
+        if (calls_.unlinkedSinceOpened(f.fd)) {
+            // Removed by someone else; the entry now carrying its name is new
+            // (below the root, listing the parent again finds it).
+            if (top == 0)
+                result_.gone = true;
+        } else {
+            changed(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name,
+                    "replaced while being removed");
+        }
+        pop();
+        return true;
+    }
+
+    if (calls_.unlink(parentfd, f.name.c_str(), true)) {
+        count(1, 0);
+        pop();
+        return true;
+    }
+    const int error = errno;
+    if ((error == ENOTEMPTY || error == EEXIST) && !f.troubled && f.listings < kMaxListings) {
+        // Something appeared in it while it was emptied: list it again, but
+        // only after checking once more that the descriptor is that folder.
+        RemovalCalls::Status held;
+        if (calls_.statusOf(f.fd, held) && held.identity == f.identity && calls_.rewind(f.fd)) {
+            list(top);
+            return true;
+        }
+    }
+    if (error != ENOENT && !f.troubled)
+        fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(error));
+    if (error == ENOENT && top == 0)
+        result_.gone = calls_.unlinkedSinceOpened(f.fd);
+    pop();
+    return true;
+}
+
+bool TreeEraser::reopenParent(std::size_t frame) {
+    const int fd = calls_.openParentOf(stack_[frame].fd);
+    if (fd < 0) {
+        const int error = errno;
+        stop(RemovalOutcome::Status::Changed,
+             describe(pathOf(frame, {}),
+                      "could not return to the folder above (" + RemovalCalls::message(error) + ")"));
+        return false;
+    }
+    RemovalCalls::Status st;
+    if (!calls_.statusOf(fd, st) || st.identity != stack_[frame - 1].identity) {
+        calls_.close(fd);
+        stop(RemovalOutcome::Status::Changed,
+             describe(pathOf(frame, {}), "moved while being removed; stopped"));
+        return false;
+    }
+    stack_[frame - 1].fd = fd;
+    ++openCount_;
+    openFrom_ = frame - 1 == 0 ? 1 : frame - 1;
+    return true;
+}
+
+int TreeEraser::openChild(int dirfd, const char* name) {
+    for (;;) {
+        const int fd = calls_.openFolder(dirfd, name, true);
+        if (fd >= 0 || (errno != EMFILE && errno != ENFILE))
+            return fd;
+        const int error = errno;
+        if (!closeShallowest()) {
+            errno = error;
+            return -1;
+        }
+    }
+}
+
+bool TreeEraser::closeShallowest() {
+    // The root and the deepest frame (the one being worked in) stay open.
+    while (openFrom_ + 1 < stack_.size()) {
+        Frame& f = stack_[openFrom_++];
+        if (f.fd >= 0) {
+            calls_.close(f.fd);
+            f.fd = -1;
+            --openCount_;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TreeEraser::pop() {
+    Frame& f = stack_.back();
+    if (stack_.size() == 1)
+        result_.listings = f.listings;
+    if (f.fd >= 0) {
+        calls_.close(f.fd);
+        --openCount_;
+    }
+    const bool troubled = f.troubled;
+    stack_.pop_back();
+    if (troubled && !stack_.empty())
+        stack_.back().troubled = true;
+    if (openFrom_ > stack_.size())
+        openFrom_ = stack_.size() < 1 ? 1 : stack_.size();
+}
+
+void TreeEraser::closeAll() {
+    for (Frame& f : stack_) {
+        if (f.fd >= 0) {
+            calls_.close(f.fd);
+            f.fd = -1;
+        }
+    }
+    stack_.clear();
+    openCount_ = 0;
+}
+
+void TreeEraser::count(std::int64_t items, ByteCount bytes) {
+    result_.items += items;
+    result_.bytes += bytes;
+    // Told to the shared progress in batches: with helpers, one shared line
+    // written per entry by several cores costs more than the entry.
+    unreportedItems_ += items;
+    unreportedBytes_ += bytes;
+    if (unreportedItems_ >= 64)
+        flushProgress();
+}
+
+void TreeEraser::flushProgress() {
+    if (unreportedItems_ != 0 || unreportedBytes_ != 0)
+        progress_.add(unreportedItems_, unreportedBytes_);
+    unreportedItems_ = 0;
+    unreportedBytes_ = 0;
+}
+
+void TreeEraser::fail(std::size_t frame, const std::string& name, const std::string& what) {
+    stack_[frame].troubled = true;
+    if (!firstFailure_)
+        firstFailure_ = describe(pathOf(frame, name), what);
+}
+
+void TreeEraser::changed(std::size_t frame, const std::string& name, const std::string& what) {
+    stack_[frame].troubled = true;
+    if (!firstChange_)
+        firstChange_ = describe(pathOf(frame, name), what);
+}
+
+void TreeEraser::stop(RemovalOutcome::Status status, const std::string& what) {
+    // The first reason to stop is the one reported.
+    if (!aborted_) {
+        aborted_ = true;
+        result_.status = status;
+        result_.reason = what;
+        result_.stopped = status != RemovalOutcome::Status::Cancelled;
+    }
+    if (status != RemovalOutcome::Status::Cancelled)
+        halt_->store(true, std::memory_order_relaxed);
+}
+
+std::string TreeEraser::pathOf(std::size_t frame, const std::string& name) const {
+    // Relative to the removed location; empty for the location itself.
+    std::string path = rootPath_;
+    for (std::size_t i = 1; i <= frame && i < stack_.size(); ++i) {
+        if (!path.empty())
+            path += '/';
+        path += stack_[i].name;
+    }
+    if (!name.empty()) {
+        if (!path.empty())
+            path += '/';
+        path += name;
+    }
+    return path;
+}
+
+} // namespace dovrel
