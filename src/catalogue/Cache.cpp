@@ -4,12 +4,12 @@
 #include "catalogue/DisplayName.h"
 #include "fs/DirectoryListing.h"
 #include "fs/FolderWalk.h"
-#include "platform/LocalizedText.h"
 #include "fs/PathOps.h"
 #include "fs/SizeAccounting.h"
 #include "fs/SizeMemo.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
+#include "platform/LocalizedText.h"
 
 #include <algorithm>
 

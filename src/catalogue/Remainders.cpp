@@ -4,11 +4,11 @@
 #include "catalogue/Cache.h"
 #include "catalogue/InstalledBundles.h"
 #include "fs/DirectoryListing.h"
-#include "platform/LocalizedText.h"
 #include "fs/SizeAccounting.h"
 #include "fs/SizeMemo.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
+#include "platform/LocalizedText.h"
 
 #include <QSet>
 

@@ -2,8 +2,8 @@
 
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
-#include "fs/SizeAccounting.h"
 #include "engine/SmartScan.h"
+#include "fs/SizeAccounting.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 

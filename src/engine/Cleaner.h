@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/CleanerItem.h"
-#include "fs/FileIdentity.h"
 #include "engine/SmartOutlineItem.h"
+#include "fs/FileIdentity.h"
 #include "fs/Types.h"
 
 #include <atomic>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/CacheItem.h"
-#include "engine/LargeFile.h"
 #include "catalogue/RemainderItem.h"
+#include "engine/LargeFile.h"
 #include "fs/Types.h"
 
 #include <QString>

@@ -5,8 +5,8 @@
 #include "engine/Cleaner.h"
 #include "fs/DirectoryListing.h"
 #include "fs/FolderWalk.h"
-#include "platform/LocalizedText.h"
 #include "fs/PathOps.h"
+#include "platform/LocalizedText.h"
 #include "platform/NotificationCenter.h"
 
 #include <QCoreApplication>
