@@ -2,24 +2,23 @@
 
 #include "fs/Types.h"
 
+#include <type_traits>
+
 #include <string>
 #include <string_view>
 #include <utility>
 
 namespace dovrel {
 
-// An iterative walk of every item below a folder, fd-relative throughout.
-//
-//   root ──openat──▶ child ──openat──▶ grandchild …
-//     ▲                                   │
-//     └───────── openat("..") ◀───────────┘  (only when the parent's
-//                 verified by dev+ino          descriptor was closed)
+class Syscalls;
+
+// An iterative walk of every item below a folder, fd-relative throughout, the
+// descriptors kept by a FolderTrail (the budget, and the way back up through
+// "..", verified by device and inode).
 //
 // Each folder is read completely before the walk descends, so only the names
-// of its subfolders are kept. At most `maxOpenDescriptors` folders stay open;
-// deeper than that the shallowest open folder is closed and later reopened
-// from its child through "..", checked against the device and inode seen on
-// the way down. If that check fails (the tree was moved under us) the walk
+// of its subfolders are kept. At most `maxOpenDescriptors` folders stay open.
+// If the way back up fails its check (the tree was moved under us) the walk
 // stops and reports itself incomplete.
 //
 // Never follows a symbolic link, never opens anything but folders (FIFOs
@@ -32,6 +31,7 @@ public:
         bool skipHidden = false;
         bool sizes = true;           // stat non-folders for their logical size
         int maxOpenDescriptors = 48; // at least 2
+        Syscalls* calls = nullptr;   // the seam; null for the real system calls
     };
 
     struct Item {

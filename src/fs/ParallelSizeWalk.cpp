@@ -2,29 +2,28 @@
 
 #include "fs/DirectoryReader.h"
 #include "fs/FolderWalk.h"
+#include "fs/FsCalls.h"
 #include "fs/PathOps.h"
+#include "fs/Syscalls.h"
 
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <dirent.h>
-#include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace dovrel {
 
 namespace {
 
-constexpr int kDirFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
 constexpr std::size_t kMaxQueued = 64;
 
 class Walk {
 public:
-    explicit Walk(int rootfd) { queue_.push_back(rootfd); }
+    Walk(Syscalls& sys, int rootfd) : sys_(sys), calls_(sys) { queue_.push_back(rootfd); }
 
     void work() {
         ByteCount local = 0;
@@ -40,7 +39,7 @@ public:
                 ++busy_;
             }
             local += readFolder(fd);
-            ::close(fd);
+            calls_.close(fd);
             {
                 std::lock_guard lock(mutex_);
                 --busy_;
@@ -56,23 +55,30 @@ public:
 private:
     ByteCount readFolder(int fd) {
         ByteCount sum = 0;
-        DirectoryReader reader(fd);
+        DirectoryReader reader(calls_, fd);
         DirectoryReader::Entry e{};
         while (reader.next(e)) {
             const char* name = e.name.data();
             if (e.type != DT_DIR) {
-                struct stat st {};
-                if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                unsigned type = 0;
+                ByteCount size = 0;
+                if (!calls_.typeAndSize(fd, name, type, size))
                     continue; // vanished
-                if (!S_ISDIR(st.st_mode)) {
-                    sum += static_cast<ByteCount>(st.st_size);
+                if (type != S_IFDIR) {
+                    sum += size;
                     continue;
                 }
             }
-            int child;
-            do {
-                child = ::openat(fd, name, kDirFlags);
-            } while (child < 0 && errno == EINTR);
+            int child = calls_.openFolder(fd, name, true);
+            while (child < 0 && (errno == EMFILE || errno == ENFILE)) {
+                // Out of descriptors: work off a queued folder here to free one.
+                const int queued = takeQueued();
+                if (queued < 0)
+                    break;
+                sum += readFolder(queued);
+                calls_.close(queued);
+                child = calls_.openFolder(fd, name, true);
+            }
             if (child < 0)
                 continue; // unreadable or vanished: counts 0
             bool queued = false;
@@ -86,13 +92,29 @@ private:
             if (queued) {
                 ready_.notify_one();
             } else {
-                sum += FolderWalk::totalSizeOfDescriptor(child);
-                ::close(child);
+                FolderWalk::Options options;
+                options.calls = &sys_;
+                FolderWalk::walkDescriptor(child, options, [&sum](const FolderWalk::Item& item) {
+                    sum += item.size;
+                    return true;
+                });
+                calls_.close(child);
             }
         }
         return sum;
     }
 
+    int takeQueued() {
+        std::lock_guard lock(mutex_);
+        if (queue_.empty())
+            return -1;
+        const int fd = queue_.back();
+        queue_.pop_back();
+        return fd;
+    }
+
+    Syscalls& sys_;
+    FsCalls calls_;
     std::mutex mutex_;
     std::condition_variable ready_;
     std::vector<int> queue_;
@@ -102,15 +124,24 @@ private:
 
 } // namespace
 
-ByteCount ParallelSizeWalk::total(const Location& folder, int threads) {
+ByteCount ParallelSizeWalk::total(const Location& folder, int threads, Syscalls* calls) {
     if (folder.empty())
         return 0;
-    if (threads <= 1)
-        return FolderWalk::totalSize(folder);
+    Syscalls& sys = calls ? *calls : Syscalls::system();
+    if (threads <= 1) {
+        ByteCount sum = 0;
+        FolderWalk::Options options;
+        options.calls = &sys;
+        FolderWalk::walk(folder, options, [&sum](const FolderWalk::Item& item) {
+            sum += item.size;
+            return true;
+        });
+        return sum;
+    }
     const int rootfd = PathOps::openDirectory(folder, false);
     if (rootfd < 0)
         return 0;
-    Walk walk(rootfd);
+    Walk walk(sys, rootfd);
     std::vector<std::thread> helpers;
     for (int i = 1; i < threads; ++i)
         helpers.emplace_back([&walk] { walk.work(); });

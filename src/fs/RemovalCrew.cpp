@@ -4,7 +4,7 @@
 
 namespace dovrel {
 
-RemovalCrew::RemovalCrew(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
+RemovalCrew::RemovalCrew(FsCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
                          int helpers, int maxOpenFolders)
     : calls_(calls), progress_(progress), cancelled_(cancelled), helpers_(helpers < 0 ? 0 : helpers),
       maxOpen_(maxOpenFolders), idle_(helpers_) {}

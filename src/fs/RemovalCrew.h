@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fs/RemovalCalls.h"
+#include "fs/FsCalls.h"
 #include "fs/RemovalProgress.h"
 #include "fs/TreeEraser.h"
 
@@ -29,8 +29,8 @@ class RemovalCrew {
 public:
     // `helpers` threads, each walking with at most `maxOpenFolders`
     // descriptors (the handed-off folder included).
-    RemovalCrew(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
-                int helpers, int maxOpenFolders);
+    RemovalCrew(FsCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled, int helpers,
+                int maxOpenFolders);
     RemovalCrew(const RemovalCrew&) = delete;
     RemovalCrew& operator=(const RemovalCrew&) = delete;
     // Lets the running jobs finish, then joins the helpers.
@@ -51,7 +51,7 @@ private:
     void start();
     void work();
 
-    RemovalCalls& calls_;
+    FsCalls& calls_;
     RemovalProgress& progress_;
     const std::atomic<bool>& cancelled_;
     const int helpers_;

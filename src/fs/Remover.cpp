@@ -1,8 +1,9 @@
 #include "fs/Remover.h"
 
-#include "fs/RemovalCalls.h"
+#include "fs/FsCalls.h"
 #include "fs/RemovalCrew.h"
 #include "fs/TreeEraser.h"
+#include "fs/UniqueFd.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -55,32 +56,11 @@ RemovalOutcome outcome(const Location& location, Status status, std::string reas
     return o;
 }
 
-// Closes a descriptor when it goes out of scope (unless it is borrowed).
-class ScopedFd {
-public:
-    ScopedFd(RemovalCalls& calls, int fd, bool owned) : calls_(calls), fd_(fd), owned_(owned) {}
-    ~ScopedFd() { reset(-1, false); }
-    ScopedFd(const ScopedFd&) = delete;
-    ScopedFd& operator=(const ScopedFd&) = delete;
-    void reset(int fd, bool owned) {
-        if (owned_ && fd_ >= 0)
-            calls_.close(fd_);
-        fd_ = fd;
-        owned_ = owned;
-    }
-    int get() const { return fd_; }
-
-private:
-    RemovalCalls& calls_;
-    int fd_;
-    bool owned_;
-};
-
 // Removes one location, already judged lexically, given as components below
 // the open home folder.
 class LocationRemoval {
 public:
-    LocationRemoval(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
+    LocationRemoval(FsCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
                     int maxOpenFolders, RemovalCrew* crew)
         : calls_(calls), progress_(progress), eraser_(calls, progress, cancelled, maxOpenFolders, crew) {}
 
@@ -90,12 +70,13 @@ public:
         // Down to the parent, one real folder at a time, each on the mount of
         // the one above: a mount anywhere on the way (a bind mount at .Trash,
         // say) would lead outside the home. The home itself may be a mount.
-        ScopedFd parent(calls_, homefd, false);
-        RemovalCalls::Status parentStatus;
+        int parentfd = homefd; // borrowed until the first folder below it is open
+        UniqueFd parent;
+        FsCalls::Status parentStatus;
         if (!calls_.statusOf(homefd, parentStatus))
-            return outcome(location, Status::Failed, RemovalCalls::message(errno));
+            return outcome(location, Status::Failed, FsCalls::message(errno));
         for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-            const int fd = calls_.openFolder(parent.get(), parts[i].c_str(), false);
+            const int fd = calls_.openFolder(parentfd, parts[i].c_str(), false);
             if (fd < 0) {
                 const int error = errno;
                 if (error == ENOENT)
@@ -103,34 +84,35 @@ public:
                 if (error == ELOOP || error == ENOTDIR)
                     return outcome(location, Status::Changed,
                                    "a folder on its path is now a symbolic link or not a folder");
-                return outcome(location, Status::Failed, RemovalCalls::message(error));
+                return outcome(location, Status::Failed, FsCalls::message(error));
             }
-            parent.reset(fd, true);
+            parent = calls_.own(fd);
+            parentfd = fd;
             // Judged on the descriptor: what was reached, not what a name showed.
-            RemovalCalls::Status here;
+            FsCalls::Status here;
             if (!calls_.statusOf(fd, here))
-                return outcome(location, Status::Failed, RemovalCalls::message(errno));
-            if (RemovalCalls::crossesMount(parentStatus, here))
+                return outcome(location, Status::Failed, FsCalls::message(errno));
+            if (FsCalls::crossesMount(parentStatus, here))
                 return outcome(location, Status::Refused, "a folder on its path is a mount point");
             parentStatus = here;
         }
 
         const std::string& name = parts.back();
-        RemovalCalls::Status st;
-        if (!calls_.status(parent.get(), name.c_str(), st)) {
+        FsCalls::Status st;
+        if (!calls_.status(parentfd, name.c_str(), st)) {
             const int error = errno;
             return error == ENOENT ? outcome(location, Status::AlreadyGone)
-                                   : outcome(location, Status::Failed, RemovalCalls::message(error));
+                                   : outcome(location, Status::Failed, FsCalls::message(error));
         }
-        if (RemovalCalls::crossesMount(parentStatus, st))
+        if (FsCalls::crossesMount(parentStatus, st))
             return outcome(location, Status::Refused, "a mount point");
         if (request.identity && *request.identity != st.identity)
             return outcome(location, Status::Changed, "not the item that was scanned");
 
         if (!st.isDirectory())
-            return removeNonFolder(location, parent.get(), name, st);
+            return removeNonFolder(location, parentfd, name, st);
 
-        const int fd = calls_.openFolder(parent.get(), name.c_str(), true);
+        const int fd = calls_.openFolder(parentfd, name.c_str(), true);
         if (fd < 0) {
             const int error = errno;
             if (error == ENOENT)
@@ -138,25 +120,25 @@ public:
             if (error == ELOOP || error == ENOTDIR)
                 return outcome(location, Status::Changed, "replaced since it was checked");
             // Cannot be listed; an empty folder still goes.
-            if (calls_.unlink(parent.get(), name.c_str(), true)) {
+            if (calls_.unlink(parentfd, name.c_str(), true)) {
                 progress_.add(1, 0);
                 RemovalOutcome o = outcome(location, Status::Removed);
                 o.items = 1;
                 return o;
             }
-            return outcome(location, Status::Failed, RemovalCalls::message(error));
+            return outcome(location, Status::Failed, FsCalls::message(error));
         }
-        RemovalCalls::Status opened;
+        FsCalls::Status opened;
         if (!calls_.statusOf(fd, opened) || opened.identity != st.identity) {
             calls_.close(fd);
             return outcome(location, Status::Changed, "replaced since it was checked");
         }
-        if (RemovalCalls::crossesMount(parentStatus, opened)) {
+        if (FsCalls::crossesMount(parentStatus, opened)) {
             calls_.close(fd); // mounted on since it was checked
             return outcome(location, Status::Refused, "a mount point");
         }
 
-        const TreeEraser::Result r = eraser_.erase(parent.get(), name, fd, opened);
+        const TreeEraser::Result r = eraser_.erase(parentfd, name, fd, opened);
         RemovalOutcome o = outcome(location, r.status, r.reason);
         o.items = r.items;
         o.bytes = r.bytes;
@@ -165,14 +147,14 @@ public:
 
 private:
     RemovalOutcome removeNonFolder(const Location& location, int parentfd, const std::string& name,
-                                   const RemovalCalls::Status& st) {
+                                   const FsCalls::Status& st) {
         if (!calls_.unlink(parentfd, name.c_str(), false)) {
             const int error = errno;
             if (error == ENOENT)
                 return outcome(location, Status::AlreadyGone);
             if (error == EISDIR)
                 return outcome(location, Status::Changed, "replaced since it was checked");
-            return outcome(location, Status::Failed, RemovalCalls::message(error));
+            return outcome(location, Status::Failed, FsCalls::message(error));
         }
         progress_.add(1, st.size);
         RemovalOutcome o = outcome(location, Status::Removed);
@@ -181,14 +163,14 @@ private:
         return o;
     }
 
-    RemovalCalls& calls_;
+    FsCalls& calls_;
     RemovalProgress& progress_;
     TreeEraser eraser_;
 };
 
 } // namespace
 
-Remover::Remover(Location home, RemovalSyscalls& calls) : home_(std::move(home)), sys_(calls) {
+Remover::Remover(Location home, Syscalls& calls) : home_(std::move(home)), sys_(calls) {
     home_ = home_.lexically_normal();
 }
 
@@ -239,7 +221,7 @@ RemovalReport Remover::remove(const std::vector<RemovalRequest>& requests) {
     progress_.reset();
     RemovalReport report;
     report.outcomes.reserve(requests.size());
-    RemovalCalls calls(sys_);
+    FsCalls calls(sys_);
 
     int homefd = -1;
     int homeError = 0;
@@ -274,7 +256,7 @@ RemovalReport Remover::remove(const std::vector<RemovalRequest>& requests) {
         else if (homefd < 0)
             report.outcomes.push_back(
                 outcome(request.location, Status::Failed,
-                        "the home folder cannot be opened: " + RemovalCalls::message(homeError)));
+                        "the home folder cannot be opened: " + FsCalls::message(homeError)));
         else
             report.outcomes.push_back(removal.run(request, *parts, homefd));
         report.itemsRemoved += report.outcomes.back().items;

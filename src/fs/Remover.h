@@ -3,7 +3,7 @@
 #include "fs/RemovalProgress.h"
 #include "fs/RemovalReport.h"
 #include "fs/RemovalRequest.h"
-#include "fs/RemovalSyscalls.h"
+#include "fs/Syscalls.h"
 #include "fs/Types.h"
 
 #include <atomic>
@@ -28,7 +28,7 @@ namespace dovrel {
 //    them (their contents are fine), when it is a mount point, and when it is
 //    reached through one: any folder from the home down to it that is the
 //    root of a mount or on another mount than the folder above (see
-//    RemovalCalls::crossesMount);
+//    FsCalls::crossesMount);
 //  - Changed when the request carries the identity the scan saw and the entry
 //    now at that path is another one, or when a parent component is no longer
 //    a real folder; then nothing of it is touched;
@@ -50,7 +50,7 @@ public:
 
     // `home` must be absolute; it is opened (following links in its own path)
     // once per remove(). `calls` is the system-call seam (tests replace it).
-    explicit Remover(Location home, RemovalSyscalls& calls = RemovalSyscalls::system());
+    explicit Remover(Location home, Syscalls& calls = Syscalls::system());
 
     // Removes the locations in list order; one outcome per request, in order.
     // Totals count what was actually removed, also from locations that failed
@@ -88,7 +88,7 @@ private:
                                                                std::string& refusal) const;
 
     Location home_;
-    RemovalSyscalls& sys_;
+    Syscalls& sys_;
     RemovalProgress progress_;
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> stopping_{false};

@@ -1,5 +1,6 @@
 #include "fs/TreeEraser.h"
 
+#include "fs/DirectoryReader.h"
 #include "fs/RemovalCrew.h"
 
 #include <dirent.h>
@@ -77,11 +78,6 @@
 namespace dovrel {
 
 namespace {
-constexpr std::size_t kBufferWords = 8192; // 64 KiB of getdents records
-
-bool isDotOrDotDot(const char* n) {
-    return n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'));
-}
 
 // "where: what", or just "what" for the removed folder itself.
 std::string describe(const std::string& where, const std::string& what) {
@@ -89,10 +85,9 @@ std::string describe(const std::string& where, const std::string& what) {
 }
 } // namespace
 
-TreeEraser::TreeEraser(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
+TreeEraser::TreeEraser(FsCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
                        int maxOpenFolders, RemovalCrew* crew)
-    : calls_(calls), progress_(progress), cancelled_(cancelled),
-      maxOpen_(maxOpenFolders < 2 ? 2 : maxOpenFolders), crew_(crew), buffer_(kBufferWords) {}
+    : calls_(calls), progress_(progress), cancelled_(cancelled), crew_(crew), trail_(calls, maxOpenFolders) {}
 
 TreeEraser::~TreeEraser() {
     collectAll(); // no helper may outlive the jobs it works on
@@ -100,7 +95,7 @@ TreeEraser::~TreeEraser() {
 }
 
 TreeEraser::Result TreeEraser::erase(int parentfd, const std::string& name, int folderfd,
-                                     const RemovalCalls::Status& folder) {
+                                     const FsCalls::Status& folder) {
     closeAll();
     rootParent_ = parentfd;
     rootPath_.clear();
@@ -108,7 +103,7 @@ TreeEraser::Result TreeEraser::erase(int parentfd, const std::string& name, int 
     halt_ = &ownHalt_;
 
     Frame root;
-    root.fd = folderfd;
+    trail_.push(folderfd, folder.identity);
     root.name = name;
     root.identity = folder.identity;
     root.mount = folder.mount;
@@ -124,7 +119,7 @@ TreeEraser::Result TreeEraser::empty(Handoff& job) {
     halt_ = job.halt ? job.halt : &ownHalt_;
 
     Frame root;
-    root.fd = job.fd;
+    trail_.push(job.fd, job.status.identity);
     root.name = job.name;
     root.identity = job.status.identity;
     root.mount = job.status.mount;
@@ -141,8 +136,6 @@ TreeEraser::Result TreeEraser::run() {
     aborted_ = false;
     unreportedItems_ = 0;
     unreportedBytes_ = 0;
-    openFrom_ = 1;
-    openCount_ = 1;
     list(0);
 
     bool halted = false;
@@ -189,30 +182,16 @@ TreeEraser::Result TreeEraser::run() {
 
 void TreeEraser::list(std::size_t frame) {
     stack_[frame].listings++;
-    for (;;) {
-        const long n = calls_.list(stack_[frame].fd, buffer_.data(), buffer_.size() * sizeof(std::uint64_t));
-        if (n < 0) {
-            if (errno != ENOENT) // ENOENT: the folder was removed meanwhile, and it is empty
-                fail(frame, {}, RemovalCalls::message(errno));
+    // A folder removed meanwhile lists as empty (the reader takes ENOENT as the end).
+    DirectoryReader reader(calls_, trail_.fd(frame));
+    DirectoryReader::Entry e{};
+    while (reader.next(e)) {
+        if (stopRequested())
             return;
-        }
-        if (n == 0)
-            return;
-        const char* base = reinterpret_cast<const char*>(buffer_.data());
-        for (long pos = 0; pos < n;) {
-            const auto* d = reinterpret_cast<const struct dirent64*>(base + pos);
-            if (d->d_reclen == 0) {
-                fail(frame, {}, "unreadable folder listing");
-                return;
-            }
-            pos += d->d_reclen;
-            if (isDotOrDotDot(d->d_name))
-                continue;
-            if (stopRequested())
-                return;
-            removeEntry(frame, d->d_name, d->d_type);
-        }
+        removeEntry(frame, e.name.data(), e.type);
     }
+    if (reader.error() != 0)
+        fail(frame, {}, FsCalls::message(reader.error()));
 }
 
 void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char type) {
@@ -220,8 +199,8 @@ void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char 
         stack_[frame].subfolders.push_back({name, 0, std::nullopt});
         return;
     }
-    RemovalCalls::Status st;
-    if (!calls_.status(stack_[frame].fd, name, st)) {
+    FsCalls::Status st;
+    if (!calls_.status(trail_.fd(frame), name, st)) {
         if (errno == ENOENT)
             return;
         // Size unknown; the unlink below still tells a folder from the rest.
@@ -234,7 +213,7 @@ void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char 
 }
 
 void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder) {
-    if (calls_.unlink(stack_[frame].fd, name, false)) {
+    if (calls_.unlink(trail_.fd(frame), name, false)) {
         count(1, size);
         return;
     }
@@ -249,37 +228,37 @@ void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount 
             changed(frame, name, "replaced while being removed");
         return;
     }
-    fail(frame, name, RemovalCalls::message(error));
+    fail(frame, name, FsCalls::message(error));
 }
 
 void TreeEraser::descend(Subfolder sub) {
     const std::size_t parent = stack_.size() - 1;
-    const int parentfd = stack_[parent].fd;
+    const int parentfd = trail_.fd(parent);
     const std::string& name = sub.name;
 
-    RemovalCalls::Status st;
+    FsCalls::Status st;
     if (!calls_.status(parentfd, name.c_str(), st)) {
         if (errno != ENOENT)
-            fail(parent, name, RemovalCalls::message(errno));
+            fail(parent, name, FsCalls::message(errno));
         return;
     }
     if (!st.isDirectory()) {
         removeNonFolder(parent, name.c_str(), st.size, false);
         return;
     }
-    if (RemovalCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, st)) {
+    if (FsCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, st)) {
         fail(parent, name, "a mount point; not entered");
         return;
     }
 
-    const int fd = openChild(parentfd, name.c_str());
+    const int fd = trail_.openChild(name.c_str());
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT)
             return;
         if (error == ELOOP || error == ENOTDIR) {
             // Swapped for a link or a file since the status: remove that as what it is now.
-            RemovalCalls::Status now;
+            FsCalls::Status now;
             if (calls_.status(parentfd, name.c_str(), now) && !now.isDirectory())
                 removeNonFolder(parent, name.c_str(), now.size, false);
             else if (errno != ENOENT)
@@ -292,17 +271,17 @@ void TreeEraser::descend(Subfolder sub) {
             return;
         }
         if (errno != ENOENT)
-            fail(parent, name, RemovalCalls::message(error));
+            fail(parent, name, FsCalls::message(error));
         return;
     }
 
-    RemovalCalls::Status opened;
+    FsCalls::Status opened;
     if (!calls_.statusOf(fd, opened) || opened.identity != st.identity) {
         calls_.close(fd);
         changed(parent, name, "replaced while being removed; not entered");
         return;
     }
-    if (RemovalCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, opened)) {
+    if (FsCalls::crossesMount(stack_[parent].identity, stack_[parent].mount, opened)) {
         // A mount appeared between the status and the open.
         calls_.close(fd);
         fail(parent, name, "a mount point; not entered");
@@ -318,19 +297,16 @@ void TreeEraser::descend(Subfolder sub) {
         return;
 
     Frame child;
-    child.fd = fd;
     child.name = std::move(sub.name);
     child.identity = opened.identity;
     child.mount = opened.mount;
     child.listings = sub.listings;
+    trail_.push(fd, opened.identity);
     stack_.push_back(std::move(child));
-    ++openCount_;
-    while (openCount_ > maxOpen_ && closeShallowest()) {
-    }
     list(stack_.size() - 1);
 }
 
-bool TreeEraser::handOff(int fd, Subfolder& sub, const RemovalCalls::Status& opened) {
+bool TreeEraser::handOff(int fd, Subfolder& sub, const FsCalls::Status& opened) {
     if (!crew_ || !crew_->hasIdleHelper())
         return false;
     const std::size_t top = stack_.size() - 1;
@@ -394,10 +370,10 @@ void TreeEraser::settle(std::size_t frame, Handoff& job) {
     }
 
     // Only the folder that was emptied goes, not whatever now carries its name.
-    RemovalCalls::Status now;
-    if (!calls_.status(f.fd, job.name.c_str(), now)) {
+    FsCalls::Status now;
+    if (!calls_.status(trail_.fd(frame), job.name.c_str(), now)) {
         if (errno != ENOENT)
-            fail(frame, job.name, RemovalCalls::message(errno));
+            fail(frame, job.name, FsCalls::message(errno));
         return;
     }
     if (now.identity != job.status.identity) {
@@ -407,7 +383,7 @@ void TreeEraser::settle(std::size_t frame, Handoff& job) {
             changed(frame, job.name, "replaced while being removed");
         return;
     }
-    if (calls_.unlink(f.fd, job.name.c_str(), true)) {
+    if (calls_.unlink(trail_.fd(frame), job.name.c_str(), true)) {
         count(1, 0);
         return;
     }
@@ -418,7 +394,7 @@ void TreeEraser::settle(std::size_t frame, Handoff& job) {
         return;
     }
     if (error != ENOENT && !troubled)
-        fail(frame, job.name, RemovalCalls::message(error));
+        fail(frame, job.name, FsCalls::message(error));
 }
 
 void TreeEraser::collectAll() {
@@ -442,27 +418,27 @@ bool TreeEraser::ascend() {
     const std::size_t top = stack_.size() - 1;
     if (top == 0 && rootParent_ < 0) {
         // Emptied; the walk that handed it off removes it.
-        result_.gone = calls_.unlinkedSinceOpened(stack_[0].fd);
+        result_.gone = calls_.unlinkedSinceOpened(trail_.fd(0));
         pop();
         return true;
     }
-    if (top > 0 && stack_[top - 1].fd < 0 && !reopenParent(top))
+    if (top > 0 && !reopenParent(top))
         return false;
-    const int parentfd = top == 0 ? rootParent_ : stack_[top - 1].fd;
+    const int parentfd = top == 0 ? rootParent_ : trail_.fd(top - 1);
     Frame& f = stack_[top];
 
     // Only the folder we emptied goes, not whatever now carries its name.
-    RemovalCalls::Status now;
+    FsCalls::Status now;
     if (!calls_.status(parentfd, f.name.c_str(), now)) {
         if (errno != ENOENT)
-            fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(errno));
+            fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, FsCalls::message(errno));
         else if (top == 0)
-            result_.gone = calls_.unlinkedSinceOpened(f.fd); // else moved away, emptied
+            result_.gone = calls_.unlinkedSinceOpened(trail_.top()); // else moved away, emptied
         pop();
         return true;
     }
     if (now.identity != f.identity) {
-        if (calls_.unlinkedSinceOpened(f.fd)) {
+        if (calls_.unlinkedSinceOpened(trail_.top())) {
             // Removed by someone else; the entry now carrying its name is new
             // (below the root, listing the parent again finds it).
             if (top == 0)
@@ -484,66 +460,37 @@ bool TreeEraser::ascend() {
     if ((error == ENOTEMPTY || error == EEXIST) && !f.troubled && f.listings < kMaxListings) {
         // Something appeared in it while it was emptied: list it again, but
         // only after checking once more that the descriptor is that folder.
-        RemovalCalls::Status held;
-        if (calls_.statusOf(f.fd, held) && held.identity == f.identity && calls_.rewind(f.fd)) {
+        FsCalls::Status held;
+        if (calls_.statusOf(trail_.top(), held) && held.identity == f.identity &&
+            calls_.rewind(trail_.top())) {
             list(top);
             return true;
         }
     }
     if (error != ENOENT && !f.troubled)
-        fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, RemovalCalls::message(error));
+        fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, FsCalls::message(error));
     if (error == ENOENT && top == 0)
-        result_.gone = calls_.unlinkedSinceOpened(f.fd);
+        result_.gone = calls_.unlinkedSinceOpened(trail_.top());
     pop();
     return true;
 }
 
 bool TreeEraser::reopenParent(std::size_t frame) {
-    const int fd = calls_.openParentOf(stack_[frame].fd);
-    if (fd < 0) {
+    switch (trail_.reopenParent()) {
+    case FolderTrail::Reentry::Open:
+    case FolderTrail::Reentry::Reopened:
+        return true;
+    case FolderTrail::Reentry::Failed: {
         const int error = errno;
         stop(RemovalOutcome::Status::Changed,
              describe(pathOf(frame, {}),
-                      "could not return to the folder above (" + RemovalCalls::message(error) + ")"));
+                      "could not return to the folder above (" + FsCalls::message(error) + ")"));
         return false;
     }
-    RemovalCalls::Status st;
-    if (!calls_.statusOf(fd, st) || st.identity != stack_[frame - 1].identity) {
-        calls_.close(fd);
-        stop(RemovalOutcome::Status::Changed,
-             describe(pathOf(frame, {}), "moved while being removed; stopped"));
-        return false;
+    case FolderTrail::Reentry::Moved:
+        break;
     }
-    stack_[frame - 1].fd = fd;
-    ++openCount_;
-    openFrom_ = frame - 1 == 0 ? 1 : frame - 1;
-    return true;
-}
-
-int TreeEraser::openChild(int dirfd, const char* name) {
-    for (;;) {
-        const int fd = calls_.openFolder(dirfd, name, true);
-        if (fd >= 0 || (errno != EMFILE && errno != ENFILE))
-            return fd;
-        const int error = errno;
-        if (!closeShallowest()) {
-            errno = error;
-            return -1;
-        }
-    }
-}
-
-bool TreeEraser::closeShallowest() {
-    // The root and the deepest frame (the one being worked in) stay open.
-    while (openFrom_ + 1 < stack_.size()) {
-        Frame& f = stack_[openFrom_++];
-        if (f.fd >= 0) {
-            calls_.close(f.fd);
-            f.fd = -1;
-            --openCount_;
-            return true;
-        }
-    }
+    stop(RemovalOutcome::Status::Changed, describe(pathOf(frame, {}), "moved while being removed; stopped"));
     return false;
 }
 
@@ -551,27 +498,16 @@ void TreeEraser::pop() {
     Frame& f = stack_.back();
     if (stack_.size() == 1)
         result_.listings = f.listings;
-    if (f.fd >= 0) {
-        calls_.close(f.fd);
-        --openCount_;
-    }
+    trail_.pop();
     const bool troubled = f.troubled;
     stack_.pop_back();
     if (troubled && !stack_.empty())
         stack_.back().troubled = true;
-    if (openFrom_ > stack_.size())
-        openFrom_ = stack_.size() < 1 ? 1 : stack_.size();
 }
 
 void TreeEraser::closeAll() {
-    for (Frame& f : stack_) {
-        if (f.fd >= 0) {
-            calls_.close(f.fd);
-            f.fd = -1;
-        }
-    }
+    trail_.clear();
     stack_.clear();
-    openCount_ = 0;
 }
 
 void TreeEraser::count(std::int64_t items, ByteCount bytes) {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "fs/FileIdentity.h"
-#include "fs/RemovalCalls.h"
+#include "fs/FolderTrail.h"
+#include "fs/FsCalls.h"
 #include "fs/RemovalOutcome.h"
 #include "fs/RemovalProgress.h"
 #include "fs/Types.h"
@@ -48,7 +49,7 @@ public:
     struct Handoff {
         int fd = -1;                       // the folder, open for listing
         std::string name;                  // its name in the folder that handed it off
-        RemovalCalls::Status status;       // as verified through `fd`
+        FsCalls::Status status;            // as verified through `fd`
         std::string path;                  // relative to the removed location, for messages
         int listings = 0;                  // listings already made of it (bounded in all)
         std::atomic<bool>* halt = nullptr; // raised when the removal of the location stops
@@ -63,7 +64,7 @@ public:
     // `maxOpenFolders` (at least 2) bounds the folder descriptors the walk
     // keeps open at once; a few more may be open for a moment. `crew` (may be
     // null) takes subfolders off this walk; each helper has its own bound.
-    TreeEraser(RemovalCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
+    TreeEraser(FsCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
                int maxOpenFolders, RemovalCrew* crew = nullptr);
     TreeEraser(const TreeEraser&) = delete;
     TreeEraser& operator=(const TreeEraser&) = delete;
@@ -73,7 +74,7 @@ public:
     // open for listing, and `folder` its status, checked by the caller.
     // AlreadyGone when someone else removed the folder and this walk removed
     // nothing of it.
-    Result erase(int parentfd, const std::string& name, int folderfd, const RemovalCalls::Status& folder);
+    Result erase(int parentfd, const std::string& name, int folderfd, const FsCalls::Status& folder);
 
     // Empties the handed-off folder, leaving the folder itself; closes its
     // descriptor. Run by a helper.
@@ -86,8 +87,9 @@ private:
         std::optional<FileIdentity> expected; // when entered again: must still be this folder
     };
 
+    // What the walk keeps of a folder on the way down; its descriptor is
+    // the trail's step of the same depth.
     struct Frame {
-        int fd = -1; // -1 while closed to save descriptors
         std::string name;
         FileIdentity identity;
         std::optional<std::uint64_t> mount;
@@ -103,15 +105,13 @@ private:
     void removeEntry(std::size_t frame, const char* name, unsigned char type);
     void removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder);
     void descend(Subfolder sub);
-    bool handOff(int fd, Subfolder& sub, const RemovalCalls::Status& opened);
+    bool handOff(int fd, Subfolder& sub, const FsCalls::Status& opened);
     void settleFinished(std::size_t frame);
     void settleAll(std::size_t frame);
     void settle(std::size_t frame, Handoff& job);
     void collectAll();
     bool ascend();
     bool reopenParent(std::size_t frame);
-    int openChild(int dirfd, const char* name);
-    bool closeShallowest();
     void pop();
     void closeAll();
 
@@ -125,15 +125,13 @@ private:
         return cancelled_.load(std::memory_order_relaxed) || halt_->load(std::memory_order_relaxed);
     }
 
-    RemovalCalls& calls_;
+    FsCalls& calls_;
     RemovalProgress& progress_;
     const std::atomic<bool>& cancelled_;
-    const int maxOpen_;
     RemovalCrew* const crew_;
 
+    FolderTrail trail_;
     std::vector<Frame> stack_;
-    std::size_t openFrom_ = 1; // frames [1, openFrom_) are closed; the root never is
-    int openCount_ = 0;
     int rootParent_ = -1;  // -1 when only emptying (the root stays)
     std::string rootPath_; // the root's path relative to the removed location
     std::atomic<bool> ownHalt_{false};
@@ -144,7 +142,6 @@ private:
     ByteCount unreportedBytes_ = 0;
     std::optional<std::string> firstFailure_;
     std::optional<std::string> firstChange_;
-    std::vector<std::uint64_t> buffer_; // getdents records, 8-byte aligned
 };
 
 } // namespace dovrel

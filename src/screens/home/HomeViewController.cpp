@@ -3,6 +3,8 @@
 #include "controls/Animator.h"
 #include "controls/CategoryArtwork.h"
 #include "controls/ScanButton.h"
+#include "fs/DirectoryReader.h"
+#include "fs/UniqueFd.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -13,7 +15,6 @@
 
 #include <QLabel>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -28,17 +29,13 @@ constexpr double kOpeningBounciness = 16;
 // Lists one folder a single level deep and forgets what it saw. Only a
 // directory is ever opened.
 void listOnce(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd)
         return;
-    DIR* dir = ::fdopendir(fd);
-    if (dir == nullptr) {
-        ::close(fd);
-        return;
+    DirectoryReader reader(fd.get());
+    DirectoryReader::Entry entry{};
+    while (reader.next(entry)) {
     }
-    while (::readdir(dir) != nullptr) {
-    }
-    ::closedir(dir);
 }
 
 } // namespace

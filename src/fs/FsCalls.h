@@ -1,8 +1,9 @@
 #pragma once
 
 #include "fs/FileIdentity.h"
-#include "fs/RemovalSyscalls.h"
+#include "fs/Syscalls.h"
 #include "fs/Types.h"
+#include "fs/UniqueFd.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,11 +12,12 @@
 
 namespace dovrel {
 
-// The removal's view of the system calls: the seam's calls with the flags the
-// removal always wants (no following of links, close-on-exec, no automount),
-// restarted after EINTR a bounded number of times, and statx results reduced
-// to what the removal compares. Failures return -1 / false with errno set.
-class RemovalCalls {
+// The walks' and the removal's view of the system calls: the seam's calls with
+// the flags they always want (no following of links, close-on-exec, no
+// automount, never blocking on a FIFO), restarted after EINTR a bounded number
+// of times, and statx results reduced to what they compare. Failures return
+// -1 / false with errno set.
+class FsCalls {
 public:
     // What the removal needs to know about an entry.
     struct Status {
@@ -42,7 +44,7 @@ public:
     // After this many EINTR in a row a call gives up with EINTR.
     static constexpr int kMaxInterruptions = 64;
 
-    explicit RemovalCalls(RemovalSyscalls& sys) : sys_(sys) {}
+    explicit FsCalls(Syscalls& sys) : sys_(sys) {}
 
     // Opens the home folder by its path (links in that path are followed),
     // as an O_PATH descriptor.
@@ -54,6 +56,9 @@ public:
     // Opens the folder holding the open folder `fd` (its "..") for listing.
     int openParentOf(int fd);
     void close(int fd);
+    // `fd` owned, to be closed through the seam.
+    UniqueFd own(int fd) { return UniqueFd(fd, &sys_); }
+    Syscalls& syscalls() { return sys_; }
 
     // The entry `name` in `dirfd` itself (a link is not followed).
     bool status(int dirfd, const char* name, Status& out);
@@ -62,6 +67,9 @@ public:
     // The entry an open descriptor refers to was removed (by anyone) since it
     // was opened; false when that cannot be told.
     bool unlinkedSinceOpened(int fd);
+    // Type (S_IFMT bits) and logical size of the entry `name` in `dirfd`
+    // itself, asking the kernel for nothing more: the walks' per-item call.
+    bool typeAndSize(int dirfd, const char* name, unsigned& type, ByteCount& size);
 
     bool unlink(int dirfd, const char* name, bool folder);
     // Reads directory records into `buffer`: a byte count, 0 at the end, -1.
@@ -74,7 +82,7 @@ public:
 private:
     bool statusImpl(int dirfd, const char* name, int flags, Status& out);
 
-    RemovalSyscalls& sys_;
+    Syscalls& sys_;
 };
 
 } // namespace dovrel

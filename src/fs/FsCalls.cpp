@@ -1,4 +1,4 @@
-#include "fs/RemovalCalls.h"
+#include "fs/FsCalls.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -12,7 +12,7 @@ namespace {
 // Runs `call` again while it fails with EINTR, at most kMaxInterruptions times.
 template <typename Call> auto restarting(Call call) {
     auto result = call();
-    for (int i = 1; i < RemovalCalls::kMaxInterruptions && result < 0 && errno == EINTR; ++i)
+    for (int i = 1; i < FsCalls::kMaxInterruptions && result < 0 && errno == EINTR; ++i)
         result = call();
     return result;
 }
@@ -22,35 +22,35 @@ constexpr unsigned kStatusMask =
 
 } // namespace
 
-int RemovalCalls::openHome(const char* path) {
+int FsCalls::openHome(const char* path) {
     return restarting([&] { return sys_.openat(AT_FDCWD, path, O_PATH | O_DIRECTORY | O_CLOEXEC); });
 }
 
-int RemovalCalls::openFolder(int dirfd, const char* name, bool forListing) {
+int FsCalls::openFolder(int dirfd, const char* name, bool forListing) {
     const int flags = (forListing ? O_RDONLY : O_PATH) | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
     return restarting([&] { return sys_.openat(dirfd, name, flags); });
 }
 
-int RemovalCalls::openParentOf(int fd) {
+int FsCalls::openParentOf(int fd) {
     return restarting([&] { return sys_.openat(fd, "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC); });
 }
 
-void RemovalCalls::close(int fd) {
+void FsCalls::close(int fd) {
     // Never restarted: on Linux the descriptor is gone even when close reports EINTR.
     const int saved = errno;
     sys_.close(fd);
     errno = saved;
 }
 
-bool RemovalCalls::status(int dirfd, const char* name, Status& out) {
+bool FsCalls::status(int dirfd, const char* name, Status& out) {
     return statusImpl(dirfd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, out);
 }
 
-bool RemovalCalls::statusOf(int fd, Status& out) {
+bool FsCalls::statusOf(int fd, Status& out) {
     return statusImpl(fd, "", AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, out);
 }
 
-bool RemovalCalls::statusImpl(int dirfd, const char* name, int flags, Status& out) {
+bool FsCalls::statusImpl(int dirfd, const char* name, int flags, Status& out) {
     struct statx sx {};
     if (restarting([&] { return sys_.statx(dirfd, name, flags, kStatusMask, &sx); }) < 0)
         return false;
@@ -65,31 +65,41 @@ bool RemovalCalls::statusImpl(int dirfd, const char* name, int flags, Status& ou
     return true;
 }
 
-bool RemovalCalls::unlinkedSinceOpened(int fd) {
+bool FsCalls::typeAndSize(int dirfd, const char* name, unsigned& type, ByteCount& size) {
+    struct statx sx {};
+    const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT;
+    if (restarting([&] { return sys_.statx(dirfd, name, flags, STATX_TYPE | STATX_SIZE, &sx); }) < 0)
+        return false;
+    type = sx.stx_mode & S_IFMT;
+    size = static_cast<ByteCount>(sx.stx_size);
+    return true;
+}
+
+bool FsCalls::unlinkedSinceOpened(int fd) {
     Status st;
     return statusOf(fd, st) && st.unlinked;
 }
 
-bool RemovalCalls::crossesMount(const FileIdentity& parent, const std::optional<std::uint64_t>& parentMount,
-                                const Status& child) {
+bool FsCalls::crossesMount(const FileIdentity& parent, const std::optional<std::uint64_t>& parentMount,
+                           const Status& child) {
     if (child.mountRoot || child.identity.device != parent.device)
         return true;
     return child.mount && parentMount && *child.mount != *parentMount;
 }
 
-bool RemovalCalls::unlink(int dirfd, const char* name, bool folder) {
+bool FsCalls::unlink(int dirfd, const char* name, bool folder) {
     return restarting([&] { return sys_.unlinkat(dirfd, name, folder ? AT_REMOVEDIR : 0); }) == 0;
 }
 
-long RemovalCalls::list(int fd, void* buffer, std::size_t size) {
+long FsCalls::list(int fd, void* buffer, std::size_t size) {
     return restarting([&] { return sys_.getdents(fd, buffer, size); });
 }
 
-bool RemovalCalls::rewind(int fd) {
+bool FsCalls::rewind(int fd) {
     return restarting([&] { return sys_.lseek(fd, 0, SEEK_SET); }) == 0;
 }
 
-std::string RemovalCalls::message(int error) {
+std::string FsCalls::message(int error) {
     return std::error_code(error, std::generic_category()).message();
 }
 

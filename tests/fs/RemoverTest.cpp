@@ -26,14 +26,14 @@ namespace fs = std::filesystem;
 using Status = RemovalOutcome::Status;
 
 // Records every name the removal opens (from any of its threads).
-class RecordingCalls : public RemovalSyscalls {
+class RecordingCalls : public Syscalls {
 public:
     int openat(int dirfd, const char* name, int flags) override {
         {
             std::lock_guard lock(mutex);
             opened.insert(name);
         }
-        return RemovalSyscalls::openat(dirfd, name, flags);
+        return Syscalls::openat(dirfd, name, flags);
     }
     std::mutex mutex;
     std::multiset<std::string> opened;

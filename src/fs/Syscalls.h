@@ -7,9 +7,9 @@
 
 namespace dovrel {
 
-// The system calls the removal makes, behind one seam so that tests can make
-// any of them fail (EACCES, EBUSY, EINTR, a different device…) or act at an
-// exact moment of the walk. Every call has the POSIX convention: -1 (or a
+// The system calls the folder walks and the removal make, behind one seam so
+// that tests can make any of them fail (EACCES, EBUSY, EINTR, EMFILE, a
+// different device…) or act at an exact moment of the walk. Every call has the POSIX convention: -1 (or a
 // negative count) with errno set on failure. The base class makes the real
 // calls; a test derives from it and overrides what it needs.
 //
@@ -18,9 +18,9 @@ namespace dovrel {
 // root of a mount, which the removal uses to refuse reaching through or
 // crossing into mounts that share the device number (bind mounts). A test
 // fakes a mount by adjusting those fields of a statx result.
-class RemovalSyscalls {
+class Syscalls {
 public:
-    virtual ~RemovalSyscalls() = default;
+    virtual ~Syscalls() = default;
 
     virtual int openat(int dirfd, const char* name, int flags);
     virtual int close(int fd);
@@ -31,7 +31,7 @@ public:
     virtual off_t lseek(int fd, off_t offset, int whence);
 
     // The shared instance making the real calls.
-    static RemovalSyscalls& system();
+    static Syscalls& system();
 };
 
 } // namespace dovrel

@@ -36,7 +36,7 @@ using Status = RemovalOutcome::Status;
 // The real calls, watched from every thread: which threads unlink, how many
 // descriptors the removal holds at once (all its opens and closes pass
 // here), and hooks that run first (an errno from beforeUnlink fails the call).
-class WatchedCalls : public RemovalSyscalls {
+class WatchedCalls : public Syscalls {
 public:
     std::function<void(int dirfd, const char* name)> beforeOpen;
     std::function<void(int dirfd, const char* name, int fd)> afterOpen;
@@ -46,7 +46,7 @@ public:
     int openat(int dirfd, const char* name, int flags) override {
         if (beforeOpen)
             beforeOpen(dirfd, name);
-        const int fd = RemovalSyscalls::openat(dirfd, name, flags);
+        const int fd = Syscalls::openat(dirfd, name, flags);
         if (afterOpen)
             afterOpen(dirfd, name, fd);
         if (fd >= 0) {
@@ -61,7 +61,7 @@ public:
         if (beforeClose)
             beforeClose(fd);
         --open;
-        return RemovalSyscalls::close(fd);
+        return Syscalls::close(fd);
     }
     int unlinkat(int dirfd, const char* name, int flags) override {
         {
@@ -72,7 +72,7 @@ public:
             errno = error;
             return -1;
         }
-        return RemovalSyscalls::unlinkat(dirfd, name, flags);
+        return Syscalls::unlinkat(dirfd, name, flags);
     }
 
     std::size_t unlinkingThreads() {

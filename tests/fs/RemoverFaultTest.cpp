@@ -1,6 +1,6 @@
 #include "RemoverFixture.h"
 
-#include "fs/RemovalCalls.h"
+#include "fs/FsCalls.h"
 #include "fs/Remover.h"
 #include "fs/TreeEraser.h"
 
@@ -25,7 +25,7 @@ using Status = RemovalOutcome::Status;
 // The real calls, with hooks that run first and may fail the call with an
 // errno (0 lets it through), or adjust a status afterwards. The removal's
 // helper threads call the hooks too: what they share must be atomic.
-class HookedCalls : public RemovalSyscalls {
+class HookedCalls : public Syscalls {
 public:
     std::function<int(const char* name, int flags)> beforeOpen;
     std::function<int(const char* name, int flags)> beforeUnlink;
@@ -35,20 +35,20 @@ public:
     int openat(int dirfd, const char* name, int flags) override {
         if (int error = beforeOpen ? beforeOpen(name, flags) : 0)
             return fail(error);
-        return RemovalSyscalls::openat(dirfd, name, flags);
+        return Syscalls::openat(dirfd, name, flags);
     }
     int unlinkat(int dirfd, const char* name, int flags) override {
         if (int error = beforeUnlink ? beforeUnlink(name, flags) : 0)
             return fail(error);
-        return RemovalSyscalls::unlinkat(dirfd, name, flags);
+        return Syscalls::unlinkat(dirfd, name, flags);
     }
     long getdents(int fd, void* buffer, std::size_t size) override {
         if (int error = beforeList ? beforeList(fd) : 0)
             return fail(error);
-        return RemovalSyscalls::getdents(fd, buffer, size);
+        return Syscalls::getdents(fd, buffer, size);
     }
     int statx(int dirfd, const char* name, int flags, unsigned mask, struct statx* out) override {
-        const int rc = RemovalSyscalls::statx(dirfd, name, flags, mask, out);
+        const int rc = Syscalls::statx(dirfd, name, flags, mask, out);
         if (rc == 0 && afterStatx)
             afterStatx(name, out);
         return rc;
@@ -114,7 +114,7 @@ TEST_F(RemoverFaultTest, EndlessInterruptionsFailInsteadOfLooping) {
 
     EXPECT_EQ(report.outcomes[0].status, Status::Failed);
     EXPECT_EQ(report.outcomes[0].reason, "f2: Interrupted system call");
-    EXPECT_EQ(attempts.load(), RemovalCalls::kMaxInterruptions);
+    EXPECT_EQ(attempts.load(), FsCalls::kMaxInterruptions);
     EXPECT_EQ(report.bytesFreed, 40);
     EXPECT_TRUE(exists(caches / "app/f2"));
     EXPECT_FALSE(exists(caches / "app/sub"));
