@@ -87,7 +87,7 @@ std::string describe(const std::string& where, const std::string& what) {
 
 TreeEraser::TreeEraser(FsCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
                        int maxOpenFolders, RemovalCrew* crew)
-    : calls_(calls), progress_(progress), cancelled_(cancelled), crew_(crew), trail_(calls, maxOpenFolders) {}
+    : calls_(calls), cancelled_(cancelled), crew_(crew), trail_(calls, maxOpenFolders), log_(progress) {}
 
 TreeEraser::~TreeEraser() {
     collectAll(); // no helper may outlive the jobs it works on
@@ -129,17 +129,11 @@ TreeEraser::Result TreeEraser::empty(Handoff& job) {
 }
 
 TreeEraser::Result TreeEraser::run() {
-    result_ = Result{};
-    result_.listings = stack_[0].listings;
-    firstFailure_.reset();
-    firstChange_.reset();
-    aborted_ = false;
-    unreportedItems_ = 0;
-    unreportedBytes_ = 0;
+    log_.begin(stack_[0].listings, halt_);
     list(0);
 
     bool halted = false;
-    while (!stack_.empty() && !aborted_) {
+    while (!stack_.empty() && !log_.stopped()) {
         if (stopRequested()) {
             halted = true; // why is settled below, once every helper is back
             break;
@@ -147,7 +141,7 @@ TreeEraser::Result TreeEraser::run() {
         const std::size_t top = stack_.size() - 1;
         if (!stack_[top].handoffs.empty()) {
             settleFinished(top);
-            if (aborted_)
+            if (log_.stopped())
                 break;
         }
         Frame& f = stack_[top];
@@ -161,23 +155,10 @@ TreeEraser::Result TreeEraser::run() {
         }
     }
     collectAll();
-    if (halted && !aborted_)
-        stop(RemovalOutcome::Status::Cancelled, "cancelled");
-    flushProgress();
+    if (halted && !log_.stopped())
+        log_.stop(RemovalOutcome::Status::Cancelled, "cancelled");
     closeAll();
-
-    if (!aborted_) {
-        if (firstChange_) {
-            result_.status = RemovalOutcome::Status::Changed;
-            result_.reason = *firstChange_;
-        } else if (firstFailure_) {
-            result_.status = RemovalOutcome::Status::Failed;
-            result_.reason = *firstFailure_;
-        } else if (result_.gone && rootParent_ >= 0 && result_.items == 0) {
-            result_.status = RemovalOutcome::Status::AlreadyGone;
-        }
-    }
-    return result_;
+    return log_.finish(rootParent_ >= 0);
 }
 
 void TreeEraser::list(std::size_t frame) {
@@ -214,7 +195,7 @@ void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char 
 
 void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder) {
     if (calls_.unlink(trail_.fd(frame), name, false)) {
-        count(1, size);
+        log_.count(1, size);
         return;
     }
     const int error = errno;
@@ -267,7 +248,7 @@ void TreeEraser::descend(Subfolder sub) {
         }
         // It cannot be listed; if it is empty it can still go.
         if (calls_.unlink(parentfd, name.c_str(), true)) {
-            count(1, 0);
+            log_.count(1, 0);
             return;
         }
         if (errno != ENOENT)
@@ -353,20 +334,15 @@ void TreeEraser::settleAll(std::size_t frame) {
 void TreeEraser::settle(std::size_t frame, Handoff& job) {
     const Result& r = job.result;
     // The helper has told the progress already; the result takes its share.
-    result_.items += r.items;
-    result_.bytes += r.bytes;
-    if (r.stopped)
-        stop(RemovalOutcome::Status::Changed, r.reason);
-    if (aborted_ || r.status == RemovalOutcome::Status::Cancelled)
+    log_.takeOver(r);
+    if (log_.stopped() || r.status == RemovalOutcome::Status::Cancelled)
         return;
 
     Frame& f = stack_[frame];
     const bool troubled = r.status != RemovalOutcome::Status::Removed;
     if (troubled) {
         f.troubled = true;
-        auto& first = r.status == RemovalOutcome::Status::Changed ? firstChange_ : firstFailure_;
-        if (!first)
-            first = r.reason;
+        log_.problemOf(r);
     }
 
     // Only the folder that was emptied goes, not whatever now carries its name.
@@ -384,7 +360,7 @@ void TreeEraser::settle(std::size_t frame, Handoff& job) {
         return;
     }
     if (calls_.unlink(trail_.fd(frame), job.name.c_str(), true)) {
-        count(1, 0);
+        log_.count(1, 0);
         return;
     }
     const int error = errno;
@@ -406,10 +382,7 @@ void TreeEraser::collectAll() {
             const std::unique_ptr<Handoff> job = std::move(jobs.back());
             jobs.pop_back();
             crew_->wait(*job);
-            result_.items += job->result.items;
-            result_.bytes += job->result.bytes;
-            if (job->result.stopped)
-                stop(RemovalOutcome::Status::Changed, job->result.reason);
+            log_.takeOver(job->result);
         }
     }
 }
@@ -418,7 +391,7 @@ bool TreeEraser::ascend() {
     const std::size_t top = stack_.size() - 1;
     if (top == 0 && rootParent_ < 0) {
         // Emptied; the walk that handed it off removes it.
-        result_.gone = calls_.unlinkedSinceOpened(trail_.fd(0));
+        log_.result().gone = calls_.unlinkedSinceOpened(trail_.fd(0));
         pop();
         return true;
     }
@@ -433,7 +406,7 @@ bool TreeEraser::ascend() {
         if (errno != ENOENT)
             fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, FsCalls::message(errno));
         else if (top == 0)
-            result_.gone = calls_.unlinkedSinceOpened(trail_.top()); // else moved away, emptied
+            log_.result().gone = calls_.unlinkedSinceOpened(trail_.top()); // else moved away, emptied
         pop();
         return true;
     }
@@ -442,7 +415,7 @@ bool TreeEraser::ascend() {
             // Removed by someone else; the entry now carrying its name is new
             // (below the root, listing the parent again finds it).
             if (top == 0)
-                result_.gone = true;
+                log_.result().gone = true;
         } else {
             changed(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name,
                     "replaced while being removed");
@@ -452,7 +425,7 @@ bool TreeEraser::ascend() {
     }
 
     if (calls_.unlink(parentfd, f.name.c_str(), true)) {
-        count(1, 0);
+        log_.count(1, 0);
         pop();
         return true;
     }
@@ -470,7 +443,7 @@ bool TreeEraser::ascend() {
     if (error != ENOENT && !f.troubled)
         fail(top == 0 ? 0 : top - 1, top == 0 ? std::string() : f.name, FsCalls::message(error));
     if (error == ENOENT && top == 0)
-        result_.gone = calls_.unlinkedSinceOpened(trail_.top());
+        log_.result().gone = calls_.unlinkedSinceOpened(trail_.top());
     pop();
     return true;
 }
@@ -482,22 +455,23 @@ bool TreeEraser::reopenParent(std::size_t frame) {
         return true;
     case FolderTrail::Reentry::Failed: {
         const int error = errno;
-        stop(RemovalOutcome::Status::Changed,
-             describe(pathOf(frame, {}),
-                      "could not return to the folder above (" + FsCalls::message(error) + ")"));
+        log_.stop(RemovalOutcome::Status::Changed,
+                  describe(pathOf(frame, {}),
+                           "could not return to the folder above (" + FsCalls::message(error) + ")"));
         return false;
     }
     case FolderTrail::Reentry::Moved:
         break;
     }
-    stop(RemovalOutcome::Status::Changed, describe(pathOf(frame, {}), "moved while being removed; stopped"));
+    log_.stop(RemovalOutcome::Status::Changed,
+              describe(pathOf(frame, {}), "moved while being removed; stopped"));
     return false;
 }
 
 void TreeEraser::pop() {
     Frame& f = stack_.back();
     if (stack_.size() == 1)
-        result_.listings = f.listings;
+        log_.result().listings = f.listings;
     trail_.pop();
     const bool troubled = f.troubled;
     stack_.pop_back();
@@ -510,46 +484,14 @@ void TreeEraser::closeAll() {
     stack_.clear();
 }
 
-void TreeEraser::count(std::int64_t items, ByteCount bytes) {
-    result_.items += items;
-    result_.bytes += bytes;
-    // Told to the shared progress in batches: with helpers, one shared line
-    // written per entry by several cores costs more than the entry.
-    unreportedItems_ += items;
-    unreportedBytes_ += bytes;
-    if (unreportedItems_ >= 64)
-        flushProgress();
-}
-
-void TreeEraser::flushProgress() {
-    if (unreportedItems_ != 0 || unreportedBytes_ != 0)
-        progress_.add(unreportedItems_, unreportedBytes_);
-    unreportedItems_ = 0;
-    unreportedBytes_ = 0;
-}
-
 void TreeEraser::fail(std::size_t frame, const std::string& name, const std::string& what) {
     stack_[frame].troubled = true;
-    if (!firstFailure_)
-        firstFailure_ = describe(pathOf(frame, name), what);
+    log_.failure(describe(pathOf(frame, name), what));
 }
 
 void TreeEraser::changed(std::size_t frame, const std::string& name, const std::string& what) {
     stack_[frame].troubled = true;
-    if (!firstChange_)
-        firstChange_ = describe(pathOf(frame, name), what);
-}
-
-void TreeEraser::stop(RemovalOutcome::Status status, const std::string& what) {
-    // The first reason to stop is the one reported.
-    if (!aborted_) {
-        aborted_ = true;
-        result_.status = status;
-        result_.reason = what;
-        result_.stopped = status != RemovalOutcome::Status::Cancelled;
-    }
-    if (status != RemovalOutcome::Status::Cancelled)
-        halt_->store(true, std::memory_order_relaxed);
+    log_.change(describe(pathOf(frame, name), what));
 }
 
 std::string TreeEraser::pathOf(std::size_t frame, const std::string& name) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fs/EraseLog.h"
 #include "fs/FileIdentity.h"
 #include "fs/FolderTrail.h"
 #include "fs/FsCalls.h"
@@ -32,16 +33,7 @@ class RemovalCrew;
 // handed it off removes it (by name, identity checked) once it is empty.
 class TreeEraser {
 public:
-    struct Result {
-        RemovalOutcome::Status status =
-            RemovalOutcome::Status::Removed; // Removed, Changed, Failed, Cancelled
-        std::string reason;                  // first problem, path relative to the removed location
-        std::int64_t items = 0;
-        ByteCount bytes = 0;
-        bool stopped = false; // the walk stopped itself (status Changed): every helper of it stops too
-        int listings = 0;     // how often the (emptied) folder itself was listed
-        bool gone = false;    // the folder itself was removed by someone else meanwhile
-    };
+    using Result = EraseLog::Result;
 
     // A verified subfolder given to a helper to be emptied (not removed). The
     // frame that handed it off owns it and waits for `done` before it removes
@@ -115,18 +107,14 @@ private:
     void pop();
     void closeAll();
 
-    void count(std::int64_t items, ByteCount bytes);
-    void flushProgress();
     void fail(std::size_t frame, const std::string& name, const std::string& what);
     void changed(std::size_t frame, const std::string& name, const std::string& what);
-    void stop(RemovalOutcome::Status status, const std::string& what);
     std::string pathOf(std::size_t frame, const std::string& name) const;
     bool stopRequested() const {
         return cancelled_.load(std::memory_order_relaxed) || halt_->load(std::memory_order_relaxed);
     }
 
     FsCalls& calls_;
-    RemovalProgress& progress_;
     const std::atomic<bool>& cancelled_;
     RemovalCrew* const crew_;
 
@@ -136,12 +124,7 @@ private:
     std::string rootPath_; // the root's path relative to the removed location
     std::atomic<bool> ownHalt_{false};
     std::atomic<bool>* halt_ = &ownHalt_;
-    bool aborted_ = false;
-    Result result_;
-    std::int64_t unreportedItems_ = 0;
-    ByteCount unreportedBytes_ = 0;
-    std::optional<std::string> firstFailure_;
-    std::optional<std::string> firstChange_;
+    EraseLog log_;
 };
 
 } // namespace dovrel
