@@ -5,6 +5,7 @@
 #include "fs/FsCalls.h"
 #include "fs/PathOps.h"
 #include "fs/Syscalls.h"
+#include "fs/WalkPool.h"
 
 #include <atomic>
 #include <cerrno>
@@ -12,7 +13,6 @@
 #include <dirent.h>
 #include <mutex>
 #include <sys/stat.h>
-#include <thread>
 #include <vector>
 
 namespace dovrel {
@@ -125,10 +125,15 @@ private:
 } // namespace
 
 ByteCount ParallelSizeWalk::total(const Location& folder, int threads, Syscalls* calls) {
+    WalkPool pool(threads);
+    return total(folder, pool, calls);
+}
+
+ByteCount ParallelSizeWalk::total(const Location& folder, WalkPool& pool, Syscalls* calls) {
     if (folder.empty())
         return 0;
     Syscalls& sys = calls ? *calls : Syscalls::system();
-    if (threads <= 1) {
+    if (pool.threads() <= 1) {
         ByteCount sum = 0;
         FolderWalk::Options options;
         options.calls = &sys;
@@ -142,12 +147,8 @@ ByteCount ParallelSizeWalk::total(const Location& folder, int threads, Syscalls*
     if (rootfd < 0)
         return 0;
     Walk walk(sys, rootfd);
-    std::vector<std::thread> helpers;
-    for (int i = 1; i < threads; ++i)
-        helpers.emplace_back([&walk] { walk.work(); });
-    walk.work();
-    for (auto& t : helpers)
-        t.join();
+    if (!pool.runOnAll([&walk] { walk.work(); }))
+        walk.work(); // the pool is busy with another walk: this thread alone
     return walk.total();
 }
 

@@ -5,6 +5,7 @@
 namespace dovrel {
 
 class Syscalls;
+class WalkPool;
 
 // The folder walk of SizeAccounting on several threads: the same total, by
 // the same rules (links never followed, nothing but folders opened, unreadable
@@ -24,6 +25,8 @@ public:
     // path). `threads` includes the calling thread. `calls` is the seam (null
     // for the real system calls).
     static ByteCount total(const Location& folder, int threads, Syscalls* calls = nullptr);
+    // The same on the threads of `pool` (those of one scan).
+    static ByteCount total(const Location& folder, WalkPool& pool, Syscalls* calls = nullptr);
 };
 
 } // namespace dovrel

@@ -15,7 +15,7 @@ ByteCount SizeMemo::folderSize(const Location& folder) {
         if (it != folders_.end())
             return it->second;
     }
-    const ByteCount n = ParallelSizeWalk::total(folder, threads_);
+    const ByteCount n = ParallelSizeWalk::total(folder, pool_);
     std::lock_guard lock(mutex_);
     folders_.emplace(folder.native(), n);
     return n;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fs/Types.h"
+#include "fs/WalkPool.h"
 
 #include <mutex>
 #include <string>
@@ -11,10 +12,11 @@ namespace dovrel {
 
 // Folder and location totals remembered for the length of one smart scan, so
 // that a location measured by two categories is walked once. Never kept
-// between scans. Each folder is walked on `threads` threads. Thread-safe.
+// between scans. Each folder is walked on `threads` threads, the same ones for
+// every folder (one WalkPool per memo, so one per scan). Thread-safe.
 class SizeMemo {
 public:
-    explicit SizeMemo(int threads = 2) : threads_(threads < 1 ? 1 : threads) {}
+    explicit SizeMemo(int threads = 2) : pool_(threads) {}
 
     // As SizeAccounting::overall_size_of_direcory / sizeOfLocation.
     ByteCount folderSize(const Location& folder);
@@ -30,7 +32,7 @@ private:
     template <typename Measure>
     std::vector<ByteCount> each(const std::vector<Location>& locations, Measure measure);
 
-    int threads_;
+    WalkPool pool_;
     std::mutex mutex_;
     std::unordered_map<std::string, ByteCount> folders_;
     std::unordered_map<std::string, ByteCount> locations_;
