@@ -16,6 +16,7 @@
 #
 #   bench/scanbench.sh                    # 1,000,000 files, 3 rounds
 #   FILES=100000 ROUNDS=3 COLD=0 bench/scanbench.sh
+#   SCAN_THREADS=2 bench/scanbench.sh     # the scan with --threads 2
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -72,7 +73,8 @@ for kind in sample inside; do
   dir="$(make_home "$kind")"
   h="$(home_of "$dir")"
   scan=("$CLI" scan --json --home "$h" --applications "$dir/Applications")
-  "${scan[@]}" --threads 1 >"$CACHE/$kind.t1.json"
+  if [ -n "${SCAN_THREADS:-}" ]; then scan+=(--threads "$SCAN_THREADS"); fi
+  "${scan[@]}" --threads 1 >"$CACHE/$kind.t1.json" # the last --threads counts
   "${scan[@]}" --threads 4 >"$CACHE/$kind.t4.json"
   same=$(cmp -s "$CACHE/$kind.t1.json" "$CACHE/$kind.t4.json" && echo yes || echo no)
 
