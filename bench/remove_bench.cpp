@@ -10,7 +10,7 @@
 //       THREADS threads, default the Remover's) and prints "seconds items
 //       bytes"; exits 1 unless every location went.
 
-#include "engine/Remover.h"
+#include "fs/Remover.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

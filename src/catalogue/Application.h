@@ -2,8 +2,8 @@
 
 #include "catalogue/ApplicationItem.h"
 #include "catalogue/BundleInfo.h"
-#include "engine/IconRef.h"
-#include "engine/Types.h"
+#include "catalogue/IconRef.h"
+#include "fs/Types.h"
 
 #include <QString>
 

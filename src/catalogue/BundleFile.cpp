@@ -1,6 +1,6 @@
 #include "catalogue/BundleFile.h"
 
-#include "engine/PathOps.h"
+#include "fs/PathOps.h"
 
 #include <cerrno>
 #include <climits>

@@ -2,14 +2,14 @@
 
 #include "catalogue/Application.h"
 #include "catalogue/DisplayName.h"
-#include "engine/DirectoryListing.h"
-#include "engine/FolderWalk.h"
-#include "engine/LocalizedText.h"
-#include "engine/PathOps.h"
-#include "engine/SizeAccounting.h"
-#include "engine/SizeMemo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/FolderWalk.h"
+#include "fs/PathOps.h"
+#include "fs/SizeAccounting.h"
+#include "fs/SizeMemo.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
+#include "platform/LocalizedText.h"
 
 #include <algorithm>
 

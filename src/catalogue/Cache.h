@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/ApplicationItem.h"
-#include "engine/CacheItem.h"
-#include "engine/Types.h"
+#include "catalogue/CacheItem.h"
+#include "fs/Types.h"
 
 #include <QHash>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "catalogue/InstalledBundles.h"
 
-#include "engine/FolderWalk.h"
-#include "engine/PathOps.h"
+#include "fs/FolderWalk.h"
+#include "fs/PathOps.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/BundleInfo.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,12 +3,12 @@
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
 #include "catalogue/InstalledBundles.h"
-#include "engine/DirectoryListing.h"
-#include "engine/LocalizedText.h"
-#include "engine/SizeAccounting.h"
-#include "engine/SizeMemo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/SizeAccounting.h"
+#include "fs/SizeMemo.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
+#include "platform/LocalizedText.h"
 #include "platform/NameText.h"
 
 #include <QSet>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/RemainderItem.h"
-#include "engine/Types.h"
+#include "catalogue/RemainderItem.h"
+#include "fs/Types.h"
 
 #include <QString>
 #include <QStringList>

@@ -9,8 +9,9 @@
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
-#include "engine/Remover.h"
-#include "engine/SizeAccounting.h"
+#include "engine/SmartScan.h"
+#include "fs/Remover.h"
+#include "fs/SizeAccounting.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/JsonText.h"
@@ -76,7 +77,7 @@ int CleanCommand::run(std::vector<std::string> args) {
     auto folders = ScanCommand::resolveFolders(args, error);
     if (!folders)
         return usageError(error);
-    int threads = 2;
+    int threads = 8; // as scan
     if (!ScanCommand::takeThreads(args, threads, error))
         return usageError(error);
     std::vector<std::string> only, keep;

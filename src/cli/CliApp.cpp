@@ -23,7 +23,7 @@ const char* CliApp::usage() {
            "  scan [--home DIR] [--applications DIR] [--json] [--entries] [--threads N]\n"
            "      Run the smart scan and print what it found. Without --home/--applications the\n"
            "      folders granted in dovrel-cleaner are used. --threads sets how many threads\n"
-           "      measure (default 2).\n"
+           "      measure (default 8).\n"
            "  clean [--home DIR] [--applications DIR] [--only TAG...] [--keep PATH...] [--yes] [--json]\n"
            "      Scan, then remove everything found (minus --keep paths, only --only categories).\n"
            "      Without --yes nothing is removed: it prints what would go. With --yes it prints\n"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/FileIdentity.h"
-#include "engine/Types.h"
+#include "fs/FileIdentity.h"
+#include "fs/Types.h"
 
 #include <cstdint>
 #include <map>

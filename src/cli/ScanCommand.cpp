@@ -9,7 +9,8 @@
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
-#include "engine/PathOps.h"
+#include "engine/SmartScan.h"
+#include "fs/PathOps.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
@@ -198,7 +199,7 @@ int ScanCommand::run(std::vector<std::string> args) {
     }
     const bool json = CliArguments::takeFlag(args, "--json");
     const bool entries = CliArguments::takeFlag(args, "--entries");
-    int threads = 2;
+    int threads = 8; // a cold disk answers sooner with more requests in flight
     if (!takeThreads(args, threads, error)) {
         std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
         return 2;

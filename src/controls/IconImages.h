@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/IconRef.h"
+#include "catalogue/IconRef.h"
 
 #include <QIcon>
 

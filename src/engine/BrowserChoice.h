@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/CleanerItem.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 
 #include <QString>
 

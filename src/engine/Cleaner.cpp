@@ -3,9 +3,9 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/CategoryTable.h"
-#include "engine/SizeAccounting.h"
 #include "engine/SmartScan.h"
 #include "engine/SmartScanResult.h"
+#include "fs/SizeAccounting.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/CleanerItem.h"
-#include "engine/FileIdentity.h"
 #include "engine/SmartOutlineItem.h"
-#include "engine/Types.h"
+#include "fs/FileIdentity.h"
+#include "fs/Types.h"
 
 #include <atomic>
 #include <functional>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/CacheItem.h"
+#include "catalogue/CacheItem.h"
+#include "catalogue/RemainderItem.h"
 #include "engine/LargeFile.h"
-#include "engine/RemainderItem.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
-#include "engine/Remover.h"
+#include "fs/Remover.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 
@@ -63,7 +63,7 @@ struct CleanupRun::State {
     Remover* current = nullptr;
     bool stopping = false;
     bool cancelling = false;
-    RemovalSyscalls* calls = nullptr;
+    Syscalls* calls = nullptr;
     std::vector<Waiter> waiters; // main thread only
 
     std::shared_ptr<const RemovalReport> reportLocked(Id id) const {
@@ -126,7 +126,7 @@ void CleanupRun::drain(const std::shared_ptr<State>& state) {
 
         auto report = std::make_shared<RemovalReport>();
         if (job.home && job.home->is_absolute()) {
-            Remover remover(*job.home, state->calls ? *state->calls : RemovalSyscalls::system());
+            Remover remover(*job.home, state->calls ? *state->calls : Syscalls::system());
             {
                 std::lock_guard lock(state->mutex);
                 state->current = &remover;
@@ -281,7 +281,7 @@ void CleanupRun::cancel() {
         d->current->cancel();
 }
 
-void CleanupRun::setSyscalls(RemovalSyscalls* calls) {
+void CleanupRun::setSyscalls(Syscalls* calls) {
     std::lock_guard lock(d->mutex);
     d->calls = calls;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/RemovalReport.h"
-#include "engine/RemovalRequest.h"
-#include "engine/Types.h"
+#include "fs/RemovalReport.h"
+#include "fs/RemovalRequest.h"
+#include "fs/Types.h"
 
 #include <chrono>
 #include <cstdint>
@@ -17,7 +17,7 @@ namespace dovrel {
 
 class Cleaner;
 class Defaults;
-class RemovalSyscalls;
+class Syscalls;
 
 // The removal of the locations the user chose: one cleanup per remove
 // action, run on the global queue and bound to no screen, so it goes on
@@ -100,7 +100,7 @@ public:
 
     // The system calls of the cleanups started from now on (null: the real
     // ones). Tests hold a removal back or make it fail with this.
-    void setSyscalls(RemovalSyscalls* calls);
+    void setSyscalls(Syscalls* calls);
 
 private:
     struct State;

@@ -1,10 +1,10 @@
 #include "engine/EntryScan.h"
 
-#include "engine/DirectoryListing.h"
-#include "engine/FolderWalk.h"
-#include "engine/LocalizedText.h"
-#include "engine/PathOps.h"
-#include "engine/SizeMemo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/FolderWalk.h"
+#include "fs/PathOps.h"
+#include "fs/SizeMemo.h"
+#include "platform/LocalizedText.h"
 
 #include <algorithm>
 

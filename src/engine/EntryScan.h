@@ -3,7 +3,7 @@
 #include "engine/CleanerItem.h"
 #include "engine/LargeFile.h"
 #include "engine/ScanPlaces.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/CleanerItem.h"
-#include "engine/RemovalRequest.h"
-#include "engine/Types.h"
+#include "fs/RemovalRequest.h"
+#include "fs/Types.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/IconRef.h"
-#include "engine/Types.h"
+#include "catalogue/IconRef.h"
+#include "fs/Types.h"
 
 #include <QString>
 

@@ -2,10 +2,14 @@
 
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
+#include "engine/Cleaner.h"
 #include "engine/EntryScan.h"
 #include "engine/HandOver.h"
-#include "engine/PathOps.h"
 #include "engine/SourceScan.h"
+#include "fs/DirectoryListing.h"
+#include "fs/FolderWalk.h"
+#include "fs/PathOps.h"
+#include "platform/LocalizedText.h"
 #include "platform/NotificationCenter.h"
 
 #include <sys/stat.h>

@@ -3,9 +3,9 @@
 #include "engine/CategoryTable.h"
 #include "engine/CleanerItem.h"
 #include "engine/ScanPlaces.h"
-#include "engine/SizeMemo.h"
 #include "engine/SmartScanResult.h"
-#include "engine/Types.h"
+#include "fs/SizeMemo.h"
+#include "fs/Types.h"
 
 #include <atomic>
 #include <memory>

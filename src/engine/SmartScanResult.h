@@ -2,9 +2,9 @@
 
 #include "engine/CategoryTable.h"
 #include "engine/CleanerItem.h"
-#include "engine/FileIdentity.h"
 #include "engine/SmartOutlineItem.h"
-#include "engine/Types.h"
+#include "fs/FileIdentity.h"
+#include "fs/Types.h"
 
 #include <array>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "engine/SourceScan.h"
 
-#include "engine/DirectoryListing.h"
-#include "engine/PathOps.h"
-#include "engine/SizeMemo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/PathOps.h"
+#include "fs/SizeMemo.h"
 
 namespace dovrel {
 

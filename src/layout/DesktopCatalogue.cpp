@@ -1,7 +1,7 @@
 #include "layout/DesktopCatalogue.h"
 
-#include "engine/DirectoryListing.h"
-#include "engine/PathOps.h"
+#include "fs/DirectoryListing.h"
+#include "fs/PathOps.h"
 #include "layout/ThemeIcon.h"
 
 #include <dirent.h>

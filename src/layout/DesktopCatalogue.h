@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/ApplicationItem.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 #include "layout/DesktopEntry.h"
 
 #include <QHash>

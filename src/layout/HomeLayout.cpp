@@ -1,6 +1,6 @@
 #include "layout/HomeLayout.h"
 
-#include "engine/PathOps.h"
+#include "fs/PathOps.h"
 
 namespace dovrel {
 

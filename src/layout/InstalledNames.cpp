@@ -1,7 +1,7 @@
 #include "layout/InstalledNames.h"
 
-#include "engine/DirectoryListing.h"
-#include "engine/PathOps.h"
+#include "fs/DirectoryListing.h"
+#include "fs/PathOps.h"
 
 #include <cerrno>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Types.h"
+#include "fs/Types.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "layout/LinuxBrowsers.h"
 
-#include "engine/DirectoryListing.h"
-#include "engine/PathOps.h"
-#include "engine/SizeMemo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/PathOps.h"
+#include "fs/SizeMemo.h"
 #include "layout/KeyFile.h"
 #include "layout/XdgDirs.h"
 

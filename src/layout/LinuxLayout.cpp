@@ -2,10 +2,10 @@
 
 #include "catalogue/DisplayName.h"
 #include "catalogue/Remainders.h"
-#include "engine/DirectoryListing.h"
-#include "engine/LocalizedText.h"
-#include "engine/PathOps.h"
-#include "engine/SizeMemo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/PathOps.h"
+#include "fs/SizeMemo.h"
+#include "platform/LocalizedText.h"
 
 #include <algorithm>
 #include <sys/stat.h>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/CacheItem.h"
+#include "catalogue/CacheItem.h"
+#include "catalogue/RemainderItem.h"
 #include "engine/CleanerItem.h"
 #include "engine/LargeFile.h"
-#include "engine/RemainderItem.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 #include "layout/DesktopCatalogue.h"
 #include "layout/InstalledNames.h"
 #include "layout/LinuxSystem.h"

@@ -1,6 +1,6 @@
 #include "layout/LinuxSystem.h"
 
-#include "engine/DirectoryListing.h"
+#include "fs/DirectoryListing.h"
 #include "layout/KeyFile.h"
 
 namespace dovrel {

@@ -1,7 +1,7 @@
 #include "layout/LinuxTrash.h"
 
-#include "engine/DirectoryListing.h"
-#include "engine/SizeMemo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/SizeMemo.h"
 
 #include <set>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/LargeFile.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 #include "layout/TrashInfo.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "layout/ThemeIcon.h"
 
-#include "engine/PathOps.h"
+#include "fs/PathOps.h"
 
 #include <sys/stat.h>
 

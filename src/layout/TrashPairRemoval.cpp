@@ -1,6 +1,6 @@
 #include "layout/TrashPairRemoval.h"
 
-#include "engine/Remover.h"
+#include "fs/Remover.h"
 #include "layout/TrashInfo.h"
 
 #include <cerrno>

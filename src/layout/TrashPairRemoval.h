@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/RemovalReport.h"
-#include "engine/RemovalRequest.h"
-#include "engine/Types.h"
+#include "fs/RemovalReport.h"
+#include "fs/RemovalRequest.h"
+#include "fs/Types.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "layout/XdgDirs.h"
 
-#include "engine/PathOps.h"
+#include "fs/PathOps.h"
 
 #include <cstdlib>
 #include <sys/stat.h>

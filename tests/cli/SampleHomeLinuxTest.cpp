@@ -1,6 +1,6 @@
 #include "cli/SampleHomeLinux.h"
-#include "engine/Remover.h"
-#include "engine/SizeMemo.h"
+#include "fs/Remover.h"
+#include "fs/SizeMemo.h"
 #include "layout/HomeLayout.h"
 #include "layout/LinuxBrowsers.h"
 #include "layout/LinuxLayout.h"

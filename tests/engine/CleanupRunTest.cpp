@@ -4,7 +4,7 @@
 #include "platform/Defaults.h"
 #include "support/HeldRemovalSyscalls.h"
 
-#include "RemoverFixture.h"
+#include "fs/RemoverFixture.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/SizeMemo.h"
+#include "fs/SizeMemo.h"
 #include "layout/LinuxLayout.h"
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"

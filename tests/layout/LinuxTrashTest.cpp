@@ -1,6 +1,6 @@
 #include "layout/LinuxTrash.h"
 #include "LinuxHomeFixture.h"
-#include "engine/Remover.h"
+#include "fs/Remover.h"
 #include "layout/TrashInfo.h"
 #include "layout/TrashPairRemoval.h"
 #include "support/QtPrinters.h"

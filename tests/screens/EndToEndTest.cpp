@@ -6,10 +6,10 @@
 
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
+#include "catalogue/CacheItem.h"
 #include "catalogue/Remainders.h"
 #include "controls/ScanButton.h"
 #include "controls/TransitionLabel.h"
-#include "engine/CacheItem.h"
 #include "engine/Cleaner.h"
 #include "engine/CleanupRun.h"
 #include "platform/ByteCountFormatter.h"

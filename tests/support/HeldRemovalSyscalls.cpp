@@ -54,7 +54,7 @@ int HeldRemovalSyscalls::unlinkat(int dirfd, const char* name, int flags) {
             return -1;
         }
     }
-    return RemovalSyscalls::unlinkat(dirfd, name, flags);
+    return Syscalls::unlinkat(dirfd, name, flags);
 }
 
 } // namespace dovrel::test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RemovalSyscalls.h"
+#include "fs/Syscalls.h"
 
 #include <condition_variable>
 #include <map>
@@ -21,7 +21,7 @@ namespace dovrel::test {
 // Thread-safe. When destroyed it releases everything waiting and, when it
 // was installed in a cleanup runner, waits for that runner's end and gives
 // it back the real calls (so a failed test leaves nothing behind).
-class HeldRemovalSyscalls : public RemovalSyscalls {
+class HeldRemovalSyscalls : public Syscalls {
 public:
     HeldRemovalSyscalls() = default;
     // Installed as the system calls of `run`'s next cleanups.

@@ -1,6 +1,6 @@
 #include "platform/gui/PreviewLoader.h"
 
-#include "engine/FolderWalk.h"
+#include "fs/FolderWalk.h"
 #include "platform/gui/GuardedFile.h"
 
 #include <QBuffer>

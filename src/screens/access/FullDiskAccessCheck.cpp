@@ -1,5 +1,6 @@
 #include "screens/access/FullDiskAccessCheck.h"
 
+#include "fs/UniqueFd.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 #include "platform/gui/SystemVersion.h"
@@ -26,18 +27,16 @@ FullDiskAccessCheck::Outcome FullDiskAccessCheck::check(const std::filesystem::p
     // Only a regular file is read: a FIFO or device at that name would block.
     if (!S_ISREG(st.st_mode))
         return Outcome::Denied;
-    const int fd = ::open(probe.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
+    const UniqueFd fd(::open(probe.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd)
         return Outcome::Denied;
     struct stat opened {};
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        ::close(fd);
+    if (::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
         return Outcome::Denied;
-    }
     char buffer[64 * 1024];
     bool ok = true;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n > 0)
             continue;
         if (n < 0 && errno == EINTR)
@@ -45,7 +44,6 @@ FullDiskAccessCheck::Outcome FullDiskAccessCheck::check(const std::filesystem::p
         ok = n == 0;
         break;
     }
-    ::close(fd);
     return ok ? Outcome::Granted : Outcome::Denied;
 }
 

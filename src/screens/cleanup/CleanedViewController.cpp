@@ -5,7 +5,7 @@
 #include "controls/CellButton.h"
 #include "controls/TransitionLabel.h"
 #include "engine/Cleaner.h"
-#include "engine/RemovalReport.h"
+#include "fs/RemovalReport.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/NotificationCenter.h"
 #include "platform/gui/SystemVersion.h"

@@ -4,6 +4,8 @@
 #include "controls/CategoryArtwork.h"
 #include "controls/DVTShadowLabel.h"
 #include "controls/ScanButton.h"
+#include "fs/DirectoryReader.h"
+#include "fs/UniqueFd.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -14,7 +16,6 @@
 
 #include <QLabel>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -29,17 +30,13 @@ constexpr double kOpeningBounciness = 16;
 // Lists one folder a single level deep and forgets what it saw. Only a
 // directory is ever opened.
 void listOnce(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd)
         return;
-    DIR* dir = ::fdopendir(fd);
-    if (dir == nullptr) {
-        ::close(fd);
-        return;
+    DirectoryReader reader(fd.get());
+    DirectoryReader::Entry entry{};
+    while (reader.next(entry)) {
     }
-    while (::readdir(dir) != nullptr) {
-    }
-    ::closedir(dir);
 }
 
 } // namespace

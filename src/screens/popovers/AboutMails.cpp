@@ -1,7 +1,7 @@
 #include "screens/popovers/AboutMails.h"
 
 #include "engine/Cleaner.h"
-#include "engine/PathOps.h"
+#include "fs/PathOps.h"
 #include "platform/gui/Workspace.h"
 
 namespace dovrel {

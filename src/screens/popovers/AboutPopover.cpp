@@ -3,7 +3,7 @@
 #include "controls/CellButton.h"
 #include "controls/DVTShadowLabel.h"
 #include "engine/Cleaner.h"
-#include "engine/PathOps.h"
+#include "fs/PathOps.h"
 #include "platform/gui/HexColor.h"
 #include "platform/gui/Workspace.h"
 

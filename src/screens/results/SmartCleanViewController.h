@@ -4,7 +4,7 @@
 #include "engine/CategoryTable.h"
 #include "engine/CleanerItem.h"
 #include "engine/SmartOutlineItem.h"
-#include "engine/Types.h"
+#include "fs/Types.h"
 #include "platform/gui/PreviewPanel.h"
 #include "screens/results/BrowserTicks.h"
 #include "screens/results/CleanItemMenu.h"
