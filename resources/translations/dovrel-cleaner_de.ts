@@ -196,6 +196,44 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CategoryTable</name>
+    <message>
+        <location filename="../../src/engine/CategoryTable.cpp" line="14"/>
+        <source>Applications caches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/engine/CategoryTable.cpp" line="16"/>
+        <source>Applications logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/engine/CategoryTable.cpp" line="18"/>
+        <source>Applications remainders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/engine/CategoryTable.cpp" line="21"/>
+        <source>Browsers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/engine/CategoryTable.cpp" line="23"/>
+        <source>Mail attachments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/engine/CategoryTable.cpp" line="25"/>
+        <source>Installation files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/engine/CategoryTable.cpp" line="27"/>
+        <source>Trash Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>dovrel::CleanerWindowController</name>
     <message>
         <source>Dovrel Cleaner</source>

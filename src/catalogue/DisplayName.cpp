@@ -1,5 +1,7 @@
 #include "catalogue/DisplayName.h"
 
+#include "platform/NameText.h"
+
 #include <string_view>
 
 namespace dovrel {
@@ -15,7 +17,7 @@ QString DisplayName::of(const Location& path) {
     constexpr std::string_view kAppExtension = ".app";
     if (bytes.size() > kAppExtension.size() && bytes.ends_with(kAppExtension))
         bytes.remove_suffix(kAppExtension.size());
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return NameText::fromBytes(bytes);
 }
 
 } // namespace dovrel

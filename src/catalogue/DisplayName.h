@@ -11,8 +11,8 @@ namespace dovrel {
 // labels, cache-folder names), so that names compare alike:
 //   the last path component (trailing slashes ignored), with a trailing ".app"
 //   removed when something remains before it; nothing else is hidden or
-//   translated. Bytes that are not UTF-8 are shown with replacement
-//   characters; the path itself is never changed.
+//   translated. Bytes that are not UTF-8 are kept as NameText escapes, so two
+//   names that differ only there stay two names; the path is never changed.
 class DisplayName {
 public:
     static QString of(const Location& path);

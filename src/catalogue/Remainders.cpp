@@ -9,6 +9,7 @@
 #include "engine/SizeMemo.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
+#include "platform/NameText.h"
 
 #include <QSet>
 
@@ -28,10 +29,6 @@ struct Listed {
     QString folded; // name folded for the case- and diacritic-insensitive test
     Folder folder;
 };
-
-QString textOf(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 // The identifier an entry stands for, by the rule of its folder.
 QString candidateOf(const QString& name, Folder folder) {
@@ -76,8 +73,7 @@ QString Remainders::setLabel(const QString& identifier) {
 }
 
 QString Remainders::nameKey(const Location& bundle) {
-    const std::string stem = bundle.filename().native();
-    QString name = QString::fromUtf8(stem.data(), static_cast<qsizetype>(stem.size()));
+    QString name = NameText::fromBytes(bundle.filename().native());
     name.chop(4); // ".app", in whatever case
     return compact(name);
 }
@@ -191,7 +187,7 @@ std::vector<std::shared_ptr<RemainderItem>> Remainders::smart_remianders(SizeMem
     std::vector<Listed> listed;
     for (const auto& [name, kind] : folders) {
         for (auto& e : DirectoryListing::list(*url_library / name, true)) {
-            QString text = textOf(e.name);
+            QString text = NameText::fromBytes(e.name);
             QString folded = LocalizedText::fold(text);
             listed.push_back(Listed{std::move(e.path), std::move(text), std::move(folded), kind});
         }

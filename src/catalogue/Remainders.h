@@ -39,6 +39,9 @@ class SizeMemo;
 //  - with no Applications grant, or no bundle found in that folder, the
 //    catalogue cannot be trusted and the pass reports nothing.
 //
+// Identifiers and labels are made from the entries' name bytes (NameText), so
+// names that differ only in a byte that is not UTF-8 give separate groups.
+//
 // Not thread-safe: one pass at a time (the smart scan's worker).
 class Remainders {
 public:

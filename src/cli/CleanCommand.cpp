@@ -6,11 +6,11 @@
 #include "cli/KeptPaths.h"
 #include "cli/ScanCommand.h"
 #include "cli/ScanJson.h"
+#include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
 #include "engine/Remover.h"
 #include "engine/SizeAccounting.h"
-#include "engine/SmartScan.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/JsonText.h"
@@ -89,12 +89,12 @@ int CleanCommand::run(std::vector<std::string> args) {
         return usageError("unknown argument for clean: " + CliText::escaped(args.front()));
     std::set<std::string> tags;
     for (const auto& t : only) {
-        bool known = false;
-        for (const char* k : SmartScan::kCategoryTags)
-            known |= t == k;
-        if (!known)
-            return usageError("unknown category '" + CliText::escaped(t) +
-                              "' (caches logs remainders browsers mails installs trash)");
+        if (!CategoryTable::find(t)) {
+            std::string known;
+            for (const ScanCategory& c : CategoryTable::all())
+                known += (known.empty() ? "" : " ") + std::string(c.tag);
+            return usageError("unknown category '" + CliText::escaped(t) + "' (" + known + ")");
+        }
         tags.insert(t);
     }
     KeptPaths kept;
@@ -117,7 +117,7 @@ int CleanCommand::run(std::vector<std::string> args) {
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i] || !results[i]->items)
             continue;
-        const bool chosenCategory = tags.empty() || tags.count(SmartScan::kCategoryTags[i]);
+        const bool chosenCategory = tags.empty() || tags.count(CategoryTable::all()[i].tag);
         for (const ResultEntry& e : *results[i]->items) {
             std::vector<Location> locations = HandOver::locationsOf(e);
             std::vector<Location> going;

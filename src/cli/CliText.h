@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Types.h"
+#include "platform/NameText.h"
 
 #include <QString>
 
@@ -28,7 +29,9 @@ class CliText {
 public:
     static std::string escaped(std::string_view bytes);
 
-    static std::string utf8(const QString& text) { return escaped(text.toUtf8().toStdString()); }
+    // Text that may carry a file name's stray bytes (NameText) shows them as
+    // "\x" escapes, as in paths.
+    static std::string utf8(const QString& text) { return escaped(NameText::bytes(text)); }
 
     // A location as readable text, byte for byte.
     static std::string display(const Location& location) { return escaped(location.native()); }

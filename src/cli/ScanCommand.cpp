@@ -6,10 +6,10 @@
 #include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "cli/ScanJson.h"
+#include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
 #include "engine/PathOps.h"
-#include "engine/SmartScan.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
@@ -103,22 +103,23 @@ std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std:
 void ScanCommand::runScan(Cleaner& cleaner) {
     const bool tty = ::isatty(STDERR_FILENO) == 1;
     QObject observer;
-    int step = 0;
+    const ScanCategory* step = &CategoryTable::all().front();
     auto show = [&] {
         if (!tty)
             return;
         const std::string total = CliText::utf8(formatByteCount(cleaner.total_smart_size.load()));
-        const std::string category =
-            CliText::utf8(QCoreApplication::translate("SmartScan", SmartScan::kCategoryLabels[step]));
+        const std::string category = CliText::utf8(CategoryTable::label(*step));
         std::fprintf(stderr, "\r\033[KScanning %s… %s found", category.c_str(), total.c_str());
         std::fflush(stderr);
     };
-    for (int i = 0; i < 6; ++i) {
-        NotificationCenter::defaultCenter().addObserver(
-            &observer, QString::fromLatin1(SmartScan::kNotifications[i]), [&, i] {
-                step = i + 1;
-                show();
-            });
+    for (const ScanCategory& category : CategoryTable::all()) {
+        if (!category.notification)
+            continue;
+        NotificationCenter::defaultCenter().addObserver(&observer, QString::fromLatin1(category.notification),
+                                                        [&] {
+                                                            step = &category;
+                                                            show();
+                                                        });
     }
     show();
 
@@ -148,7 +149,7 @@ void ScanCommand::runScan(Cleaner& cleaner) {
 std::string ScanCommand::outline(const Cleaner& c, bool entries) {
     std::string out;
     const auto results = HandOver::categories(c);
-    for (std::size_t i = 0; i < c.smart_outline_items.size() && i < 7; ++i) {
+    for (std::size_t i = 0; i < c.smart_outline_items.size() && i < results.size(); ++i) {
         const auto& row = c.smart_outline_items[i];
         char line[512];
         std::snprintf(line, sizeof line, "%-28s %12s\n", CliText::utf8(row->label).c_str(),

@@ -1,9 +1,10 @@
 #include "cli/ScanJson.h"
 
+#include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
-#include "engine/SmartScan.h"
 #include "platform/JsonText.h"
+#include "platform/NameText.h"
 
 #include <QString>
 
@@ -11,9 +12,10 @@ namespace dovrel {
 
 namespace {
 
+// Labels and identifiers may carry a file name's stray bytes (NameText); they
+// are written with the same escapes as paths.
 std::string text(const QString& s) {
-    const QByteArray utf8 = s.toUtf8();
-    return jsonString(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return jsonString(NameText::bytes(s));
 }
 
 std::string path(const Location& l) {
@@ -89,21 +91,20 @@ std::string ScanJson::normalisedPath(const Location& location) {
 
 std::string ScanJson::write(const Cleaner& c, const std::optional<Location>& applications) {
     const auto results = HandOver::categories(c);
-    const auto& tags = SmartScan::kCategoryTags;
     std::string out = "{\"format\":\"dovrel-scan/1\",\"home\":";
     out += c.url_home ? path(*c.url_home) : "null";
     out += ",\"applications\":";
     out += applications ? path(*applications) : "null";
     out += ",\"total_smart_size\":" + number(c.total_smart_size.load());
     out += ",\"categories\":[";
-    for (int i = 0; i < 7; ++i) {
-        if (i)
+    for (const ScanCategory& cat : CategoryTable::all()) {
+        if (cat.index())
             out += ',';
         std::shared_ptr<SmartOutlineItem> row;
         for (const auto& r : c.smart_outline_items)
-            if (r->type == QLatin1String(tags[i]))
+            if (r->type == QLatin1String(cat.tag))
                 row = r;
-        out += category(results[i], row, tags[i]);
+        out += category(results[cat.index()], row, cat.tag);
     }
     out += "]}";
     return out;

@@ -14,11 +14,12 @@ class Cleaner;
 //   {"format":"dovrel-scan/1","home":P,"applications":P|null,
 //    "total_smart_size":N,"categories":[C...]}
 //
-// with the seven categories in scan order, each {"type","label","size","items"}.
+// with the categories in CategoryTable order, each {"type","label","size","items"}.
 // Items: caches {"label","url","size"}; logs, installs, trash
 // {"name","url","size"}; remainders {"label","bundle","files","size"};
 // browsers and mails {"type","group","files","size"}. Paths are absolute and
-// normalised; name bytes that are not UTF-8 become "\udc80".."\udcff".
+// normalised; name bytes that are not UTF-8 become "\udc80".."\udcff", in
+// paths and in labels and identifiers made from names alike.
 class ScanJson {
 public:
     static std::string write(const Cleaner& cleaner, const std::optional<Location>& applications);

@@ -2,8 +2,10 @@
 
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
+#include "engine/CategoryTable.h"
 #include "engine/SizeAccounting.h"
 #include "engine/SmartScan.h"
+#include "engine/SmartScanResult.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 
@@ -44,13 +46,27 @@ ByteCount Cleaner::overall_size_of_direcory(const Location& folder) const {
     return SizeAccounting::overall_size_of_direcory(folder);
 }
 
-} // namespace dovrel
-
-namespace dovrel {
+void Cleaner::take(SmartScanResult result) {
+    for (const ScanCategory& category : CategoryTable::all()) {
+        std::shared_ptr<CleanerItem>& found = result.categories[category.index()];
+        this->*category.total = found ? found->size : 0;
+        this->*category.result = std::move(found);
+    }
+    browser_chrome_item = std::move(result.browser_chrome_item);
+    browser_mozilla_item = std::move(result.browser_mozilla_item);
+    browser_safari_item = std::move(result.browser_safari_item);
+    apple_mail_item = std::move(result.apple_mail_item);
+    airmail_item = std::move(result.airmail_item);
+    spark_mail_item = std::move(result.spark_mail_item);
+    smart_outline_items = std::move(result.smart_outline_items);
+    total_smart_size.store(result.total_smart_size);
+    scanned_identities = std::move(result.scanned_identities);
+}
 
 void Cleaner::smart_clean_with_complete_handler(const std::function<void()>& handler) {
-    SmartScan scan(*this);
-    scan.run();
+    const ScanPlaces places{url_home, url_library, url_logs, url_mails, url_trash, url_downloads};
+    SmartScan scan(places, *cache(), *remainders(), scan_threads, &total_smart_size);
+    take(scan.run());
     if (handler)
         handler();
 }

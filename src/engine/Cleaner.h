@@ -17,6 +17,7 @@ namespace dovrel {
 
 class Cache;
 class Remainders;
+struct SmartScanResult;
 
 // The engine object: the user's locations, the results of the last smart scan
 // and the hand-over from the results screen to the cleanup.
@@ -93,9 +94,14 @@ public:
     ByteCount overall_size_of_files(const std::vector<Location>& locations) const;
     ByteCount overall_size_of_direcory(const Location& folder) const;
 
-    // The smart scan: runs synchronously on the calling thread, then calls
-    // `handler` once on that thread.
+    // The smart scan: runs synchronously on the calling thread, takes its
+    // result, then calls `handler` once on that thread. total_smart_size
+    // grows while it runs; the other results change only when it ends.
     void smart_clean_with_complete_handler(const std::function<void()>& handler);
+
+    // Replaces every result of the last scan (categories and their totals by
+    // CategoryTable, sources, rows, grand total, identities) with `result`.
+    void take(SmartScanResult result);
 
 private:
     Cache* cache_ = nullptr;

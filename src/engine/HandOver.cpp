@@ -1,7 +1,7 @@
 #include "engine/HandOver.h"
 
+#include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
-#include "engine/SmartScan.h"
 
 #include <string>
 #include <unordered_set>
@@ -31,8 +31,10 @@ ByteCount HandOver::sizeOf(const ResultEntry& entry) {
 }
 
 std::vector<std::shared_ptr<CleanerItem>> HandOver::categories(const Cleaner& c) {
-    return {c.apps_caches_item,   c.apps_logs_item, c.apps_remainders_item, c.browser_item, c.mails_item,
-            c.install_files_item, c.trash_item};
+    std::vector<std::shared_ptr<CleanerItem>> out;
+    for (const ScanCategory& category : CategoryTable::all())
+        out.push_back(c.*category.result);
+    return out;
 }
 
 std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& selected) {
@@ -42,7 +44,7 @@ std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& se
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i] || !results[i]->items)
             continue;
-        const QString tag = QString::fromLatin1(SmartScan::kCategoryTags[i]);
+        const QString tag = QString::fromLatin1(CategoryTable::all()[i].tag);
         for (const ResultEntry& e : *results[i]->items) {
             if (!selected(tag, e))
                 continue;

@@ -14,8 +14,8 @@ namespace dovrel {
 class Cleaner;
 
 // The list of locations a selection of scan results hands to the cleanup, in
-// the results screen's order: categories caches, logs, remainders, browsers,
-// mails, installs, trash; caches give each item's url, logs/installs/trash
+// the results screen's order: categories in CategoryTable order; caches give
+// each item's url, logs/installs/trash
 // each file's url, remainders and the browser and mail sources every location
 // of their files.
 class HandOver {
@@ -24,8 +24,8 @@ public:
     static std::vector<Location> locationsOf(const ResultEntry& entry);
     static ByteCount sizeOf(const ResultEntry& entry);
 
-    // The category results of a scan, in scan order (SmartScan::kCategoryTags) (null
-    // when the scan has not run).
+    // The category results of a scan, in CategoryTable order (null when the
+    // scan has not run).
     static std::vector<std::shared_ptr<CleanerItem>> categories(const Cleaner& cleaner);
 
     // Every location of the selected entries, in hand-over order, each once

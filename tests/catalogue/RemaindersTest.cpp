@@ -1,6 +1,7 @@
 #include "catalogue/Remainders.h"
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
+#include "platform/NameText.h"
 #include "support/BundleBuilder.h"
 #include "support/CatalogueHomeTest.h"
 #include "support/FixtureTree.h"
@@ -240,6 +241,22 @@ TEST_F(RemaindersTest, NonUtf8NamesAndUnreadableFoldersDoNotBreakThePass) {
         for (const Location& f : i->files)
             foundBad |= f.filename().native() == std::string("com.bad\xff.name");
     EXPECT_TRUE(foundBad); // the entry keeps its exact bytes
+}
+
+TEST_F(RemaindersTest, NamesDifferingOnlyInAStrayByteStayTwoGroups) {
+    pref(std::string("com.gone.tool\xfe.plist"), 10);
+    pref(std::string("com.gone.tool\xff.plist"), 20);
+    auto items = pass();
+    ASSERT_EQ(items.size(), 2u);
+    for (const auto& [id, size] :
+         {std::pair{std::string("com.gone.tool\xfe"), 10}, std::pair{std::string("com.gone.tool\xff"), 20}}) {
+        const RemainderItem* g = find(items, NameText::fromBytes(id));
+        ASSERT_NE(g, nullptr);
+        EXPECT_EQ(NameText::bytes(g->bundle), id); // the identifier keeps the name's bytes
+        EXPECT_EQ(NameText::bytes(g->label), "Tool" + id.substr(id.size() - 1) + " by Gone");
+        EXPECT_EQ(g->files, std::vector<Location>{lib / "Preferences" / (id + ".plist")});
+        EXPECT_EQ(g->size, size);
+    }
 }
 
 TEST_F(RemaindersTest, TwoPassesGiveTheSameTotal) {

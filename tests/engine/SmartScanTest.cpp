@@ -207,7 +207,9 @@ TEST_F(SmartScanTest, NotificationsArriveInOrderOnTheMainThreadBeforeTheCompleti
     QObject owner;
     std::vector<QString> seen;
     bool onMain = true;
-    for (const char* name : SmartScan::kNotifications)
+    const char* const names[] = {"smart_scan_logs",  "smart_scan_remainders", "smart_scan_browsers",
+                                 "smart_scan_mails", "smart_scan_installs",   "smart_scan_trash"};
+    for (const char* name : names)
         NotificationCenter::defaultCenter().addObserver(&owner, QString::fromLatin1(name), [&, name] {
             seen.push_back(QString::fromLatin1(name));
             onMain = onMain && QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -231,7 +233,7 @@ TEST_F(SmartScanTest, NotificationsArriveInOrderOnTheMainThreadBeforeTheCompleti
     EXPECT_EQ(handlerThread, workerId);
     EXPECT_TRUE(onMain);
     std::vector<QString> expected;
-    for (const char* name : SmartScan::kNotifications)
+    for (const char* name : names)
         expected.push_back(QString::fromLatin1(name));
     EXPECT_EQ(seen, expected);
 }

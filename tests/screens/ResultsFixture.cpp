@@ -1,8 +1,8 @@
 #include "ResultsFixture.h"
 
 #include "engine/BrowserChoice.h"
+#include "engine/CategoryTable.h"
 #include "engine/HandOver.h"
-#include "engine/SmartScan.h"
 #include "platform/Defaults.h"
 
 #include <QTest>
@@ -45,28 +45,21 @@ void ResultsFixture::setCategory(int c, std::vector<ResultEntry> items, std::opt
         sum += HandOver::sizeOf(e);
     result->items = std::move(items);
     result->size = total.value_or(sum);
-    result->type = QString::fromLatin1(SmartScan::kCategoryTags[c]);
-    std::shared_ptr<CleanerItem>* categoryResults[7] = {
-        &engine.apps_caches_item, &engine.apps_logs_item, &engine.apps_remainders_item,
-        &engine.browser_item,     &engine.mails_item,     &engine.install_files_item,
-        &engine.trash_item};
-    *categoryResults[c] = result;
+    const ScanCategory& category = CategoryTable::all()[static_cast<std::size_t>(c)];
+    result->type = QString::fromLatin1(category.tag);
+    engine.*category.result = result;
 }
 
 void ResultsFixture::finish() {
-    const auto results = HandOver::categories(engine);
-    ByteCount* totals[7] = {&engine.totalCacheSize,   &engine.totalLogsSize,  &engine.totalRemaindersSize,
-                            &engine.totalBrowserSize, &engine.totalMailsSize, &engine.totalInstallSize,
-                            &engine.totalTrashSize};
     engine.smart_outline_items.clear();
     ByteCount all = 0;
-    for (int c = 0; c < 7; ++c) {
-        *totals[c] = results[c]->size;
-        all += results[c]->size;
+    for (const ScanCategory& category : CategoryTable::all()) {
+        const ByteCount size = (engine.*category.result)->size;
+        engine.*category.total = size;
+        all += size;
         engine.smart_outline_items.push_back(SmartOutlineItem::init_with_label(
-            QString::fromLatin1(SmartScan::kCategoryLabels[c]), results[c]->size,
-            QString::fromLatin1(SmartScan::kCategoryTags[c]),
-            IconRef::resource(QString::fromLatin1(SmartScan::kCategoryImages[c]))));
+            QString::fromLatin1(category.label), size, QString::fromLatin1(category.tag),
+            IconRef::resource(QString::fromLatin1(category.image))));
     }
     engine.total_smart_size = all;
 }

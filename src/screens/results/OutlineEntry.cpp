@@ -2,6 +2,7 @@
 
 #include "catalogue/Application.h"
 #include "controls/IconImages.h"
+#include "platform/NameText.h"
 #include "platform/gui/FileIcons.h"
 #include "platform/gui/SystemVersion.h"
 
@@ -45,11 +46,11 @@ template <typename T> const std::shared_ptr<T>* as(const ResultEntry& entry) {
 
 QString OutlineEntry::title(const ResultEntry& entry) {
     if (auto c = as<CacheItem>(entry); c && *c)
-        return (*c)->label;
+        return NameText::shown((*c)->label);
     if (auto f = as<LargeFile>(entry); f && *f)
         return shownName((*f)->url_file);
     if (auto r = as<RemainderItem>(entry); r && *r)
-        return (*r)->label;
+        return NameText::shown((*r)->label);
     if (auto s = as<CleanerItem>(entry); s && *s)
         if (const Source* source = sourceOf(**s))
             return QString::fromLatin1(source->title);

@@ -5,6 +5,7 @@
 #include "controls/ProgressRing.h"
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
+#include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/CleanupRun.h"
 #include "platform/ByteCountFormatter.h"
@@ -61,15 +62,13 @@ void SmartScanViewController::viewDidLoad() {
         caption_->setText(waitingText());
     cleanup.whenIdle(lifetime(), [this] { startScan(); });
 
-    using N = NotificationNames;
+    // One handler per announced category (every one but the first).
     NotificationCenter& center = NotificationCenter::defaultCenter();
     QObject* owner = lifetime();
-    center.addObserver(owner, QString::fromLatin1(N::smart_scan_logs), [this] { scan_logs(); });
-    center.addObserver(owner, QString::fromLatin1(N::smart_scan_remainders), [this] { scan_remainders(); });
-    center.addObserver(owner, QString::fromLatin1(N::smart_scan_browsers), [this] { scan_browsers(); });
-    center.addObserver(owner, QString::fromLatin1(N::smart_scan_mails), [this] { scan_mails(); });
-    center.addObserver(owner, QString::fromLatin1(N::smart_scan_installs), [this] { scan_installs(); });
-    center.addObserver(owner, QString::fromLatin1(N::smart_scan_trash), [this] { scan_trash(); });
+    for (const ScanCategory& category : CategoryTable::all())
+        if (category.notification)
+            center.addObserver(owner, QString::fromLatin1(category.notification),
+                               [this, &category] { scan_category(category); });
 
     Animator::basic(progressView()->progress(), "strokeEnd", QVariant(), 0.5, 3000, Animator::easeOut(), {},
                     kOpeningKey);
@@ -95,10 +94,11 @@ void SmartScanViewController::startScan() {
 }
 
 void SmartScanViewController::viewWillAppear() {
+    const ScanCategory& first = CategoryTable::all().front();
     transitionItem();
-    smart_item()->setText(scanText(tr("Applications caches")));
+    smart_item()->setText(scanText(CategoryTable::label(first)));
     stage_->image()->setPixmap(
-        CategoryArtwork::image(QStringLiteral("Smart cache"), 44, devicePixelRatioF()));
+        CategoryArtwork::image(QString::fromLatin1(first.image), 44, devicePixelRatioF()));
 }
 
 void SmartScanViewController::transitionItem() {
@@ -110,33 +110,22 @@ void SmartScanViewController::transitionSize() {
     smart_size()->setText(formatByteCount(sharedCleaner->total_smart_size.load()));
 }
 
-void SmartScanViewController::step(const QString& category, const QString& image, double fraction) {
+double SmartScanViewController::ringFraction(const ScanCategory& category) {
+    // The opening animation covers the first half; each announced category
+    // then adds a step, the last filling the ring.
+    const double steps = static_cast<double>(CategoryTable::kCount - 1);
+    return 0.5 + 0.5 * static_cast<double>(category.index() - 1) / (steps - 1);
+}
+
+void SmartScanViewController::scan_category(const ScanCategory& category) {
     transitionItem();
-    smart_item()->setText(scanText(category));
+    smart_item()->setText(scanText(CategoryTable::label(category)));
     transitionSize();
     // An absolute value; the opening animation must not overwrite it later.
     Animator::stop(progressView()->progress(), kOpeningKey);
-    progressView()->progress()->setStrokeEnd(fraction);
-    stage_->image()->setPixmap(CategoryArtwork::image(image, 44, devicePixelRatioF()));
-}
-
-void SmartScanViewController::scan_logs() {
-    step(tr("Applications logs"), QStringLiteral("Smart logs"), 0.5);
-}
-void SmartScanViewController::scan_remainders() {
-    step(tr("Applications remainders"), QStringLiteral("Smart remainders"), 0.6);
-}
-void SmartScanViewController::scan_browsers() {
-    step(tr("Browsers"), QStringLiteral("Smart browsers"), 0.7);
-}
-void SmartScanViewController::scan_mails() {
-    step(tr("Mail attachments"), QStringLiteral("Smart mails"), 0.8);
-}
-void SmartScanViewController::scan_installs() {
-    step(tr("Installation files"), QStringLiteral("Smart installs"), 0.9);
-}
-void SmartScanViewController::scan_trash() {
-    step(tr("Trash Bin"), QStringLiteral("Smart trash"), 1.0);
+    progressView()->progress()->setStrokeEnd(ringFraction(category));
+    stage_->image()->setPixmap(
+        CategoryArtwork::image(QString::fromLatin1(category.image), 44, devicePixelRatioF()));
 }
 
 } // namespace dovrel

@@ -12,10 +12,11 @@ namespace dovrel {
 class AppDelegate;
 class Cleaner;
 class Defaults;
+struct ScanCategory;
 
 // The smart-scan screen ("SmartScan"): starts one smart scan when it loads
-// and follows it. Each progress notification of the engine names the next
-// category, refreshes the running total and sets the ring:
+// and follows it. Each progress notification of the engine (CategoryTable)
+// names the next category, refreshes the running total and sets the ring:
 //
 //   appear                  Scan in "Applications caches"      ring -> 0.5 over 3 s
 //   smart_scan_logs         Scan in "Applications logs"        0.5
@@ -44,12 +45,11 @@ public:
     void viewDidLoad() override;
     void viewWillAppear() override;
 
-    void scan_logs();
-    void scan_remainders();
-    void scan_browsers();
-    void scan_mails();
-    void scan_installs();
-    void scan_trash();
+    // The handler of a category's notification: its label, image and the
+    // running total, the ring at ringFraction().
+    void scan_category(const ScanCategory& category);
+    // 0.5 for the second category up to 1.0 for the last.
+    static double ringFraction(const ScanCategory& category);
 
     void transitionItem();
     void transitionSize();
@@ -76,7 +76,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void step(const QString& category, const QString& image, double fraction);
     void startScan();
 
     std::function<Cleaner*()> cleanerProvider_;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/CategoryTable.h"
+#include "engine/CleanerItem.h"
+#include "engine/FileIdentity.h"
+#include "engine/SmartOutlineItem.h"
+#include "engine/Types.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace dovrel {
+
+// Everything one smart scan found, handed to Cleaner::take() in one piece.
+struct SmartScanResult {
+    // One result per category, in CategoryTable order (never null after a
+    // scan); each holds its category's size.
+    std::array<std::shared_ptr<CleanerItem>, CategoryTable::kCount> categories;
+
+    // Source results (null = absent).
+    std::shared_ptr<CleanerItem> browser_chrome_item;
+    std::shared_ptr<CleanerItem> browser_mozilla_item;
+    std::shared_ptr<CleanerItem> browser_safari_item;
+    std::shared_ptr<CleanerItem> apple_mail_item;
+    std::shared_ptr<CleanerItem> airmail_item;
+    std::shared_ptr<CleanerItem> spark_mail_item;
+
+    // The category rows, in scan order, and the sum of their sizes.
+    std::vector<std::shared_ptr<SmartOutlineItem>> smart_outline_items;
+    ByteCount total_smart_size = 0;
+
+    // Who every reported location was, keyed by its path bytes.
+    std::unordered_map<std::string, FileIdentity> scanned_identities;
+};
+
+} // namespace dovrel
