@@ -1,6 +1,7 @@
 #include "screens/access/SandboxViewController.h"
 
 #include "controls/Animator.h"
+#include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -202,7 +203,10 @@ void SandboxViewController::picked(const Target& target, const std::optional<std
     if (!grant || folderName(*folder) != target.expected)
         return;
     markGranted(target.button);
-    if (!Grant::resolve(*app_settings, target.otherKey).resolved())
+    // A freedesktop home needs no Applications folder: its pick alone ends the screen.
+    const bool homeOnly =
+        target.button == allowHome_ && !HomeLayout::needsApplicationsGrant(*folder, *app_settings);
+    if (!homeOnly && !Grant::resolve(*app_settings, target.otherKey).resolved())
         return;
     // Scheduled before the animation starts: an animation that ends at once
     // releases this screen, which also drops the pending step.

@@ -2,6 +2,7 @@
 
 #include "platform/Defaults.h"
 #include "scheduler/SchedulerSwitch.h"
+#include "screens/preferences/LayoutChoice.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,8 +31,9 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
     hint->setProperty("role", QStringLiteral("caption"));
     hint->setWordWrap(true);
     layout->addWidget(hint);
+    layout->addWidget(new LayoutChoice(Defaults::standard(), this));
     layout->addStretch(1);
-    setFixedSize(420, 170);
+    setFixedSize(420, 210);
     connect(scheduler_button_, &QCheckBox::clicked, this, &PreferencesViewController::enable_scheduler);
 }
 
