@@ -112,8 +112,7 @@ for c in cleaners:
     hitb = sum(size(p) for p in hit)
     note = ",".join(cats) if cats else "-"
     if miss:
-        tops = sorted({os.path.relpath(p, home).split(b"/")[:3][-1].decode(errors="replace") if False else
-                       b"/".join(os.path.relpath(p, home).split(b"/")[:3]).decode(errors="replace") for p in miss})
+        tops = sorted({b"/".join(os.path.relpath(p, home).split(b"/")[:3]).decode(errors="replace") for p in miss})
         note += "; not ours: " + ", ".join(tops[:4]) + (" ..." if len(tops) > 4 else "")
     print(f"{c:24} {len(paths):>6} {human(total):>9}   {len(hit):>11} {human(hitb):>9}   {note}")
 print()
@@ -132,7 +131,8 @@ for cat in ours["categories"]:
     locs = []
     for item in cat["items"]:
         locs += [os.fsencode(item["url"])] if "url" in item else [os.fsencode(f) for f in item.get("files", [])]
+    locs = [l for l in locs if os.path.lexists(l)]  # a source may name locations that do not exist
     only = [l for l in locs if not covered(l)]
-    print(f"  {cat['type']:11} {len(only):>3} of {len(locs):>3} locations"
+    print(f"  {cat['type']:11} {len(only):>3} of {len(locs):>3} existing locations"
           + (": " + ", ".join(os.path.relpath(l, home).decode(errors='replace') for l in only[:5]) + (" ..." if len(only) > 5 else "") if only else ""))
 PY

@@ -200,37 +200,37 @@
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="14"/>
         <source>Applications caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Caches</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="16"/>
         <source>Applications logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Protokolle</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="18"/>
         <source>Applications remainders</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Überreste</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="21"/>
         <source>Browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="23"/>
         <source>Mail attachments</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail-Anhänge</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="25"/>
         <source>Installation files</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationsdateien</translation>
     </message>
     <message>
         <location filename="../../src/engine/CategoryTable.cpp" line="27"/>
         <source>Trash Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -485,6 +485,21 @@
     <message>
         <source>When you have allowed reading, press “Confirm”. Dovrel Cleaner checks the access and closes this window once it can read the protected files.</source>
         <translation>Wenn Sie das Lesen erlaubt haben, drücken Sie „Bestätigen“. Dovrel Cleaner prüft den Zugriff und schließt dieses Fenster, sobald es die geschützten Dateien lesen kann.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::LayoutChoice</name>
+    <message>
+        <source>Home folder layout:</source>
+        <translation>Aufbau des Benutzerordners:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Home folder layout</source>
+        <translation>Aufbau des Benutzerordners</translation>
     </message>
 </context>
 <context>
