@@ -11,6 +11,9 @@
 # start-up included. Prints each round, the medians and the ratio
 # speed(ours) / speed(rm -rf) = time(rm) / time(ours); the target is >= 0.9.
 #
+# Each round also removes a third copy from a Linux-layout home
+# ($home/.cache/ours, LINUX_ROUNDS=0 to skip), printed as the Linux row.
+#
 # The machine's load (uptime) is printed before and after: others' work on
 # the same cores changes both timings.
 #
@@ -49,6 +52,10 @@ work=$(mktemp -d "$BENCH_DIR/dovrel-removal-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 home=$work/home
 mkdir -p "$home/Library/Caches"
+lhome=$work/linux-home
+mkdir -p "$lhome/.cache"
+linux_rounds=${LINUX_ROUNDS:-$rounds}
+linux_wall=()
 "$bin" generate "$work/template" "$folders" "$files"
 echo "tree: $folders folders x $files files, $(du -s --apparent-size -B1 "$work/template" | cut -f1) bytes (apparent)"
 echo "in: $work ($(stat -f -c %T "$work")), $rounds rounds, threads: ${THREADS:-default}"
@@ -88,6 +95,18 @@ for ((r = 1; r <= rounds; r++)); do
   echo "round $r: ours $aw s (cpu ${ours_cpu[-1]} s), rm -rf $bw s (cpu ${rm_cpu[-1]} s)"
 done
 
+for ((r = 1; r <= linux_rounds; r++)); do
+  cp -a "$work/template" "$lhome/.cache/ours"
+  sync
+  l=$(measure "$bin" remove "${threads[@]}" "$lhome" "$lhome/.cache/ours")
+  if [[ -e $lhome/.cache/ours || ! -d $lhome/.cache ]]; then
+    echo "linux round $r: the copy was not removed, or .cache went with it" >&2
+    exit 1
+  fi
+  read -r lw _ _ <<<"$l"
+  linux_wall+=("$lw")
+done
+
 echo "load after: $(uptime)"
 
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -98,3 +117,9 @@ awk -v ow="$ow" -v rw="$rw" -v oc="$oc" -v rc="$rc" 'BEGIN {
   printf "speed ratio, wall (rm time / our time): %.3f (target >= 0.90: %s)\n", rw / ow, (rw / ow >= 0.9) ? "met" : "NOT met"
   printf "speed ratio, cpu  (rm time / our time): %.3f\n", rc / oc
 }'
+if ((linux_rounds > 0)); then
+  lw=$(median "${linux_wall[@]}")
+  awk -v lw="$lw" -v rw="$rw" 'BEGIN {
+    printf "linux layout (.cache/ours): median wall %.3f s; speed ratio vs rm -rf above: %.3f\n", lw, rw / lw
+  }'
+fi

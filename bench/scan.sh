@@ -3,7 +3,9 @@
 # about FILES files, then times, side by side, warm cache, ROUNDS rounds each:
 #   dovrel-cleaner-cli scan --json   against   du -sb HOME   and   gdu -npsa HOME
 # and prints the medians, the ratio scan/du, the scan's peak memory, and
-# whether every run (and every thread count) gave the same JSON.
+# whether every run (and every thread count) gave the same JSON. A second row
+# does the same on a Linux-layout sample home of as many files
+# (scan --layout linux --system-root, against du -sb).
 #
 #   bench/scan.sh            # 1,000,000 files, 5 rounds
 #   FILES=100000 ROUNDS=3 bench/scan.sh
@@ -70,3 +72,31 @@ printf 'median gdu -npsa   : %.3f s\n' "$gdu"
 printf 'ratio scan/du      : %.2f (target <= 0.50)\n' "$(echo "$scan / $du" | bc -l)"
 printf 'peak memory (scan) : %.1f MiB (target < 64)\n' "$(echo "$rss / 1024" | bc -l)"
 printf 'same JSON every run and thread count: %s\n' "$same"
+
+# The Linux-layout row: a freedesktop-shaped sample home of as many files.
+LCACHE="bench/cache/linux-home-$FILES"
+if [ ! -f "$LCACHE/.complete" ]; then
+  rm -rf "$LCACHE"
+  echo "building a Linux sample home of $FILES files in $LCACHE (once)..." >&2
+  "$CLI" sample-home "$LCACHE" --files "$FILES" --layout linux >/dev/null
+  touch "$LCACHE/.complete"
+fi
+LHOME="$(find "$LCACHE" -mindepth 1 -maxdepth 1 -type d ! -name system | head -n1)"
+LARGS=(--layout linux --system-root "$LCACHE/system" --home "$LHOME")
+du -sb "$LHOME" >/dev/null
+"$CLI" scan --json "${LARGS[@]}" >"$OUT/lreference.json"
+: >"$OUT/lscan.t"; : >"$OUT/ldu.t"; lsame=yes
+for r in $(seq "$ROUNDS"); do
+  t0=$(now)
+  "$CLI" scan --json "${LARGS[@]}" >"$OUT/lscan.$r.json"
+  t1=$(now)
+  du -sb "$LHOME" >/dev/null
+  t2=$(now)
+  echo "$t1 - $t0" | bc -l >>"$OUT/lscan.t"
+  echo "$t2 - $t1" | bc -l >>"$OUT/ldu.t"
+  cmp -s "$OUT/lreference.json" "$OUT/lscan.$r.json" || lsame=no
+done
+lscan=$(median <"$OUT/lscan.t"); ldu=$(median <"$OUT/ldu.t")
+printf 'linux layout: %s (%s items)\n' "$LHOME" "$(find "$LHOME" | wc -l)"
+printf 'median scan --layout linux --json : %.3f s, du -sb %.3f s, ratio %.2f; same JSON every run: %s\n' \
+  "$lscan" "$ldu" "$(echo "$lscan / $ldu" | bc -l)" "$lsame"

@@ -12,6 +12,7 @@
 #include "engine/SmartScan.h"
 #include "fs/Remover.h"
 #include "fs/SizeAccounting.h"
+#include "layout/TrashPairRemoval.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/JsonText.h"
@@ -186,7 +187,8 @@ int CleanCommand::run(std::vector<std::string> args) {
     }
 
     Remover remover(folders->home);
-    const RemovalReport report = remover.remove(HandOver::requests(cleaner, files));
+    const RemovalReport report = TrashPairRemoval::removeFor(remover, folders->home, cleaner.trash_pairs,
+                                                             HandOver::requests(cleaner, files));
 
     // What was actually freed joins the all-time total, not what was chosen;
     // added in one step under the settings lock, so concurrent cleans add up.

@@ -51,6 +51,23 @@ ScanCommand::Engine::Engine(const Folders& folders) {
     cache = std::make_unique<Cache>(folders.home, folders.applications);
     remainders = std::make_unique<Remainders>(folders.home, folders.applications, cache.get());
     cleaner = std::make_unique<Cleaner>(folders.home, cache.get(), remainders.get());
+    cleaner->forced_layout = folders.layout;
+    if (folders.systemRoot) {
+        // A machine of its own: its data directory, one system-wide Flatpak
+        // installation and its snap root; nothing of this machine is read.
+        const Location root = *folders.systemRoot;
+        const XdgDirs::Environment process = XdgDirs::processEnvironment();
+        cleaner->linux_environment = [root, process](const char* name) -> std::optional<std::string> {
+            if (std::string_view(name) == "XDG_DATA_DIRS")
+                return (root / "share").native();
+            return process(name);
+        };
+        LinuxSystem system;
+        system.flatpakSystemInstallations = {root / "flatpak"};
+        system.snapRoot = root / "snap";
+        system.locale = LinuxSystem::standard(process).locale;
+        cleaner->linux_system = std::move(system);
+    }
 }
 
 ScanCommand::Engine::~Engine() = default;
@@ -66,12 +83,28 @@ Location ScanCommand::locationFromArgument(const std::string& argument) {
 
 std::optional<ScanCommand::Folders> ScanCommand::resolveFolders(std::vector<std::string>& args,
                                                                 std::string& error) {
-    std::optional<std::string> homeArg, appsArg;
+    std::optional<std::string> homeArg, appsArg, layoutArg, systemArg;
     if (!CliArguments::takeValue(args, "--home", kFolderNeed, homeArg, error) ||
-        !CliArguments::takeValue(args, "--applications", kFolderNeed, appsArg, error))
+        !CliArguments::takeValue(args, "--applications", kFolderNeed, appsArg, error) ||
+        !CliArguments::takeValue(args, "--layout", kLayoutNeed, layoutArg, error) ||
+        !CliArguments::takeValue(args, "--system-root", kFolderNeed, systemArg, error))
         return std::nullopt;
 
     Folders folders;
+    if (layoutArg) {
+        folders.layout = HomeLayout::fromName(*layoutArg);
+        if (!folders.layout) {
+            error = CliArguments::missing("--layout", kLayoutNeed) + ", not " + CliText::escaped(*layoutArg);
+            return std::nullopt;
+        }
+    }
+    if (systemArg) {
+        folders.systemRoot = locationFromArgument(*systemArg);
+        if (!PathOps::isDirectory(*folders.systemRoot)) {
+            error = "--system-root: " + CliText::display(*folders.systemRoot) + " is not a folder";
+            return std::nullopt;
+        }
+    }
     if (homeArg) {
         folders.home = locationFromArgument(*homeArg);
         if (!PathOps::isDirectory(folders.home)) {

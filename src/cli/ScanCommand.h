@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fs/Types.h"
+#include "layout/HomeLayout.h"
 
 #include <memory>
 #include <optional>
@@ -21,6 +22,11 @@ public:
     struct Folders {
         Location home;
         std::optional<Location> applications;
+        // --layout: the home layout forced, else chosen from the home.
+        std::optional<HomeLayout::Kind> layout;
+        // --system-root: the machine the Linux layout reads outside the home
+        // (share/, flatpak/, snap/ as sample-home --layout linux builds it).
+        std::optional<Location> systemRoot;
     };
 
     // The engine objects of one headless scan, over explicit folders.
@@ -35,7 +41,10 @@ public:
     static constexpr const char* kFolderNeed = "a folder";
     static constexpr const char* kThreadsNeed = "a count from 1 to 64";
 
-    // Takes --home DIR and --applications DIR out of `args`. Returns the
+    static constexpr const char* kLayoutNeed = "macos or linux";
+
+    // Takes --home DIR, --applications DIR, --layout NAME and --system-root
+    // DIR out of `args`. Returns the
     // folders, or nothing with `error` set (a usage error).
     static std::optional<Folders> resolveFolders(std::vector<std::string>& args, std::string& error);
 

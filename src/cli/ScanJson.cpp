@@ -91,7 +91,9 @@ std::string ScanJson::normalisedPath(const Location& location) {
 
 std::string ScanJson::write(const Cleaner& c, const std::optional<Location>& applications) {
     const auto results = HandOver::categories(c);
-    std::string out = "{\"format\":\"dovrel-scan/1\",\"home\":";
+    std::string out = "{\"format\":\"dovrel-scan/1\",\"layout\":";
+    out += jsonString(HomeLayout::name(c.layout));
+    out += ",\"home\":";
     out += c.url_home ? path(*c.url_home) : "null";
     out += ",\"applications\":";
     out += applications ? path(*applications) : "null";

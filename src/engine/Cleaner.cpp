@@ -6,6 +6,7 @@
 #include "engine/SmartScan.h"
 #include "engine/SmartScanResult.h"
 #include "fs/SizeAccounting.h"
+#include "layout/LinuxLayout.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 
@@ -13,7 +14,11 @@ namespace dovrel {
 
 Cleaner* Cleaner::sharedCleaner() {
     // Function-local static: created exactly once, even when first calls race.
-    static Cleaner* instance = new Cleaner(Grant::resolve(Defaults::standard(), Grant::kHomeKey).folder);
+    static Cleaner* instance = [] {
+        auto* c = new Cleaner(Grant::resolve(Defaults::standard(), Grant::kHomeKey).folder);
+        c->layout_preference = &Defaults::standard();
+        return c;
+    }();
     return instance;
 }
 
@@ -81,11 +86,30 @@ void Cleaner::take(SmartScanResult result) {
     smart_outline_items = std::move(result.smart_outline_items);
     total_smart_size.store(result.total_smart_size);
     scanned_identities = std::move(result.scanned_identities);
+    layout = result.layout;
+    trash_pairs = std::move(result.trash_pairs);
+}
+
+HomeLayout::Kind Cleaner::chosenLayout() const {
+    if (forced_layout)
+        return *forced_layout;
+    if (layout_preference)
+        if (auto preferred = HomeLayout::preferred(*layout_preference))
+            return *preferred;
+    return url_home ? HomeLayout::choose(*url_home) : HomeLayout::Kind::MacOS;
 }
 
 void Cleaner::smart_clean_with_complete_handler(const std::function<void()>& handler) {
     const ScanPlaces places{url_home, url_library, url_logs, url_mails, url_trash, url_downloads};
     SmartScan scan(places, *cache(), *remainders(), scan_threads, &total_smart_size);
+    std::optional<LinuxLayout> linux;
+    if (url_home && chosenLayout() == HomeLayout::Kind::Linux) {
+        const XdgDirs::Environment environment =
+            linux_environment ? linux_environment : XdgDirs::processEnvironment();
+        linux.emplace(XdgDirs::resolve(*url_home, environment),
+                      linux_system ? *linux_system : LinuxSystem::standard(environment));
+        scan.useLinuxLayout(&*linux);
+    }
     take(scan.run());
     if (handler)
         handler();

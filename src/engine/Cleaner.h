@@ -4,6 +4,9 @@
 #include "engine/SmartOutlineItem.h"
 #include "fs/FileIdentity.h"
 #include "fs/Types.h"
+#include "layout/HomeLayout.h"
+#include "layout/LinuxSystem.h"
+#include "layout/XdgDirs.h"
 
 #include <atomic>
 #include <functional>
@@ -16,6 +19,7 @@
 namespace dovrel {
 
 class Cache;
+class Defaults;
 class Remainders;
 struct SmartScanResult;
 
@@ -95,6 +99,23 @@ public:
     // engine's locations and those of the catalogue objects it scans through
     // from the noted folders. False (nothing changed) when none were noted.
     bool takeNextLocations();
+
+    // The home layout of the next scan: `forced_layout` when set, else the
+    // one stored in `layout_preference` (when set and not automatic), else
+    // HomeLayout::choose(home).
+    std::optional<HomeLayout::Kind> forced_layout;
+    Defaults* layout_preference = nullptr;
+    // What the Linux layout reads outside the home (this machine when
+    // absent) and the environment its XDG folders come from (the process's
+    // when null).
+    std::optional<LinuxSystem> linux_system;
+    XdgDirs::Environment linux_environment;
+    HomeLayout::Kind chosenLayout() const;
+
+    // The layout of the last scan and, on the Linux layout, its trash folder
+    // (whose entries go together with their .trashinfo).
+    HomeLayout::Kind layout = HomeLayout::Kind::MacOS;
+    std::optional<Location> trash_pairs;
 
     // Threads a scan may use to measure (at least 1).
     int scan_threads = 2;

@@ -3,6 +3,7 @@
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
 #include "fs/Remover.h"
+#include "layout/TrashPairRemoval.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 
@@ -39,6 +40,7 @@ struct CleanupRun::Job {
     Id id = 0;
     std::optional<Location> home;
     std::vector<RemovalRequest> requests;
+    std::optional<Location> trash;
 };
 
 struct CleanupRun::State {
@@ -88,16 +90,17 @@ CleanupRun::~CleanupRun() {
 }
 
 CleanupRun::Id CleanupRun::start(const Cleaner& cleaner) {
-    return start(cleaner.url_home, HandOver::requests(cleaner, cleaner.files));
+    return start(cleaner.url_home, HandOver::requests(cleaner, cleaner.files), cleaner.trash_pairs);
 }
 
-CleanupRun::Id CleanupRun::start(std::optional<Location> home, std::vector<RemovalRequest> requests) {
+CleanupRun::Id CleanupRun::start(std::optional<Location> home, std::vector<RemovalRequest> requests,
+                                 std::optional<Location> trash) {
     Id id = 0;
     bool launch = false;
     {
         std::lock_guard lock(d->mutex);
         id = ++d->lastStarted;
-        d->pending.push_back(Job{id, std::move(home), std::move(requests)});
+        d->pending.push_back(Job{id, std::move(home), std::move(requests), std::move(trash)});
         launch = !d->active;
         d->active = true;
     }
@@ -135,7 +138,7 @@ void CleanupRun::drain(const std::shared_ptr<State>& state) {
                 if (state->stopping)
                     remover.stopAfterCurrent();
             }
-            *report = remover.remove(job.requests);
+            *report = TrashPairRemoval::removeFor(remover, *job.home, job.trash, job.requests);
             std::lock_guard lock(state->mutex);
             state->current = nullptr;
         } else {

@@ -64,7 +64,10 @@ public:
     // a home folder nothing is removed and every location is reported
     // Refused. Returns the cleanup's number.
     Id start(const Cleaner& cleaner);
-    Id start(std::optional<Location> home, std::vector<RemovalRequest> requests);
+    // `trash`: the trash folder whose entries go with their .trashinfo (the
+    // Linux layout's), see TrashPairRemoval.
+    Id start(std::optional<Location> home, std::vector<RemovalRequest> requests,
+             std::optional<Location> trash = std::nullopt);
 
     // A cleanup is running or waiting to run. Turns false only after the
     // last one's total has been stored.

@@ -9,6 +9,8 @@
 #include "fs/DirectoryListing.h"
 #include "fs/FolderWalk.h"
 #include "fs/PathOps.h"
+#include "layout/LinuxCategoryScan.h"
+#include "layout/LinuxLayout.h"
 #include "platform/LocalizedText.h"
 #include "platform/NotificationCenter.h"
 
@@ -37,12 +39,18 @@ SmartScanResult SmartScan::run() {
     SmartScanResult result;
     if (runningTotal_)
         runningTotal_->store(0);
+    if (linux_) {
+        result.layout = HomeLayout::Kind::Linux;
+        result.trash_pairs = linux_->trashFolder();
+    }
     for (const ScanCategory& category : CategoryTable::all())
         finish(category, scan(category.id, result), result);
     return result;
 }
 
 std::shared_ptr<CleanerItem> SmartScan::scan(CategoryId id, SmartScanResult& result) {
+    if (linux_)
+        return LinuxCategoryScan(*linux_, sizes_).scan(id, result);
     auto found = std::make_shared<CleanerItem>();
     switch (id) {
     case CategoryId::caches:

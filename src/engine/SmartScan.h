@@ -13,6 +13,7 @@
 namespace dovrel {
 
 class Cache;
+class LinuxLayout;
 class Remainders;
 
 // One run of the smart scan over a home's places: the categories of
@@ -33,6 +34,10 @@ public:
     SmartScan(ScanPlaces places, Cache& cache, Remainders& remainders, int threads,
               std::atomic<ByteCount>* runningTotal = nullptr);
 
+    // Finds every category through `layout` (a Linux home; not owned)
+    // instead of the macOS places and catalogue passes.
+    void useLinuxLayout(LinuxLayout* layout) { linux_ = layout; }
+
     // Runs every category and returns what was found when the last is done.
     SmartScanResult run();
 
@@ -46,6 +51,7 @@ private:
     Remainders& remainders_;
     std::atomic<ByteCount>* runningTotal_;
     SizeMemo sizes_;
+    LinuxLayout* linux_ = nullptr;
 };
 
 } // namespace dovrel

@@ -5,9 +5,11 @@
 #include "engine/SmartOutlineItem.h"
 #include "fs/FileIdentity.h"
 #include "fs/Types.h"
+#include "layout/HomeLayout.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -34,6 +36,11 @@ struct SmartScanResult {
 
     // Who every reported location was, keyed by its path bytes.
     std::unordered_map<std::string, FileIdentity> scanned_identities;
+
+    // The home layout the scan ran over, and on the Linux layout the trash
+    // folder whose entries are removed together with their .trashinfo.
+    HomeLayout::Kind layout = HomeLayout::Kind::MacOS;
+    std::optional<Location> trash_pairs;
 };
 
 } // namespace dovrel

@@ -20,9 +20,29 @@ using Status = RemovalOutcome::Status;
 // of them may be removed; what is inside them may.
 const std::vector<std::vector<std::string>>& fixedFolders() {
     static const std::vector<std::vector<std::string>> folders = {
-        {"Library"},         {"Library", "Caches"},
-        {"Library", "Logs"}, {"Library", "Containers", "com.apple.mail", "Data", "Library", "Mail Downloads"},
-        {".Trash"},          {"Downloads"},
+        {"Library"},
+        {"Library", "Caches"},
+        {"Library", "Logs"},
+        {"Library", "Containers", "com.apple.mail", "Data", "Library", "Mail Downloads"},
+        {".Trash"},
+        {"Downloads"},
+        // The Linux layout's.
+        {".cache"},
+        {".config"},
+        {".local"},
+        {".local", "share"},
+        {".local", "share", "Trash"},
+        {".local", "share", "Trash", "files"},
+        {".local", "share", "Trash", "info"},
+        {".local", "share", "xorg"},
+        {".local", "share", "flatpak"},
+        {".var"},
+        {".var", "app"},
+        {"snap"},
+        {".mozilla"},
+        {".mozilla", "firefox"},
+        {"Desktop"},
+        {"Documents"},
     };
     return folders;
 }

@@ -24,7 +24,9 @@ namespace dovrel {
 //  - Refused when it is the home folder or not strictly below it (compared
 //    lexically; "." and ".." components are refused outright), when it is
 //    one of the fixed folders — Library, Library/Caches, Library/Logs, the
-//    mail downloads folder, .Trash, Downloads — or a folder holding one of
+//    mail downloads folder, .Trash, Downloads, and the Linux layout's
+//    .cache, .config, .local/share and its Trash (with files and info),
+//    .var/app, snap, .mozilla/firefox, Desktop, Documents — or a folder holding one of
 //    them (their contents are fine), when it is a mount point, and when it is
 //    reached through one: any folder from the home down to it that is the
 //    root of a mount or on another mount than the folder above (see

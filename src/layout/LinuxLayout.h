@@ -50,7 +50,7 @@ class SizeMemo;
 // (or an unreadable) snap root gives no snap leftovers. .config and
 // .local/share are never looked at for leftovers.
 //
-// Wiring into the scan (next step, once the category table lands):
+// Wiring into the scan (Cleaner, SmartScan, LinuxCategoryScan):
 //  - the scan chooses HomeLayout::choose(home) unless forced (--layout,
 //    Preferences); on Linux it builds XdgDirs::resolve(home,
 //    XdgDirs::processEnvironment()) and LinuxSystem::standard(...) once and a
@@ -62,11 +62,13 @@ class SizeMemo;
 //    sources stay absent except apple_mail_item, made with no files;
 //  - the removal of the hand-over goes through TrashPairRemoval (wrapping the
 //    same Remover) so a Trash entry and its .trashinfo go together; the
-//    Remover's fixed folders get the Linux ones (.cache, .local/share/Trash
-//    and its files and info folders, .var/app, snap, Downloads);
+//    Remover's fixed folders hold the Linux ones (.cache, .local/share/Trash
+//    and its files and info folders, .var/app, snap, .config, Downloads, ...);
 //  - the JSON gets one new top-level field "layout" ("macos" or "linux",
 //    HomeLayout::name); every other field keeps its shape.
-//  - the first-launch screen on a Linux home asks for the home folder only:
+//  - the first-launch screen on a freedesktop home (or with Linux chosen in
+//    Preferences) needs the home folder only
+//    (HomeLayout::needsApplicationsGrant):
 //    the catalogue comes from desktop entries and installation folders that
 //    every user may read, so there is no Applications folder to grant.
 //

@@ -127,6 +127,14 @@ RemovalOutcome TrashPairRemoval::removeLoneInfo(const RemovalRequest& request, c
     return o;
 }
 
+RemovalReport TrashPairRemoval::removeFor(Remover& remover, const Location& home,
+                                          const std::optional<Location>& trash,
+                                          const std::vector<RemovalRequest>& requests) {
+    if (!trash)
+        return remover.remove(requests);
+    return TrashPairRemoval(remover, home, *trash).remove(requests);
+}
+
 RemovalReport TrashPairRemoval::remove(const std::vector<RemovalRequest>& requests) {
     RemovalReport report;
     bool cancelled = false;

@@ -4,6 +4,7 @@
 #include "fs/RemovalRequest.h"
 #include "fs/Types.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,13 @@ public:
     TrashPairRemoval(Remover& remover, Location home, Location trash);
 
     RemovalReport remove(const std::vector<RemovalRequest>& requests);
+
+    // The removal of a scan's hand-over: through TrashPairRemoval when the
+    // scan's layout pairs its trash entries (`trash` set), else straight
+    // through the Remover.
+    static RemovalReport removeFor(Remover& remover, const Location& home,
+                                   const std::optional<Location>& trash,
+                                   const std::vector<RemovalRequest>& requests);
 
     // Drops the lines of `name` from TRASH/directorysizes (format:
     // "<size> <mtime> <percent-encoded name>"). The trash folder is reached

@@ -1,6 +1,7 @@
 #include "shell/ViewController.h"
 
 #include "controls/AnimationView.h"
+#include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -67,9 +68,11 @@ void ViewController::viewDidLoad() {
 
     // Resolving a grant is all the access there is to start on this platform;
     // a stale grant still counts as present.
-    const bool home = Grant::resolve(*app_settings_, QString::fromLatin1(Grant::kHomeKey)).resolved();
+    const Grant::Resolution granted = Grant::resolve(*app_settings_, QString::fromLatin1(Grant::kHomeKey));
+    const bool home = granted.resolved();
     const bool applications =
-        Grant::resolve(*app_settings_, QString::fromLatin1(Grant::kApplicationsKey)).resolved();
+        Grant::resolve(*app_settings_, QString::fromLatin1(Grant::kApplicationsKey)).resolved() ||
+        (home && !HomeLayout::needsApplicationsGrant(*granted.folder, *app_settings_));
     if (home && applications)
         home_view_controller_for_launch();
     else

@@ -1,6 +1,7 @@
 #include "layout/HomeLayout.h"
 #include "LinuxHomeFixture.h"
 #include "layout/XdgDirs.h"
+#include "platform/Defaults.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,46 @@ TEST_F(HomeLayoutTest, AHomeWithLibraryCachesIsMacOSEveryOtherIsLinux) {
     EXPECT_EQ(HomeLayout::fromName("macos"), HomeLayout::Kind::MacOS);
     EXPECT_EQ(HomeLayout::fromName("Linux"), std::nullopt);
     EXPECT_STREQ(HomeLayout::name(HomeLayout::Kind::MacOS), "macos");
+}
+
+// The stored preference (damaged values read as automatic) and what the first
+// launch asks for: a freedesktop home needs no Applications folder.
+TEST_F(HomeLayoutTest, ThePreferenceAndTheApplicationsGrant) {
+    Defaults settings(QStringLiteral("app"), tmp / "app.json");
+    const QString key = QString::fromLatin1(HomeLayout::kPreferenceKey);
+    struct Case {
+        std::int64_t stored; // -1: no key
+        std::optional<HomeLayout::Kind> preferred;
+    };
+    for (const Case c : {Case{-1, std::nullopt}, Case{0, std::nullopt}, Case{1, HomeLayout::Kind::MacOS},
+                         Case{2, HomeLayout::Kind::Linux}, Case{7, std::nullopt}, Case{-3, std::nullopt}}) {
+        if (c.stored == -1)
+            settings.removeObjectForKey(key);
+        else
+            settings.setInteger(key, c.stored);
+        EXPECT_EQ(HomeLayout::preferred(settings), c.preferred) << c.stored;
+    }
+    settings.setData(key, QByteArray("linux"));
+    EXPECT_EQ(HomeLayout::preferred(settings), std::nullopt);
+    ASSERT_TRUE(HomeLayout::setPreferred(settings, HomeLayout::Kind::Linux));
+    EXPECT_EQ(HomeLayout::preferred(settings), HomeLayout::Kind::Linux);
+
+    // Homes: "ann" with .config, "mac" with Library/Caches and .config, "empty".
+    tree.folder("ann/.config");
+    tree.folder("mac/Library/Caches");
+    tree.folder("mac/.config");
+    tree.folder("empty");
+    struct Grant {
+        std::optional<HomeLayout::Kind> preferred;
+        const char* home;
+        bool needsApplications;
+    };
+    for (const Grant g : {Grant{std::nullopt, "ann", false}, Grant{std::nullopt, "mac", true},
+                          Grant{std::nullopt, "empty", true}, Grant{HomeLayout::Kind::Linux, "mac", false},
+                          Grant{HomeLayout::Kind::MacOS, "ann", true}}) {
+        HomeLayout::setPreferred(settings, g.preferred);
+        EXPECT_EQ(HomeLayout::needsApplicationsGrant(tmp / g.home, settings), g.needsApplications) << g.home;
+    }
 }
 
 TEST_F(HomeLayoutTest, XdgVariablesCountOnlyInsideTheHome) {

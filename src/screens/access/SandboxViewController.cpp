@@ -4,6 +4,7 @@
 #include "controls/CellButton.h"
 #include "controls/DVTShadowLabel.h"
 #include "controls/VisualCleanButton.h"
+#include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -249,9 +250,11 @@ void SandboxViewController::picked(Kind kind, const std::optional<std::filesyste
     }
     showMessage(QString());
     markGranted(kind, *folder);
+    // A freedesktop home needs no Applications folder: its pick alone ends the screen.
+    const bool homeOnly = kind == Kind::Home && !HomeLayout::needsApplicationsGrant(*folder, *app_settings);
     const FolderGrants::Kind other =
         kind == Kind::Home ? FolderGrants::Kind::Applications : FolderGrants::Kind::Home;
-    if (!Grant::resolve(*app_settings, FolderGrants::key(other)).resolved())
+    if (!homeOnly && !Grant::resolve(*app_settings, FolderGrants::key(other)).resolved())
         return;
     // Scheduled before the animation starts: an animation that ends at once
     // releases this screen, which also drops the pending step.

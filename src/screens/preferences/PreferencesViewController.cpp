@@ -6,6 +6,7 @@
 #include "platform/Defaults.h"
 #include "platform/gui/FolderPicker.h"
 #include "scheduler/SchedulerSwitch.h"
+#include "screens/preferences/LayoutChoice.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -55,6 +56,7 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
     hint->setWordWrap(true);
     hint->setFixedWidth(kWidth);
     layout->addWidget(hint);
+    layout->addWidget(new LayoutChoice(Defaults::standard(), this));
     connect(scheduler_button_, &QCheckBox::clicked, this, &PreferencesViewController::enable_scheduler);
 
     layout->addSpacing(12);
