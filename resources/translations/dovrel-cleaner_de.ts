@@ -480,6 +480,21 @@
     </message>
 </context>
 <context>
+    <name>dovrel::LayoutChoice</name>
+    <message>
+        <source>Home folder layout:</source>
+        <translation>Aufbau des persönlichen Ordners:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Home folder layout</source>
+        <translation>Aufbau des persönlichen Ordners</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::Page1PrivacyFullDisk</name>
     <message>
         <source>Dovrel Cleaner needs to read protected files</source>
