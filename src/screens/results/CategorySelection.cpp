@@ -1,5 +1,6 @@
 #include "screens/results/CategorySelection.h"
 
+#include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
 #include "screens/results/SmartCleanViewController.h"
@@ -86,6 +87,16 @@ ByteCount CategorySelection::selectedTotal() const {
         if (!(selection(c) == empty(c)))
             total += items[static_cast<std::size_t>(c)]->size;
     return total;
+}
+
+bool CategorySelection::holds(const QString& tag, const ResultEntry& entry) const {
+    const ScanCategory* category = CategoryTable::find(tag.toStdString());
+    if (category == nullptr)
+        return false;
+    for (const SelectionSlot& slot : selection(static_cast<int>(category->index())))
+        if (slot.holds(entry))
+            return true;
+    return false;
 }
 
 } // namespace dovrel

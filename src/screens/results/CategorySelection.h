@@ -5,6 +5,8 @@
 #include "fs/Types.h"
 #include "screens/results/SelectionSlot.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace dovrel {
@@ -45,6 +47,9 @@ public:
     int categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const;
     // The sum of the sizes of the categories with anything selected.
     ByteCount selectedTotal() const;
+    // Whether the selection of the category tagged `tag` holds `entry` (an
+    // entry whose slot holds it); an unknown tag holds nothing.
+    bool holds(const QString& tag, const ResultEntry& entry) const;
 
 private:
     struct Lists {

@@ -382,13 +382,7 @@ void SmartCleanViewController::remove() {
     // the selection lists hold (an entry whose slot holds it).
     std::vector<Location> files =
         HandOver::build(*sharedCleaner, [this](const QString& tag, const ResultEntry& e) {
-            const ScanCategory* category = CategoryTable::find(tag.toStdString());
-            if (category == nullptr)
-                return false;
-            for (const SelectionSlot& slot : selectionList(static_cast<int>(category->index())))
-                if (slot.holds(e))
-                    return true;
-            return false;
+            return selection_.holds(tag, e);
         });
     sharedCleaner->files = std::move(files);
     sharedCleaner->wasCleaned = smart_junk;
