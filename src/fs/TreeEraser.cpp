@@ -1,7 +1,6 @@
 #include "fs/TreeEraser.h"
 
 #include "fs/DirectoryReader.h"
-#include "fs/RemovalCrew.h"
 
 #include <dirent.h>
 
@@ -53,27 +52,7 @@
 // again. Everything else (EACCES, EBUSY, EIO, ENOTEMPTY that persists) stays
 // a failure.
 //
-// Helpers (with a crew)
-// ---------------------
-//
-//   frame F ── subfolder S verified and opened ──▶ idle helper? ──yes──▶ helper empties S
-//      │                                              │no                 (its own walk, its
-//      │                                              ▼                    own descriptors)
-//      │                                    entered here as above              │
-//      └── back at F (top, open): S done? ── status(S) is the same folder ◀────┘
-//                                            ── unlinkat(F, S, AT_REMOVEDIR)
-//
-// A subfolder is handed off only after the same checks as one that is
-// entered, and only when the frame has more subfolders to go (handing off the
-// last one would leave this walk waiting). The helper never touches S's
-// parent: S itself is removed by this walk, by name relative to F, once the
-// helper is done and S is still the folder that was handed off. If S refuses
-// to go because something appeared in it, it is entered again (by name, the
-// same identity required), its listings counted with the helper's. F is left
-// only when all its handed-off subfolders are done, and the walk does not
-// return while any helper still works for it. A walk that stops (cancel, or
-// a folder that moved) raises the location's halt flag: every helper working
-// for it stops at its next entry too.
+// Subfolders handed to helper threads: see SubfolderHandoffs.
 
 namespace dovrel {
 
@@ -87,10 +66,11 @@ std::string describe(const std::string& where, const std::string& what) {
 
 TreeEraser::TreeEraser(FsCalls& calls, RemovalProgress& progress, const std::atomic<bool>& cancelled,
                        int maxOpenFolders, RemovalCrew* crew)
-    : calls_(calls), cancelled_(cancelled), crew_(crew), trail_(calls, maxOpenFolders), log_(progress) {}
+    : calls_(calls), cancelled_(cancelled), trail_(calls, maxOpenFolders), log_(progress),
+      handoffs_(*this, crew) {}
 
 TreeEraser::~TreeEraser() {
-    collectAll(); // no helper may outlive the jobs it works on
+    handoffs_.collectAll(); // no helper may outlive the jobs it works on
     closeAll();
 }
 
@@ -140,7 +120,7 @@ TreeEraser::Result TreeEraser::run() {
         }
         const std::size_t top = stack_.size() - 1;
         if (!stack_[top].handoffs.empty()) {
-            settleFinished(top);
+            handoffs_.settleFinished(top);
             if (log_.stopped())
                 break;
         }
@@ -149,12 +129,12 @@ TreeEraser::Result TreeEraser::run() {
             Subfolder sub = std::move(f.subfolders[f.next++]);
             descend(std::move(sub));
         } else if (!f.handoffs.empty()) {
-            settleAll(top);
+            handoffs_.settleAll(top);
         } else if (!ascend()) {
             break;
         }
     }
-    collectAll();
+    handoffs_.collectAll();
     if (halted && !log_.stopped())
         log_.stop(RemovalOutcome::Status::Cancelled, "cancelled");
     closeAll();
@@ -274,7 +254,7 @@ void TreeEraser::descend(Subfolder sub) {
         changed(parent, name, "replaced while being removed");
         return;
     }
-    if (handOff(fd, sub, opened))
+    if (handoffs_.handOff(fd, sub.name, sub.listings, opened))
         return;
 
     Frame child;
@@ -285,106 +265,6 @@ void TreeEraser::descend(Subfolder sub) {
     trail_.push(fd, opened.identity);
     stack_.push_back(std::move(child));
     list(stack_.size() - 1);
-}
-
-bool TreeEraser::handOff(int fd, Subfolder& sub, const FsCalls::Status& opened) {
-    if (!crew_ || !crew_->hasIdleHelper())
-        return false;
-    const std::size_t top = stack_.size() - 1;
-    Frame& f = stack_[top];
-    if (f.next >= f.subfolders.size())
-        return false; // the last one: this walk would only wait for it
-    auto job = std::make_unique<Handoff>();
-    job->fd = fd;
-    job->name = sub.name;
-    job->status = opened;
-    job->path = pathOf(top, sub.name);
-    job->listings = sub.listings;
-    job->halt = halt_;
-    f.handoffs.reserve(f.handoffs.size() + 1);
-    if (!crew_->handOff(*job))
-        return false;
-    f.handoffs.push_back(std::move(job));
-    return true;
-}
-
-void TreeEraser::settleFinished(std::size_t frame) {
-    auto& jobs = stack_[frame].handoffs;
-    for (std::size_t i = 0; i < jobs.size();) {
-        if (!jobs[i]->done.load(std::memory_order_acquire)) {
-            ++i;
-            continue;
-        }
-        const std::unique_ptr<Handoff> job = std::move(jobs[i]);
-        jobs.erase(jobs.begin() + static_cast<std::ptrdiff_t>(i));
-        settle(frame, *job);
-    }
-}
-
-void TreeEraser::settleAll(std::size_t frame) {
-    auto& jobs = stack_[frame].handoffs;
-    while (!jobs.empty()) {
-        const std::unique_ptr<Handoff> job = std::move(jobs.back());
-        jobs.pop_back();
-        crew_->wait(*job);
-        settle(frame, *job);
-    }
-}
-
-void TreeEraser::settle(std::size_t frame, Handoff& job) {
-    const Result& r = job.result;
-    // The helper has told the progress already; the result takes its share.
-    log_.takeOver(r);
-    if (log_.stopped() || r.status == RemovalOutcome::Status::Cancelled)
-        return;
-
-    Frame& f = stack_[frame];
-    const bool troubled = r.status != RemovalOutcome::Status::Removed;
-    if (troubled) {
-        f.troubled = true;
-        log_.problemOf(r);
-    }
-
-    // Only the folder that was emptied goes, not whatever now carries its name.
-    FsCalls::Status now;
-    if (!calls_.status(trail_.fd(frame), job.name.c_str(), now)) {
-        if (errno != ENOENT)
-            fail(frame, job.name, FsCalls::message(errno));
-        return;
-    }
-    if (now.identity != job.status.identity) {
-        // Removed by someone else and the name taken again: the newcomer is
-        // found when this folder is listed again.
-        if (!r.gone)
-            changed(frame, job.name, "replaced while being removed");
-        return;
-    }
-    if (calls_.unlink(trail_.fd(frame), job.name.c_str(), true)) {
-        log_.count(1, 0);
-        return;
-    }
-    const int error = errno;
-    if ((error == ENOTEMPTY || error == EEXIST) && !troubled && r.listings < kMaxListings) {
-        // Something appeared in it meanwhile: enter it again, as that folder only.
-        f.subfolders.push_back({job.name, r.listings, job.status.identity});
-        return;
-    }
-    if (error != ENOENT && !troubled)
-        fail(frame, job.name, FsCalls::message(error));
-}
-
-void TreeEraser::collectAll() {
-    // Every helper still working for this walk is waited for; only what it
-    // removed (and why it stopped, if it did) is taken over.
-    for (std::size_t frame = stack_.size(); frame-- > 0;) {
-        auto& jobs = stack_[frame].handoffs;
-        while (!jobs.empty()) {
-            const std::unique_ptr<Handoff> job = std::move(jobs.back());
-            jobs.pop_back();
-            crew_->wait(*job);
-            log_.takeOver(job->result);
-        }
-    }
 }
 
 bool TreeEraser::ascend() {

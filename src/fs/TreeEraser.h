@@ -2,10 +2,12 @@
 
 #include "fs/EraseLog.h"
 #include "fs/FileIdentity.h"
+#include "fs/FolderHandoff.h"
 #include "fs/FolderTrail.h"
 #include "fs/FsCalls.h"
 #include "fs/RemovalOutcome.h"
 #include "fs/RemovalProgress.h"
+#include "fs/SubfolderHandoffs.h"
 #include "fs/Types.h"
 
 #include <atomic>
@@ -35,19 +37,8 @@ class TreeEraser {
 public:
     using Result = EraseLog::Result;
 
-    // A verified subfolder given to a helper to be emptied (not removed). The
-    // frame that handed it off owns it and waits for `done` before it removes
-    // the folder or goes away; the helper owns `fd` and closes it.
-    struct Handoff {
-        int fd = -1;                       // the folder, open for listing
-        std::string name;                  // its name in the folder that handed it off
-        FsCalls::Status status;            // as verified through `fd`
-        std::string path;                  // relative to the removed location, for messages
-        int listings = 0;                  // listings already made of it (bounded in all)
-        std::atomic<bool>* halt = nullptr; // raised when the removal of the location stops
-        Result result;                     // written by the helper before `done`
-        std::atomic<bool> done{false};
-    };
+    // A verified subfolder given to a helper to be emptied (see FolderHandoff).
+    using Handoff = FolderHandoff;
 
     // How often a folder is listed again when it refuses to go because new
     // entries appeared in it (rmdir gives ENOTEMPTY).
@@ -73,6 +64,8 @@ public:
     Result empty(Handoff& job);
 
 private:
+    friend class SubfolderHandoffs; // works on the frames of this walk
+
     struct Subfolder {
         std::string name;
         int listings = 0;                     // carried over when it is entered again
@@ -97,11 +90,6 @@ private:
     void removeEntry(std::size_t frame, const char* name, unsigned char type);
     void removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder);
     void descend(Subfolder sub);
-    bool handOff(int fd, Subfolder& sub, const FsCalls::Status& opened);
-    void settleFinished(std::size_t frame);
-    void settleAll(std::size_t frame);
-    void settle(std::size_t frame, Handoff& job);
-    void collectAll();
     bool ascend();
     bool reopenParent(std::size_t frame);
     void pop();
@@ -116,7 +104,6 @@ private:
 
     FsCalls& calls_;
     const std::atomic<bool>& cancelled_;
-    RemovalCrew* const crew_;
 
     FolderTrail trail_;
     std::vector<Frame> stack_;
@@ -125,6 +112,7 @@ private:
     std::atomic<bool> ownHalt_{false};
     std::atomic<bool>* halt_ = &ownHalt_;
     EraseLog log_;
+    SubfolderHandoffs handoffs_;
 };
 
 } // namespace dovrel

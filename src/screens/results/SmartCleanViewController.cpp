@@ -35,7 +35,7 @@ const char* const SmartCleanViewController::kAboutIdentifiers[kCategories] = {
     "AboutMails",  "AboutInstalls", "AboutTrash"};
 
 SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cleaner, QWidget* parent)
-    : Screen(parent), cleanerProvider_(std::move(cleaner)), browserTicks_(*this) {
+    : Screen(parent), cleanerProvider_(std::move(cleaner)), selection_(*this), browserTicks_(*this) {
     setObjectName(QStringLiteral("SmartCleanViewController"));
 
     auto* layout = new QVBoxLayout(this);
@@ -110,41 +110,6 @@ SmartCleanViewController::~SmartCleanViewController() {
 
 // ---- lists ----
 
-SmartCleanViewController::Lists SmartCleanViewController::lists(int c) {
-    const Lists all[kCategories] = {
-        {&caches, &store_caches, &empty_caches},
-        {&logs, &store_logs, &empty_logs},
-        {&remainders, &store_remainders, &empty_remainders},
-        {&browsers, &store_browsers, &empty_browsers},
-        {&mails, &store_mails, &empty_mails},
-        {&installs, &store_installs, &empty_installs},
-        {&trash, &store_trash, &empty_trash},
-    };
-    return all[c];
-}
-
-SelectionList& SmartCleanViewController::selectionList(int c) {
-    return *lists(c).selection;
-}
-
-const SelectionList& SmartCleanViewController::selectionList(int c) const {
-    return *const_cast<SmartCleanViewController*>(this)->lists(c).selection;
-}
-
-const SelectionList& SmartCleanViewController::fullList(int c) const {
-    return *const_cast<SmartCleanViewController*>(this)->lists(c).full;
-}
-
-const SelectionList& SmartCleanViewController::emptyList(int c) const {
-    return *const_cast<SmartCleanViewController*>(this)->lists(c).empty;
-}
-
-ByteCount SmartCleanViewController::categoryTotal(int c) const {
-    if (sharedCleaner == nullptr)
-        return 0;
-    return sharedCleaner->*CategoryTable::all()[static_cast<std::size_t>(c)].total;
-}
-
 SmartCleanViewController::Tick SmartCleanViewController::tickState(int c) const {
     if (selectionList(c) == fullList(c))
         return Tick::On;
@@ -158,14 +123,6 @@ bool SmartCleanViewController::isItemExpandable(int c) const {
            outlineItems[static_cast<std::size_t>(c)]->size > 0;
 }
 
-bool SmartCleanViewController::isEntrySelected(int c, int position) const {
-    const SelectionList& selection = selectionList(c);
-    const SelectionList& full = fullList(c);
-    if (position < 0 || position >= static_cast<int>(selection.size()))
-        return false;
-    return selection[static_cast<std::size_t>(position)] == full[static_cast<std::size_t>(position)];
-}
-
 // ---- loading ----
 
 void SmartCleanViewController::viewDidLoad() {
@@ -173,15 +130,14 @@ void SmartCleanViewController::viewDidLoad() {
     app_settings = &Defaults::standard();
     sharedCleaner = cleanerProvider_ ? cleanerProvider_() : Cleaner::sharedCleaner();
 
-    // Two separate copies of each category's entries: everything starts selected.
+    // Each category's entries: everything starts selected.
     const auto results = HandOver::categories(*sharedCleaner);
     for (int c = 0; c < kCategories; ++c) {
         SelectionList copy;
         if (const auto& result = results[static_cast<std::size_t>(c)]; result && result->items)
             for (const ResultEntry& entry : *result->items)
                 copy.push_back(SelectionSlot::of(entry));
-        *lists(c).selection = copy;
-        *lists(c).full = std::move(copy);
+        selection_.load(c, std::move(copy));
     }
 
     // The engine's rows, copied so that the sizes shown here never change the engine's.
@@ -192,15 +148,11 @@ void SmartCleanViewController::viewDidLoad() {
     smart_junk = sharedCleaner->total_smart_size.load();
     size_->setText(formatByteCount(smart_junk));
 
-    for (int c = 0; c < kCategories; ++c)
-        *lists(c).empty = SelectionList(selectionList(c).size(), SelectionSlot::placeholder());
-
     // Without the seven rows of a finished scan there is nothing to show, and
     // what is not shown is never handed over.
     if (outlineItems.size() != static_cast<std::size_t>(kCategories)) {
         outlineItems.clear();
-        for (int c = 0; c < kCategories; ++c)
-            *lists(c).selection = *lists(c).full = *lists(c).empty = SelectionList();
+        selection_.clear();
         smart_junk = 0;
         size_->setText(formatByteCount(smart_junk));
     }
@@ -262,8 +214,7 @@ void SmartCleanViewController::select_smart_outline_item(int row, Qt::CheckState
         browserTicks_.tickAll(reported == Qt::Checked);
         return;
     }
-    outlineItems[static_cast<std::size_t>(row)]->size = categoryTotal(row);
-    selectionList(row) = reported == Qt::Checked ? fullList(row) : emptyList(row);
+    selection_.tickCategory(row, reported == Qt::Checked);
     // The category's row view and every entry row view redraw from the lists.
     model_->entriesChanged(row);
     model_->categoryChanged(row);
@@ -294,13 +245,6 @@ void SmartCleanViewController::select_item(const QModelIndex& entryRow, bool on)
     (this->*(on ? select : unselect)[c])(*entry, smartItem, position);
 }
 
-int SmartCleanViewController::categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const {
-    for (int c = 0; c < static_cast<int>(outlineItems.size()); ++c)
-        if (outlineItems[static_cast<std::size_t>(c)] == smartItem)
-            return c;
-    return -1;
-}
-
 void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int position, bool on) {
     if (c < 0 || position < 0 || position >= static_cast<int>(selectionList(c).size()))
         return;
@@ -308,21 +252,7 @@ void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int po
         browserTicks_.tick(entry, on);
         return;
     }
-    SmartOutlineItem& category = *outlineItems[static_cast<std::size_t>(c)];
-    SelectionList& selection = selectionList(c);
-    const ByteCount entrySize = HandOver::sizeOf(entry);
-    if (on) {
-        if (selection == emptyList(c))
-            category.size = 0;
-        category.size += entrySize;
-        selection[static_cast<std::size_t>(position)] = SelectionSlot::of(entry);
-    } else {
-        selection[static_cast<std::size_t>(position)] = SelectionSlot::placeholder();
-        if (selection == emptyList(c))
-            category.size = categoryTotal(c);
-        else
-            category.size -= entrySize;
-    }
+    selection_.tickEntry(c, entry, position, on);
     // The entry's row view (selectItem / unselectItem) and the category's
     // (selectItem, mixedItem or unselectItem) redraw from the lists.
     model_->entryChanged(c, position);
@@ -334,93 +264,89 @@ void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int po
 void SmartCleanViewController::select_cache_item(const ResultEntry& item,
                                                  const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                  int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 0, item, rowIndex, true);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 0, item, rowIndex, true);
 }
 
 void SmartCleanViewController::unselect_cache_item(const ResultEntry& item,
                                                    const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                    int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 0, item, rowIndex, false);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 0, item, rowIndex, false);
 }
 
 void SmartCleanViewController::select_log_item(const ResultEntry& item,
                                                const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 1, item, rowIndex, true);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 1, item, rowIndex, true);
 }
 
 void SmartCleanViewController::unselect_log_item(const ResultEntry& item,
                                                  const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                  int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 1, item, rowIndex, false);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 1, item, rowIndex, false);
 }
 
 void SmartCleanViewController::select_remainder_item(const ResultEntry& item,
                                                      const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                      int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 2, item, rowIndex, true);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 2, item, rowIndex, true);
 }
 
 void SmartCleanViewController::unselect_remainder_item(const ResultEntry& item,
                                                        const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                        int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 2, item, rowIndex, false);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 2, item, rowIndex, false);
 }
 
 void SmartCleanViewController::select_browser_item(const ResultEntry& item,
                                                    const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                    int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 3, item, rowIndex, true);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 3, item, rowIndex, true);
 }
 
 void SmartCleanViewController::unselect_browser_item(const ResultEntry& item,
                                                      const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                      int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 3, item, rowIndex, false);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 3, item, rowIndex, false);
 }
 
 void SmartCleanViewController::select_mail_item(const ResultEntry& item,
                                                 const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                 int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 4, item, rowIndex, true);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 4, item, rowIndex, true);
 }
 
 void SmartCleanViewController::unselect_mail_item(const ResultEntry& item,
                                                   const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                   int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 4, item, rowIndex, false);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 4, item, rowIndex, false);
 }
 
 void SmartCleanViewController::select_install_item(const ResultEntry& item,
                                                    const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                    int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 5, item, rowIndex, true);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 5, item, rowIndex, true);
 }
 
 void SmartCleanViewController::unselect_install_item(const ResultEntry& item,
                                                      const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                      int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 5, item, rowIndex, false);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 5, item, rowIndex, false);
 }
 
 void SmartCleanViewController::select_trash_item(const ResultEntry& item,
                                                  const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                  int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 6, item, rowIndex, true);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 6, item, rowIndex, true);
 }
 
 void SmartCleanViewController::unselect_trash_item(const ResultEntry& item,
                                                    const std::shared_ptr<SmartOutlineItem>& smartItem,
                                                    int rowIndex) {
-    tickEntry(smartItem ? categoryOf(smartItem) : 6, item, rowIndex, false);
+    tickEntry(smartItem ? selection_.categoryOf(smartItem) : 6, item, rowIndex, false);
 }
 
 void SmartCleanViewController::update_ui() {
-    ByteCount total = 0;
-    for (int c = 0; c < static_cast<int>(outlineItems.size()); ++c)
-        if (!(selectionList(c) == emptyList(c)))
-            total += outlineItems[static_cast<std::size_t>(c)]->size;
-    smart_junk = total;
+    smart_junk = selection_.selectedTotal();
     size_->setText(formatByteCount(smart_junk));
     // The name is what a screen reader says: it must carry the figure.
     size_->setAccessibleName(tr("Selected size: %1").arg(size_->text()));
@@ -456,13 +382,7 @@ void SmartCleanViewController::remove() {
     // the selection lists hold (an entry whose slot holds it).
     std::vector<Location> files =
         HandOver::build(*sharedCleaner, [this](const QString& tag, const ResultEntry& e) {
-            const ScanCategory* category = CategoryTable::find(tag.toStdString());
-            if (category == nullptr)
-                return false;
-            for (const SelectionSlot& slot : selectionList(static_cast<int>(category->index())))
-                if (slot.holds(e))
-                    return true;
-            return false;
+            return selection_.holds(tag, e);
         });
     sharedCleaner->files = std::move(files);
     sharedCleaner->wasCleaned = smart_junk;

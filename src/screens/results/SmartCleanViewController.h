@@ -7,6 +7,7 @@
 #include "fs/Types.h"
 #include "platform/gui/PreviewPanel.h"
 #include "screens/results/BrowserTicks.h"
+#include "screens/results/CategorySelection.h"
 #include "screens/results/CleanItemMenu.h"
 #include "screens/results/SelectionSlot.h"
 #include "shell/Screen.h"
@@ -131,12 +132,12 @@ public:
     QPointer<PreviewPanel> previewPanel;
 
     // The lists of category c (0..6).
-    SelectionList& selectionList(int c);
-    const SelectionList& selectionList(int c) const;
-    const SelectionList& fullList(int c) const;
-    const SelectionList& emptyList(int c) const;
+    SelectionList& selectionList(int c) { return selection_.selection(c); }
+    const SelectionList& selectionList(int c) const { return selection_.selection(c); }
+    const SelectionList& fullList(int c) const { return selection_.full(c); }
+    const SelectionList& emptyList(int c) const { return selection_.empty(c); }
     // The engine's total of category c (totalCacheSize, ...).
-    ByteCount categoryTotal(int c) const;
+    ByteCount categoryTotal(int c) const { return selection_.categoryTotal(c); }
 
     enum class Tick { Off, On, Mixed };
     Tick tickState(int c) const;
@@ -144,7 +145,7 @@ public:
     bool isCategoryEmpty(int c) const { return categoryTotal(c) <= 0; }
     // Expandable while its shown size is above 0.
     bool isItemExpandable(int c) const;
-    bool isEntrySelected(int c, int position) const;
+    bool isEntrySelected(int c, int position) const { return selection_.isEntrySelected(c, position); }
 
     // ---- actions ----
 
@@ -215,20 +216,14 @@ public:
     Popover* popover() const { return popover_; }
 
 private:
-    struct Lists {
-        SelectionList* selection;
-        SelectionList* full;
-        SelectionList* empty;
-    };
-    Lists lists(int c);
     void expandOnAppear();
     void expandCategory(int c);
     void collapseCategory(int c);
     // The generic form of the fourteen select_/unselect_ operations.
     void tickEntry(int c, const ResultEntry& entry, int position, bool on);
-    int categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const;
 
     std::function<Cleaner*()> cleanerProvider_;
+    CategorySelection selection_;
     BrowserTicks browserTicks_;
     SmartCleanOutlineModel* model_ = nullptr;
     SmartCleanOutlineView* outlineview_ = nullptr;
