@@ -118,7 +118,9 @@ public:
     std::optional<Location> trash_pairs;
 
     // Threads a scan may use to measure (at least 1).
-    int scan_threads = 2;
+    // Eight keep enough requests in flight that a cold scan is not bound to
+    // one or two outstanding reads; results are the same at any count.
+    int scan_threads = 8;
 
     Cache* cache() const;
     Remainders* remainders() const;
