@@ -29,6 +29,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -233,11 +234,11 @@ TEST_F(PopoversTest, WithoutAFileManagerTheParentFolderOpens) {
     EXPECT_EQ(opened, QStringList{uri(home)}); // the Trash selected in the home folder
 }
 
-TEST_F(PopoversTest, TheBrowsersPopoverOpensTheSelectionWindowAtTheModalOrigin) {
+TEST_F(PopoversTest, TheBrowsersPopoverOpensTheSelectionWindowCentredOverTheMainWindow) {
     NoReporting reporting;
     AppDelegate delegate(reporting);
     CleanerWindowController main(factory);
-    main.move(140, 90);
+    main.setGeometry(60, 40, 700, 500);
     main.show();
     test::putBrowserResults(engine, {1'000, 2'000, 3'000}, home / "Library");
 
@@ -266,8 +267,10 @@ TEST_F(PopoversTest, TheBrowsersPopoverOpensTheSelectionWindowAtTheModalOrigin) 
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
-    const QPointF local((420 - select->width()) * 0.5, (680 - select->height()) * 0.5);
-    EXPECT_EQ(delegate.modalOrigin, QPointF(main.mapToGlobal(local.toPoint())));
+    // Centred over the main window, whatever its size, and inside the screen.
+    const QRect frame(delegate.modalOrigin.toPoint(), select->size());
+    EXPECT_LE((frame.center() - main.frameGeometry().center()).manhattanLength(), 2);
+    EXPECT_TRUE(main.screen()->availableGeometry().contains(frame));
     EXPECT_EQ(window->pos(), delegate.modalOrigin.toPoint());
 
     // Dragging its background moves it.
@@ -331,6 +334,26 @@ TEST_F(PopoversTest, TheSelectionWindowStartsFromTheResultsAndTheKeys) {
             EXPECT_EQ(boxes[i]->isChecked(), c.checked[i]);
             EXPECT_EQ(labels[i]->text(), formatByteCount(c.enabled[i] ? *sizes[i] : 0));
         }
+    }
+}
+
+// A Linux home has no Safari: neither the window nor the popover offers it.
+TEST_F(PopoversTest, OnALinuxHomeSafariIsNotOffered) {
+    test::putBrowserResults(engine, {1'000, 2'000, std::nullopt}, home / "Library");
+    for (const HomeLayout::Kind kind : {HomeLayout::Kind::MacOS, HomeLayout::Kind::Linux}) {
+        SCOPED_TRACE(HomeLayout::name(kind));
+        engine.layout = kind;
+        const bool offered = kind == HomeLayout::Kind::MacOS;
+        std::unique_ptr<SelectBrowsers> w = openSelectBrowsers();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->safari_button()->isVisibleTo(w.get()), offered);
+        EXPECT_EQ(w->safari_size()->isVisibleTo(w.get()), offered);
+        EXPECT_TRUE(w->mozilla_button()->isVisibleTo(w.get()));
+        std::unique_ptr<Screen> about = make("AboutBrowsers");
+        about->loadViewIfNeeded();
+        EXPECT_EQ(
+            qobject_cast<AboutPopover*>(about.get())->textLabel()->text().contains(QStringLiteral("Safari")),
+            offered);
     }
 }
 

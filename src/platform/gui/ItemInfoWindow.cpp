@@ -3,6 +3,7 @@
 #include "platform/ByteCountFormatter.h"
 #include "platform/Dispatch.h"
 #include "platform/gui/FileIcons.h"
+#include "platform/gui/WindowPlacement.h"
 
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -37,8 +38,10 @@ QString dateText(const std::optional<QDateTime>& when) {
 
 } // namespace
 
-ItemInfoWindow* ItemInfoWindow::showInfo(const std::filesystem::path& item) {
+ItemInfoWindow* ItemInfoWindow::showInfo(const std::filesystem::path& item, QWidget* over) {
     auto* window = new ItemInfoWindow(item);
+    window->adjustSize();
+    WindowPlacement::placeOver(window, over);
     window->show();
     window->raise();
     window->activateWindow();

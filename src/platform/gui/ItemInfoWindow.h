@@ -20,8 +20,9 @@ namespace dovrel {
 class ItemInfoWindow : public QWidget {
     Q_OBJECT
 public:
-    // Opens a new window for the item (main thread).
-    static ItemInfoWindow* showInfo(const std::filesystem::path& item);
+    // Opens a new window for the item (main thread), over `over`'s window
+    // and as its transient when given.
+    static ItemInfoWindow* showInfo(const std::filesystem::path& item, QWidget* over = nullptr);
 
     const std::filesystem::path& item() const { return item_; }
     bool isLoaded() const { return loaded_; }

@@ -3,6 +3,7 @@
 #include "platform/ByteCountFormatter.h"
 #include "platform/Dispatch.h"
 #include "platform/gui/FileIcons.h"
+#include "platform/gui/WindowPlacement.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -118,8 +119,10 @@ void PreviewPanel::reloadData() {
         load(*item);
 }
 
-void PreviewPanel::makeKeyAndOrderFront() {
+void PreviewPanel::makeKeyAndOrderFront(QWidget* over) {
     reloadData();
+    if (!isVisible())
+        WindowPlacement::placeOver(this, over);
     QWidget::show();
     raise();
     activateWindow();

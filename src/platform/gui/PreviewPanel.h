@@ -48,8 +48,9 @@ public:
 
     // Asks the data source again and loads its first item.
     void reloadData();
-    // Reloads, shows the window and brings it to the front.
-    void makeKeyAndOrderFront();
+    // Reloads, shows the window and brings it to the front. A window that
+    // is not on screen yet opens over `over`'s window, as its transient.
+    void makeKeyAndOrderFront(QWidget* over = nullptr);
 
     // The item being shown (or loaded), and whether its content is in.
     const std::optional<std::filesystem::path>& currentItem() const { return item_; }

@@ -1,9 +1,13 @@
 #include "screens/popovers/AboutBrowsers.h"
 
+#include "engine/Cleaner.h"
+#include "platform/gui/WindowPlacement.h"
 #include "shell/AppDelegate.h"
 #include "shell/CleanerWindowController.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QScreen>
 
 namespace dovrel {
 
@@ -17,8 +21,22 @@ AboutBrowsers::AboutBrowsers(std::function<Cleaner*()> cleaner, QWidget* parent)
     setObjectName(QStringLiteral("AboutBrowsers"));
 }
 
-QPointF AboutBrowsers::modalOrigin(const QSizeF& size) {
-    return QPointF((420 - size.width()) * 0.5, (680 - size.height()) * 0.5);
+void AboutBrowsers::viewDidLoad() {
+    const Cleaner* cleaner = engine();
+    if (cleaner == nullptr || cleaner->layout != HomeLayout::Kind::Linux)
+        return;
+    textLabel()->setText(
+        tr("Google Chrome, Chromium and Firefox keep caches, website storage and page "
+           "thumbnails. Removing them leaves your bookmarks, history and passwords alone, but "
+           "websites may sign you out and forget their settings. Browsers fill this storage "
+           "again as you browse."));
+}
+
+QPointF AboutBrowsers::modalOrigin(const QSizeF& size, QWidget* main) {
+    QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QRect anchor = main ? main->frameGeometry() : available;
+    return WindowPlacement::centredOver(size.toSize(), anchor, available).topLeft();
 }
 
 QWidget* AboutBrowsers::mainWindow() {
@@ -35,11 +53,8 @@ void AboutBrowsers::show(QObject* sender) {
     if (!select)
         return;
     select->loadViewIfNeeded();
-    const QPointF origin = modalOrigin(QSizeF(select->size()));
-    if (AppDelegate* delegate = AppDelegate::shared()) {
-        QWidget* main = mainWindow();
-        delegate->modalOrigin = main ? QPointF(main->mapToGlobal(origin.toPoint())) : origin;
-    }
+    if (AppDelegate* delegate = AppDelegate::shared())
+        delegate->modalOrigin = modalOrigin(QSizeF(select->size()), mainWindow());
     presentViewControllerAsModalWindow(std::move(select));
     // A transient popover closes when the user turns to another window.
     if (window()->windowType() == Qt::Popup)

@@ -16,15 +16,19 @@ public:
 
     // Instantiates "SelectBrowsers" from this popover's storyboard, stores
     // in the application delegate's modalOrigin where it is to appear
-    // (modalOrigin() of its size, against the main window), presents it as a
+    // (modalOrigin() of its size over the main window), presents it as a
     // modal window and closes the popup this popover sits in. Nothing
     // happens when the storyboard has no such screen.
     void show(QObject* sender) override;
     using QWidget::show;
+    // Names only the browsers of the last scan's home layout (no Safari on
+    // a Linux home).
+    void viewDidLoad() override;
 
-    // The point, in the main window's own coordinates, at which a window of
-    // `size` is to appear: ((420 - w) / 2, (680 - h) / 2).
-    static QPointF modalOrigin(const QSizeF& size);
+    // The screen point at which a window of `size` is to appear: centred
+    // over `main` (whatever size the user gave it) and inside the screen's
+    // available area. Without a main window, centred on the primary screen.
+    static QPointF modalOrigin(const QSizeF& size, QWidget* main);
     // The application's main window, or null.
     static QWidget* mainWindow();
 };
