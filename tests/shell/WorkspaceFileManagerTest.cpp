@@ -17,10 +17,11 @@ const QString kOddURI = QStringLiteral("file:///tmp/dovrel/caf%E9%20%FF/n%2520.l
 TEST(WorkspaceFileManager, ShowItemsGetsEveryItemAsAByteExactURI) {
     test::FileManagerBus files(true);
     ASSERT_TRUE(files.ready()) << files.error().toStdString();
-    std::optional<bool> taken;
-    Workspace::activateFileViewerSelectingURLs({kOdd, "/tmp/dovrel/plain"}, [&](bool t) { taken = t; });
+    std::optional<Workspace::Revealed> taken;
+    Workspace::activateFileViewerSelectingURLs({kOdd, "/tmp/dovrel/plain"},
+                                               [&](Workspace::Revealed t) { taken = t; });
     ASSERT_TRUE(test::waitFor([&] { return taken.has_value(); }, 8000));
-    EXPECT_TRUE(*taken);
+    EXPECT_EQ(*taken, Workspace::Revealed::ByFileManager);
     ASSERT_EQ(files.fileManager->shownItems().size(), 1);
     EXPECT_EQ(files.fileManager->shownItems().first(),
               (QStringList{kOddURI, QStringLiteral("file:///tmp/dovrel/plain")}));
@@ -30,11 +31,11 @@ TEST(WorkspaceFileManager, ShowItemsGetsEveryItemAsAByteExactURI) {
 TEST(WorkspaceFileManager, WithoutAFileManagerEachFolderHoldingAnItemOpensOnce) {
     test::FileManagerBus files(false);
     ASSERT_TRUE(files.ready()) << files.error().toStdString();
-    std::optional<bool> taken;
+    std::optional<Workspace::Revealed> taken;
     Workspace::activateFileViewerSelectingURLs({kOdd, "/tmp/dovrel/caf\xe9 \xff/other", "/tmp/b/x"},
-                                               [&](bool t) { taken = t; });
+                                               [&](Workspace::Revealed t) { taken = t; });
     ASSERT_TRUE(test::waitFor([&] { return taken.has_value(); }, 8000));
-    EXPECT_FALSE(*taken);
+    EXPECT_EQ(*taken, Workspace::Revealed::FoldersOpened);
     ASSERT_EQ(files.opened.size(), 2);
     EXPECT_EQ(files.opened[0], Workspace::fileURL(kOdd.parent_path()));
     EXPECT_EQ(files.opened[0].toEncoded(), QByteArray("file:///tmp/dovrel/caf%E9%20%FF"));

@@ -1,5 +1,8 @@
 #include "platform/gui/Workspace.h"
 
+#include "platform/Dispatch.h"
+#include "platform/gui/FileManagerEntry.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -74,21 +77,57 @@ QString Workspace::fileURI(const std::filesystem::path& path) {
     return QString::fromLatin1(fileURL(path).toEncoded());
 }
 
+bool Workspace::openFolder(const std::filesystem::path& folder) {
+    URLOpener opener;
+    {
+        std::lock_guard lock(g_mutex);
+        opener = g_opener;
+    }
+    if (opener)
+        return opener(fileURL(folder));
+    const std::optional<FileManagerEntry> entry =
+        FileManagerEntry::find(FileManagerEntry::processEnvironment());
+    return entry && entry->open(folder);
+}
+
 void Workspace::activateFileViewerSelectingURLs(const std::vector<std::filesystem::path>& items,
-                                                std::function<void(bool)> done) {
+                                                std::function<void(Revealed)> done) {
     if (items.empty())
         return;
     callFileManager(QStringLiteral("ShowItems"), items, [items, done = std::move(done)](bool taken) {
-        if (!taken) {
-            std::set<std::string> opened;
+        if (taken) {
+            if (done)
+                done(Revealed::ByFileManager);
+            return;
+        }
+        auto openAll = [items] {
+            std::set<std::string> seen;
+            bool all = true;
             for (const auto& item : items) {
                 const std::filesystem::path folder = item.parent_path();
-                if (opened.insert(folder.native()).second)
-                    openURL(fileURL(folder));
+                if (seen.insert(folder.native()).second)
+                    all = openFolder(folder) && all;
             }
+            return all ? Revealed::FoldersOpened : Revealed::Failed;
+        };
+        bool installed;
+        {
+            std::lock_guard lock(g_mutex);
+            installed = bool(g_opener);
         }
-        if (done)
-            done(taken);
+        if (installed) { // an installed opener is called where it was installed
+            const Revealed result = openAll();
+            if (done)
+                done(result);
+            return;
+        }
+        // Reading the desktop entries and starting a program stay off the
+        // main thread.
+        Dispatch::global_async([openAll, done] {
+            const Revealed result = openAll();
+            if (done)
+                Dispatch::main_async([result, done] { done(result); });
+        });
     });
 }
 

@@ -33,13 +33,22 @@ public:
     // http(s), file manager for folders). Returns whether a handler took it.
     static bool openURL(const QUrl& url);
 
+    // How a reveal ended.
+    enum class Revealed {
+        ByFileManager, // the file manager service showed the items selected
+        FoldersOpened, // a file manager opened the folders holding them
+        Failed,        // nothing could show them (no file manager is known)
+    };
+
     // Shows the items selected in the file manager (ShowItems with every
     // item's URI). When no file manager takes the call, opens each folder that
     // holds one of the items instead, every folder once, in the order of the
-    // items. An empty list does nothing. `done`, when given, learns on the
-    // main thread whether the file manager took the call.
+    // items, with the file manager's desktop entry (FileManagerEntry), never
+    // with a web browser. An empty list does nothing. `done`, when given,
+    // learns on the main thread how it ended (Failed when any folder could
+    // not be opened).
     static void activateFileViewerSelectingURLs(const std::vector<std::filesystem::path>& items,
-                                                std::function<void(bool)> done = {});
+                                                std::function<void(Revealed)> done = {});
     // The same for one item.
     static void reveal(const std::filesystem::path& item);
 
@@ -55,8 +64,12 @@ public:
     // The same address as the text a file URI list carries.
     static QString fileURI(const std::filesystem::path& path);
 
-    // Replaces the handler behind openURL (tests); an empty one restores the
-    // desktop's.
+    // Opens a folder in the file manager of the desktop entries; whether it
+    // started. Goes through the installed opener when there is one.
+    static bool openFolder(const std::filesystem::path& folder);
+
+    // Replaces the handler behind openURL and openFolder (tests); an empty
+    // one restores the desktop's.
     using URLOpener = std::function<bool(const QUrl&)>;
     static void setURLOpener(URLOpener opener);
 

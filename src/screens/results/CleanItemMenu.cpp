@@ -4,13 +4,17 @@
 #include "platform/gui/PreviewPanel.h"
 #include "platform/gui/Workspace.h"
 #include "screens/results/OutlineEntry.h"
+#include "screens/results/RevealNotice.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "screens/results/SmartCleanViewController.h"
 
+#include <QPointer>
+
 namespace dovrel {
 
-CleanItemMenu::CleanItemMenu(SmartCleanViewController& screen) : QMenu(&screen), screen_(screen) {
+CleanItemMenu::CleanItemMenu(SmartCleanViewController& screen)
+    : QMenu(&screen), screen_(screen), notice_(new RevealNotice(&screen)) {
     setObjectName(QStringLiteral("cleanItemMenu"));
     QAction* reveal = addAction(tr("Show in File Manager"));
     reveal->setObjectName(QStringLiteral("show_item_in_finder"));
@@ -54,8 +58,20 @@ const ResultEntry* CleanItemMenu::menuEntry() const {
 }
 
 void CleanItemMenu::show_item_in_finder() {
-    if (const ResultEntry* entry = menuEntry())
-        Workspace::activateFileViewerSelectingURLs(OutlineEntry::fileManagerLocations(*entry));
+    const ResultEntry* entry = menuEntry();
+    if (entry == nullptr)
+        return;
+    const std::vector<Location> locations = OutlineEntry::fileManagerLocations(*entry);
+    if (locations.empty())
+        return;
+    const std::string bytes = locations.front().filename().native();
+    const QString name = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    notice_->showOpening();
+    QPointer<RevealNotice> notice(notice_);
+    Workspace::activateFileViewerSelectingURLs(locations, [notice, name](Workspace::Revealed outcome) {
+        if (notice)
+            notice->showOutcome(outcome, name);
+    });
 }
 
 void CleanItemMenu::quick_look_item() {
@@ -65,7 +81,7 @@ void CleanItemMenu::quick_look_item() {
     screen_.preview_url = OutlineEntry::firstLocation(*entry);
     screen_.previewPanel = PreviewPanel::sharedPreviewPanel();
     screen_.previewPanel->setDataSource(screen_.lifetime(), &screen_);
-    screen_.previewPanel->makeKeyAndOrderFront();
+    screen_.previewPanel->makeKeyAndOrderFront(&screen_);
 }
 
 void CleanItemMenu::get_item_info() {
@@ -75,9 +91,10 @@ void CleanItemMenu::get_item_info() {
     const std::optional<Location> item = OutlineEntry::firstLocation(*entry);
     if (!item)
         return;
-    Workspace::showItemProperties({*item}, screen_.lifetime(), [item = *item](bool shown) {
+    SmartCleanViewController* screen = &screen_;
+    Workspace::showItemProperties({*item}, screen_.lifetime(), [item = *item, screen](bool shown) {
         if (!shown)
-            ItemInfoWindow::showInfo(item);
+            ItemInfoWindow::showInfo(item, screen);
     });
 }
 

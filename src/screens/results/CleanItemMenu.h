@@ -6,6 +6,7 @@
 
 namespace dovrel {
 
+class RevealNotice;
 class SmartCleanViewController;
 
 // The context menu of an entry row on the results screen ("cleanItemMenu"):
@@ -29,17 +30,22 @@ public:
     // Takes the frame off the row the menu was opened for.
     void menuDidClose();
     // The actions; each does nothing without an entry with a menu.
+    // Showing in the file manager says so on the screen until the answer
+    // comes, and says when nothing could show the entry.
     void show_item_in_finder();
     void quick_look_item();
     // The desktop's properties dialog, or the in-app information window
     // where the desktop has none.
     void get_item_info();
 
+    RevealNotice* revealNotice() const { return notice_; }
+
 private:
     // The entry at the screen's selected row, if that row is an entry with a menu.
     const ResultEntry* menuEntry() const;
 
     SmartCleanViewController& screen_;
+    RevealNotice* notice_;
 };
 
 } // namespace dovrel
