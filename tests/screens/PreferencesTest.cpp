@@ -6,11 +6,13 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
+#include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 #include "platform/gui/UserAccount.h"
 #include "screens/ScreenCatalogue.h"
 #include "screens/ScreenServices.h"
+#include "screens/preferences/LayoutChoice.h"
 #include "screens/preferences/PreferencesViewController.h"
 #include "shell/CleanerWindowController.h"
 #include "shell/ScreenFactory.h"
@@ -20,6 +22,7 @@
 #include "SchedulerFixture.h"
 #include "support/TempDir.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -169,6 +172,45 @@ TEST_F(PreferencesTest, FolderRowsShowThePathAndWarnWhenAGrantIsNotUsable) {
             EXPECT_EQ(row.path->toolTip(), QString::fromStdString(path->string()));
         }
         EXPECT_FALSE(p.row(Kind::Applications).warning->isVisibleTo(&p));
+    }
+}
+
+// A Linux home never reads the Applications folder: no row, and no warning
+// that it is missing, until the layout choice asks for macOS.
+TEST_F(PreferencesTest, TheApplicationsRowShowsOnlyWhereTheHomeLayoutReadsIt) {
+    Defaults::standard().removeObjectForKey(QStringLiteral("Applications"));
+    struct Case {
+        const char* name;
+        const char* folder; // made in the home
+        int layout;         // stored choice: 0 automatic, 1 macOS, 2 Linux
+        bool shown;
+    };
+    const Case cases[] = {
+        {"freedesktop home, automatic", ".config", 0, false},
+        {"macOS home, automatic", "Library/Caches", 0, true},
+        {"freedesktop home, macOS chosen", ".config", 1, true},
+        {"macOS home, Linux chosen", "Library/Caches", 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(home);
+        fs::create_directories(home / c.folder);
+        grant("home", home);
+        HomeLayout::setPreferred(Defaults::standard(), c.layout == 0 ? std::nullopt
+                                                       : c.layout == 1
+                                                           ? std::optional(HomeLayout::Kind::MacOS)
+                                                           : std::optional(HomeLayout::Kind::Linux));
+        PreferencesViewController& p = make();
+        const auto& row = p.row(Kind::Applications);
+        EXPECT_EQ(row.path->isVisibleTo(&p), c.shown);
+        EXPECT_EQ(row.change->isVisibleTo(&p), c.shown);
+        EXPECT_EQ(row.warning->isVisibleTo(&p), c.shown)
+            << "the missing folder is only named where it is read";
+
+        // Choosing the other layout shows or hides the row at once.
+        auto* box = p.findChild<LayoutChoice*>()->box();
+        box->setCurrentIndex(c.shown ? 2 : 1);
+        EXPECT_EQ(row.path->isVisibleTo(&p), !c.shown);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "controls/Animator.h"
+#include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/Grant.h"
@@ -158,6 +159,23 @@ TEST_F(SandboxTest, ApplicationsThenHomeClosesTheScreen) {
     // The home screen is asked for before the overlay is cleared, once each.
     EXPECT_EQ(posted, (QStringList{QStringLiteral("home_view_controller_for_launch"),
                                    QStringLiteral("sandbox_end_anim_complete")}));
+}
+
+TEST_F(SandboxTest, OnlyTheFoldersTheHomeLayoutReadsAreAskedFor) {
+    for (const HomeLayout::Kind kind : {HomeLayout::Kind::MacOS, HomeLayout::Kind::Linux}) {
+        SCOPED_TRACE(HomeLayout::name(kind));
+        test::resetSettings();
+        posted.clear();
+        HomeLayout::setPreferred(Defaults::standard(), kind);
+        const bool asked = kind == HomeLayout::Kind::MacOS;
+        SandboxViewController& s = make();
+        EXPECT_EQ(s.asksForApplications(), asked);
+        EXPECT_EQ(s.allowApps()->isVisibleTo(&s), asked);
+        picker.answer = home;
+        s.allowHome()->click();
+        EXPECT_EQ(s.isClosing(), !asked) << "the home alone is enough for a Linux home";
+        screen.reset();
+    }
 }
 
 TEST_F(SandboxTest, HomeFirstThenApplicationsClosesToo) {

@@ -156,6 +156,19 @@ void SandboxViewController::resizeEvent(QResizeEvent* event) {
     stage_->move((width() - kStage.width()) / 2, (height() - kStage.height()) / 2);
 }
 
+void SandboxViewController::askForApplications(bool ask) {
+    asksForApplications_ = ask;
+    appsDetail_->parentWidget()->setVisible(ask);
+    allowApps_->setVisible(ask);
+    const int homeX = ask ? 0 : 140;
+    homeDetail_->parentWidget()->move(homeX, 0);
+    allowHome_->move(homeX, allowHome_->y());
+    text_->setText(ask ? tr("Dovrel Cleaner looks for clutter only where you let it. Please choose your "
+                            "home folder and the Applications folder.")
+                       : tr("Dovrel Cleaner looks for clutter only where you let it. Please choose your "
+                            "home folder."));
+}
+
 void SandboxViewController::viewDidLoad() {
     app_settings = &Defaults::standard();
     const FolderGrants::State home = FolderGrants::state(*app_settings, FolderGrants::Kind::Home);
@@ -163,6 +176,8 @@ void SandboxViewController::viewDidLoad() {
     const auto usable = [](const FolderGrants::State& s) {
         return s.status == Grant::Status::Resolved && s.rightName;
     };
+    askForApplications(HomeLayout::needsApplicationsGrant(
+        usable(home) ? *home.folder : UserAccount::homeDirectoryForUser(), *app_settings));
     if (usable(home))
         markGranted(Kind::Home, *home.folder);
     else if (usable(apps))
@@ -252,6 +267,8 @@ void SandboxViewController::picked(Kind kind, const std::optional<std::filesyste
     markGranted(kind, *folder);
     // A freedesktop home needs no Applications folder: its pick alone ends the screen.
     const bool homeOnly = kind == Kind::Home && !HomeLayout::needsApplicationsGrant(*folder, *app_settings);
+    if (kind == Kind::Home && !homeOnly && !asksForApplications_)
+        askForApplications(true);
     const FolderGrants::Kind other =
         kind == Kind::Home ? FolderGrants::Kind::Applications : FolderGrants::Kind::Home;
     if (!homeOnly && !Grant::resolve(*app_settings, FolderGrants::key(other)).resolved())

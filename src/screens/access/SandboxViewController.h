@@ -29,6 +29,11 @@ class FolderPicker;
 // home screen is asked for 0.3 s later ("home_view_controller_for_launch"),
 // and "sandbox_end_anim_complete" follows when the animation has ended (the
 // home screen is asked for first if the animation ended sooner).
+//
+// Where the home needs no Applications folder (HomeLayout::
+// needsApplicationsGrant: the granted home, else the login user's), only the
+// home card and button are shown; a picked home that turns out to need it
+// brings the Applications card back.
 class SandboxViewController : public Screen {
     Q_OBJECT
 public:
@@ -57,6 +62,8 @@ public:
     QString homeDetail() const;
     QString appsDetail() const;
     bool isClosing() const { return closing_; }
+    // Whether the Applications card and button are offered.
+    bool asksForApplications() const { return asksForApplications_; }
 
     Defaults* app_settings = nullptr;
 
@@ -71,6 +78,8 @@ private:
     void markGranted(Kind kind, const std::filesystem::path& folder);
     void showMessage(const QString& text);
     void postHomeOnce();
+    // Shows both cards, or the home card alone in the middle.
+    void askForApplications(bool ask);
 
     FolderPicker& picker_;
     QWidget* stage_;
@@ -88,6 +97,7 @@ private:
     QPointer<QMessageBox> helpBox_;
     bool closing_ = false;
     bool homePosted_ = false;
+    bool asksForApplications_ = true;
 };
 
 } // namespace dovrel

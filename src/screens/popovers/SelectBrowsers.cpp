@@ -88,6 +88,10 @@ void SelectBrowsers::viewDidLoad() {
     mozillaItem = sharedCleaner->browser_mozilla_item;
     safariItem = sharedCleaner->browser_safari_item;
     choice_.emplace(*sharedCleaner, *app_settings);
+    // A Linux home has no Safari: its row is not offered at all.
+    const bool safari = sharedCleaner->layout != HomeLayout::Kind::Linux;
+    buttons_[indexOf(Browser::safari)]->setVisible(safari);
+    sizes_[indexOf(Browser::safari)]->setVisible(safari);
     for (Browser b : BrowserChoice::kBrowsers) {
         QCheckBox* box = buttons_[indexOf(b)];
         QLabel* size = sizes_[indexOf(b)];

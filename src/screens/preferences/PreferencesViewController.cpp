@@ -3,6 +3,7 @@
 #include "controls/DVTShadowLabel.h"
 #include "controls/SwitchButton.h"
 #include "engine/Cleaner.h"
+#include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
 #include "platform/gui/FolderPicker.h"
 #include "scheduler/SchedulerSwitch.h"
@@ -10,6 +11,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -56,7 +58,8 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
     hint->setWordWrap(true);
     hint->setFixedWidth(kWidth);
     layout->addWidget(hint);
-    layout->addWidget(new LayoutChoice(Defaults::standard(), this));
+    auto* layoutChoice = new LayoutChoice(Defaults::standard(), this);
+    layout->addWidget(layoutChoice);
     connect(scheduler_button_, &QCheckBox::clicked, this, &PreferencesViewController::enable_scheduler);
 
     layout->addSpacing(12);
@@ -70,6 +73,11 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
     layout->addLayout(grid);
     connect(homeRow_.change, &QPushButton::clicked, this, &PreferencesViewController::change_home);
     connect(appsRow_.change, &QPushButton::clicked, this, &PreferencesViewController::change_applications);
+    // The choice stores itself first (its own connection is older).
+    connect(layoutChoice->box(), &QComboBox::currentIndexChanged, this, [this] {
+        if (app_settings)
+            showFolder(FolderGrants::Kind::Applications);
+    });
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("message"));
@@ -99,9 +107,9 @@ PreferencesViewController::FolderRow PreferencesViewController::addFolderRow(QGr
                                                                              const QString& title,
                                                                              FolderGrants::Kind kind) {
     FolderRow row;
-    auto* name = new QLabel(title, this);
-    name->setProperty("role", QStringLiteral("text"));
-    grid->addWidget(name, line, 0);
+    row.title = new QLabel(title, this);
+    row.title->setProperty("role", QStringLiteral("text"));
+    grid->addWidget(row.title, line, 0);
     row.path = new QLabel(this);
     row.path->setObjectName(kind == FolderGrants::Kind::Home ? QStringLiteral("homePath")
                                                              : QStringLiteral("applicationsPath"));
@@ -138,8 +146,23 @@ void PreferencesViewController::enable_scheduler() {
     switch_.enable_scheduler(scheduler_button_->isChecked());
 }
 
+bool PreferencesViewController::usesApplications() const {
+    const Grant::Resolution home = Grant::resolve(*app_settings, FolderGrants::key(FolderGrants::Kind::Home));
+    return !home.folder || HomeLayout::needsApplicationsGrant(*home.folder, *app_settings);
+}
+
 void PreferencesViewController::showFolder(FolderGrants::Kind kind) {
     const FolderRow& r = row(kind);
+    if (kind == FolderGrants::Kind::Applications) {
+        const bool used = usesApplications();
+        for (QWidget* w :
+             {static_cast<QWidget*>(r.title), static_cast<QWidget*>(r.path), static_cast<QWidget*>(r.change)})
+            w->setVisible(used);
+        if (!used) {
+            r.warning->hide();
+            return;
+        }
+    }
     const FolderGrants::State state = FolderGrants::state(*app_settings, kind);
     const QString path = state.folder ? FolderGrants::displayPath(*state.folder) : tr("Not chosen");
     r.path->setText(r.path->fontMetrics().elidedText(path, Qt::ElideMiddle, r.path->width()));
@@ -200,6 +223,8 @@ void PreferencesViewController::picked(FolderGrants::Kind kind, const std::files
     case FolderGrants::Outcome::NotGranted:
     case FolderGrants::Outcome::Stored: {
         showFolder(kind);
+        if (kind == FolderGrants::Kind::Home) // another home may use another layout
+            showFolder(FolderGrants::Kind::Applications);
         // The engine keeps its folders until the next scan starts.
         if (Cleaner* cleaner = cleaner_ ? cleaner_() : Cleaner::sharedCleaner())
             cleaner->setNextLocations(

@@ -21,6 +21,10 @@ class SchedulerSwitch;
 // window: the checkbox that switches the cleanup reminders on and off
 // (ticked on load when "Scheduler" is set), and the two granted folders.
 //
+// The Applications row is shown only where the home layout reads that folder
+// (not for a Linux home, see HomeLayout::needsApplicationsGrant), and follows
+// a change of the layout choice at once.
+//
 // Each folder row shows the stored path and a warning when the grant is
 // stale, its folder is gone, or it fails the name test; "Change…" picks
 // another folder under the same rules as the first launch (FolderGrants). A
@@ -47,6 +51,7 @@ public:
     QCheckBox* scheduler_button() const { return scheduler_button_; }
 
     struct FolderRow {
+        QLabel* title = nullptr;
         QLabel* path = nullptr;
         QLabel* warning = nullptr;
         QPushButton* change = nullptr;
@@ -66,6 +71,8 @@ private:
     void change(FolderGrants::Kind kind);
     void picked(FolderGrants::Kind kind, const std::filesystem::path& folder);
     void showFolder(FolderGrants::Kind kind);
+    // Whether the Applications folder is read for the granted home.
+    bool usesApplications() const;
 
     SchedulerSwitch& switch_;
     FolderPicker* picker_;
