@@ -8,9 +8,11 @@
 
 #include "GuiTestSupport.h"
 #include "support/FixtureTree.h"
+#include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -267,6 +269,31 @@ TEST(PreviewPanel, ShowsTheDataSourcesItemAndDropsAnOutdatedLoad) {
     panel->close();
     test::spin();
     EXPECT_EQ(PreviewPanel::existingPreviewPanel(), nullptr);
+}
+
+TEST(PreviewPanel, AFolderNotesHowManyItemsItHolds) {
+    struct Source : QObject, PreviewPanelDataSource {
+        std::optional<fs::path> item;
+        int numberOfPreviewItemsInPreviewPanel(PreviewPanel*) override { return 1; }
+        std::optional<fs::path> previewItemAtIndex(PreviewPanel*, int) override { return item; }
+    };
+    test::TempDir tmp;
+    test::FixtureTree tree(tmp.path());
+    tree.file("one/a", 10);
+    tree.file("two/a", 10);
+    tree.file("two/b", 20);
+    Source source;
+    PreviewPanel* panel = PreviewPanel::sharedPreviewPanel();
+    panel->setDataSource(&source, &source);
+    for (const auto& [folder, note] :
+         {std::pair{"one", "1 item, 10 bytes"}, std::pair{"two", "2 items, 30 bytes"}}) {
+        source.item = tmp / folder;
+        panel->makeKeyAndOrderFront();
+        ASSERT_TRUE(test::waitFor([&] { return panel->isLoaded(); }, 5000));
+        EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("previewNote"))->text(), QString::fromUtf8(note));
+    }
+    panel->close();
+    test::spin();
 }
 
 } // namespace

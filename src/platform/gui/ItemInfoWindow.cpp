@@ -5,14 +5,16 @@
 #include "platform/gui/FileIcons.h"
 #include "platform/gui/WindowPlacement.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <memory>
 
 namespace dovrel {
@@ -37,6 +39,21 @@ QString dateText(const std::optional<QDateTime>& when) {
 }
 
 } // namespace
+
+QString ItemInfoWindow::onDiskText(const ItemFacts& facts) {
+    const QString room = formatByteCount(facts.sizeOnDisk);
+    if (facts.sizeOnDisk >= facts.size)
+        return room;
+    // Less room than bytes: holes that were never written, or blocks the
+    // file system keeps compressed.
+    return facts.mimeType == QLatin1String("inode/directory")
+               ? tr("%1, less than its size: some files in it are sparse or compressed and take less "
+                    "room on the disk than they hold")
+                     .arg(room)
+               : tr("%1, less than its size: the file is sparse or compressed and takes less room on the "
+                    "disk than it holds")
+                     .arg(room);
+}
 
 ItemInfoWindow* ItemInfoWindow::showInfo(const std::filesystem::path& item, QWidget* over) {
     auto* window = new ItemInfoWindow(item);
@@ -75,14 +92,27 @@ ItemInfoWindow::ItemInfoWindow(std::filesystem::path item)
     form_->setLabelAlignment(Qt::AlignRight);
     for (const char* row : kRows) {
         if (qstrcmp(row, "Where") == 0) {
-            // A path has no place to wrap: a one-line field that scrolls, so
-            // the whole of it can be read and copied.
-            auto* where = new QLineEdit(tr("…"));
+            // A path has few spaces to wrap at: it wraps anywhere, as many
+            // lines as it needs, so the whole of it can be read and copied.
+            auto* where = new QTextEdit;
             where->setObjectName(QString::fromLatin1(row));
             where->setReadOnly(true);
-            where->setFrame(false);
-            where->setStyleSheet(
-                QStringLiteral("QLineEdit { background: transparent; border: none; padding: 0; }"));
+            where->setAcceptRichText(false);
+            where->setFrameShape(QFrame::NoFrame);
+            where->setLineWrapMode(QTextEdit::WidgetWidth);
+            where->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            where->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            where->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            where->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            where->viewport()->setAutoFillBackground(false);
+            where->setStyleSheet(QStringLiteral("QTextEdit { background: transparent; border: none; }"));
+            where->document()->setDocumentMargin(0);
+            where->setPlainText(tr("…"));
+            QObject::connect(
+                where->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, where,
+                [where](const QSizeF& size) {
+                    where->setFixedHeight(int(std::ceil(size.height())) + 2 * where->frameWidth());
+                });
             form_->addRow(tr(row) + QLatin1Char(':'), where);
             continue;
         }
@@ -98,8 +128,8 @@ ItemInfoWindow::ItemInfoWindow(std::filesystem::path item)
 }
 
 QString ItemInfoWindow::valueOf(const char* label) const {
-    if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(label)))
-        return field->text();
+    if (auto* field = findChild<QTextEdit*>(QString::fromLatin1(label)))
+        return field->toPlainText();
     auto* value = findChild<QLabel*>(QString::fromLatin1(label));
     return value ? value->text() : QString();
 }
@@ -107,9 +137,8 @@ QString ItemInfoWindow::valueOf(const char* label) const {
 void ItemInfoWindow::present(ItemFacts facts) {
     facts_ = std::move(facts);
     auto set = [this](const char* label, const QString& text) {
-        if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(label))) {
-            field->setText(text);
-            field->setCursorPosition(0);
+        if (auto* field = findChild<QTextEdit*>(QString::fromLatin1(label))) {
+            field->setPlainText(text);
             field->setToolTip(text);
         } else if (auto* value = findChild<QLabel*>(QString::fromLatin1(label))) {
             value->setText(text);
@@ -130,7 +159,7 @@ void ItemInfoWindow::present(ItemFacts facts) {
         if (!facts_.folderComplete)
             size += tr(", not all of it could be read");
         set("Size", size);
-        set("On disk", formatByteCount(facts_.sizeOnDisk));
+        set("On disk", onDiskText(facts_));
         set("Modified", dateText(facts_.modified));
         set("Created", dateText(facts_.created));
         set("Permissions", facts_.permissions);

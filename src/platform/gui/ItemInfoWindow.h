@@ -30,6 +30,9 @@ public:
     // The shown value of a row ("Name", "Where", "Kind", "Size", "On disk",
     // "Modified", "Permissions", "Owner"), by its untranslated label.
     QString valueOf(const char* label) const;
+    // The "On disk" text: the allocated size, and why it is smaller than the
+    // size when it is (a sparse or compressed file, or a folder holding some).
+    static QString onDiskText(const ItemFacts& facts);
 
 protected:
     // Escape (and, for the preview, Space) closes the window.

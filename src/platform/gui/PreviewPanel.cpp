@@ -187,8 +187,7 @@ void PreviewPanel::present(PreviewContent content) {
         if (content_.truncated)
             note_->setText(tr("Only the first %n items are listed.", nullptr, int(content_.entries.size())));
         else
-            note_->setText(
-                tr("%n items, %1", nullptr, int(content_.entries.size())).arg(formatByteCount(total)));
+            note_->setText(itemsText(int(content_.entries.size()), total));
         break;
     }
     case PreviewContent::Kind::Facts:
@@ -197,6 +196,12 @@ void PreviewPanel::present(PreviewContent content) {
     }
     loaded_ = true;
     emit contentLoaded();
+}
+
+QString PreviewPanel::itemsText(int count, ByteCount total) {
+    // Spelled out for one: without a translation loaded, "%n items" would
+    // read "1 items" in English.
+    return (count == 1 ? tr("1 item, %1") : tr("%n items, %1", nullptr, count)).arg(formatByteCount(total));
 }
 
 void PreviewPanel::showFacts(const PreviewContent& content) {

@@ -57,6 +57,9 @@ public:
     bool isLoaded() const { return loaded_; }
     const PreviewContent& content() const { return content_; }
 
+    // The note under a folder's list: "1 item, 4 KB", "3 items, 12 KB".
+    static QString itemsText(int count, ByteCount total);
+
     // The limits the loader uses (tests make them small).
     void setLimits(const PreviewLoader::Limits& limits) { limits_ = limits; }
 
