@@ -45,7 +45,7 @@ QString grouped(std::uint64_t v) {
     return digits;
 }
 
-QString formatMagnitude(std::uint64_t n) {
+QString formatMagnitude(std::uint64_t n, bool allDecimals) {
     if (n == 0)
         return QStringLiteral("Zero KB");
     if (n == 1)
@@ -67,7 +67,7 @@ QString formatMagnitude(std::uint64_t n) {
     QString text = grouped(scaled / one);
     std::uint64_t fraction = scaled % one;
     int digits = unit.decimals;
-    while (digits > 0 && fraction % 10 == 0) {
+    while (!allDecimals && digits > 0 && fraction % 10 == 0) {
         fraction /= 10;
         --digits;
     }
@@ -76,13 +76,21 @@ QString formatMagnitude(std::uint64_t n) {
     return text + QLatin1Char(' ') + QLatin1String(unit.name);
 }
 
+QString formatSigned(std::int64_t bytes, bool allDecimals) {
+    // The magnitude of INT64_MIN does not fit in int64 but does in uint64.
+    if (bytes < 0)
+        return QLatin1Char('-') + formatMagnitude(0 - static_cast<std::uint64_t>(bytes), allDecimals);
+    return formatMagnitude(static_cast<std::uint64_t>(bytes), allDecimals);
+}
+
 } // namespace
 
 QString formatByteCount(std::int64_t bytes) {
-    // The magnitude of INT64_MIN does not fit in int64 but does in uint64.
-    if (bytes < 0)
-        return QLatin1Char('-') + formatMagnitude(0 - static_cast<std::uint64_t>(bytes));
-    return formatMagnitude(static_cast<std::uint64_t>(bytes));
+    return formatSigned(bytes, false);
+}
+
+QString formatByteCountInList(std::int64_t bytes) {
+    return formatSigned(bytes, true);
 }
 
 } // namespace dovrel

@@ -48,6 +48,30 @@ TEST(ByteCountFormatterTest, FileStyleTexts) {
     });
 }
 
+// Sizes in one list keep their unit's decimals; the unit and the rounding
+// are those of the single texts.
+TEST(ByteCountFormatterTest, ListTextsKeepEveryDecimalOfTheirUnit) {
+    const std::pair<std::int64_t, const char*> table[] = {
+        {0, "Zero KB"},
+        {1, "1 byte"},
+        {999, "999 bytes"},
+        {1500, "2 KB"},
+        {58'000'000, "58.0 MB"},
+        {58'100'000, "58.1 MB"},
+        {999'999, "1.0 MB"},
+        {1'100'000'000, "1.10 GB"},
+        {1'004'999'999, "1.00 GB"},
+        {-2'000'000, "-2.0 MB"},
+    };
+    for (const auto& [bytes, text] : table) {
+        EXPECT_EQ(dovrel::formatByteCountInList(bytes).toStdString(), text) << "for " << bytes;
+        // The same value and unit as the single text.
+        const QString single = formatByteCount(bytes);
+        EXPECT_EQ(single.section(QLatin1Char(' '), -1),
+                  QString::fromLatin1(text).section(QLatin1Char(' '), -1));
+    }
+}
+
 // The unit is chosen after rounding, so a value never shows as 1000 of a unit.
 TEST(ByteCountFormatterTest, UnitStepsUpAfterRounding) {
     expectTexts({

@@ -53,6 +53,31 @@ protected:
     test::ResultsFixture results;
 };
 
+// Sizes a tenth apart read with one precision in the outline ("58.0 MB"
+// beside "58.1 MB"), never "58 MB" beside "58.1 MB".
+TEST_F(SmartCleanScreenTest, SizesInTheOutlineShareOnePrecisionPerUnit) {
+    using R = test::ResultsFixture;
+    results.setCategory(0, {R::cache(QStringLiteral("a"), results.tmp / "a", 58'000'000),
+                            R::cache(QStringLiteral("b"), results.tmp / "b", 58'100'000),
+                            R::cache(QStringLiteral("c"), results.tmp / "c", 1'100'000'000),
+                            R::cache(QStringLiteral("d"), results.tmp / "d", 1'234'000'000)});
+    results.finish();
+    results.open();
+    QStringList texts;
+    for (int i = 0; i < 4; ++i)
+        texts << entry(0, i).siblingAtColumn(Model::SizeColumn).data().toString();
+    // The same digits after the point within each unit.
+    for (int i = 0; i < 4; i += 2) {
+        SCOPED_TRACE(texts[i].toStdString() + " / " + texts[i + 1].toStdString());
+        const auto decimals = [](const QString& t) {
+            return t.section(QLatin1Char(' '), 0, 0).section('.', 1).size();
+        };
+        EXPECT_EQ(texts[i].section(' ', 1), texts[i + 1].section(' ', 1));
+        EXPECT_EQ(decimals(texts[i]), decimals(texts[i + 1]));
+        EXPECT_GT(decimals(texts[i]), 0);
+    }
+}
+
 TEST_F(SmartCleanScreenTest, RowsStartSelectedAndAnEmptyCategoryShowsNoBoxNoSizeAndCannotOpen) {
     // Installers: total 0 although it has an (empty) file.
     results.setCategory(5, {test::ResultsFixture::file(results.tmp / "Downloads/empty.pkg", 0)});

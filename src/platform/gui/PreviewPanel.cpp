@@ -176,7 +176,7 @@ void PreviewPanel::present(PreviewContent content) {
         folder_->clear();
         ByteCount total = 0;
         for (const PreviewContent::Entry& entry : content_.entries) {
-            auto* row = new QTreeWidgetItem(folder_, {entry.name, formatByteCount(entry.size)});
+            auto* row = new QTreeWidgetItem(folder_, {entry.name, formatByteCountInList(entry.size)});
             row->setIcon(0, FileIcons::generic(entry.folder ? FileIcons::Generic::Folder
                                                : entry.link ? FileIcons::Generic::Link
                                                             : FileIcons::Generic::File));

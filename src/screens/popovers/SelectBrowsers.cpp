@@ -99,7 +99,7 @@ void SelectBrowsers::viewDidLoad() {
         box->setEnabled(found);
         box->setChecked(found && choice_->isChosen(b));
         size->setEnabled(found);
-        size->setText(formatByteCount(found ? choice_->size(b) : 0));
+        size->setText(formatByteCountInList(found ? choice_->size(b) : 0));
     }
 }
 

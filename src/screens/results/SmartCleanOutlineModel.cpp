@@ -133,7 +133,7 @@ QVariant SmartCleanOutlineModel::data(const QModelIndex& index, int role) const 
     const SmartOutlineItem& item = *screen_.outlineItems[static_cast<std::size_t>(c)];
     const bool empty = category && screen_.isCategoryEmpty(c);
     const QString sizeText =
-        empty ? QString() : formatByteCount(category ? item.size : HandOver::sizeOf(*entry));
+        empty ? QString() : formatByteCountInList(category ? item.size : HandOver::sizeOf(*entry));
     const QString title = category ? item.label : OutlineEntry::title(*entry);
 
     if (role == SizeOpacityRole) {
