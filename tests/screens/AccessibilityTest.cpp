@@ -3,6 +3,8 @@
 // texts the road needs are there with their roles.
 
 #include "engine/Cleaner.h"
+#include "layout/HomeLayout.h"
+#include "platform/Defaults.h"
 #include "screens/access/SandboxViewController.h"
 #include "screens/cleanup/CleanedViewController.h"
 #include "screens/home/EnableSchedulerViewController.h"
@@ -44,6 +46,8 @@ protected:
 };
 
 TEST_F(AccessibilityTest, FolderAccess) {
+    // A macOS home: both folders are asked for.
+    HomeLayout::setPreferred(Defaults::standard(), HomeLayout::Kind::MacOS);
     test::FakeFolderPicker picker;
     SandboxViewController screen(picker);
     check(screen, {{QStringLiteral("Allow Home Folder"), R::Button},

@@ -1,6 +1,7 @@
 // The first screens in the real window with the keyboard alone: where the
 // focus starts, where Tab goes, and what Return presses.
 
+#include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 #include "platform/NotificationCenter.h"
@@ -67,6 +68,8 @@ protected:
 };
 
 TEST_F(KeyboardTest, FolderAccessStartsOnTheHomeButtonTabsOnAndReturnOpensThePanel) {
+    // A macOS home: both folders are asked for.
+    HomeLayout::setPreferred(Defaults::standard(), HomeLayout::Kind::MacOS);
     ASSERT_TRUE(open());
     EXPECT_EQ(focused(), QStringLiteral("allowHome"));
     press(Qt::Key_Return);
