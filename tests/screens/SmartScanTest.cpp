@@ -1,6 +1,7 @@
 #include "catalogue/Application.h"
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
+#include "controls/CategoryArtwork.h"
 #include "controls/ProgressRing.h"
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
@@ -13,6 +14,8 @@
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QThreadPool>
 
 #include <gtest/gtest.h>
@@ -89,6 +92,29 @@ TEST_F(SmartScanTest, EveryStepNamesItsCategorySetsTheRingAndShowsTheTotal) {
         EXPECT_DOUBLE_EQ(screen->progressView()->progress()->strokeEnd(), step.ring);
         EXPECT_EQ(screen->smart_size()->text(), formatByteCount(1'500'000));
     }
+}
+
+// A frame painted right after a step (the results may then keep the main
+// thread busy) shows a name and a picture of the same category.
+TEST_F(SmartScanTest, ThePictureChangesWithTheName) {
+    Cleaner engine(std::nullopt);
+    screen = make(&engine);
+    ASSERT_TRUE(test::waitFor([&] { return finished == 1; }, 30000));
+    test::setTimeFactors(1, 1);
+    const auto shows = [&](const char* image) {
+        return screen->image()->pixmap().toImage() ==
+               CategoryArtwork::image(QString::fromLatin1(image), 44, screen->devicePixelRatioF()).toImage();
+    };
+    post("smart_scan_installs");
+    ASSERT_TRUE(
+        test::waitFor([&] { return !screen->smart_item()->isTransitioning() && shows("Smart installs"); }));
+    post("smart_scan_trash");
+    QCoreApplication::processEvents();
+    if (screen->smart_item()->transitionProgress() < 0.5) { // the old name still shows
+        EXPECT_TRUE(shows("Smart installs"));
+    }
+    EXPECT_TRUE(
+        test::waitFor([&] { return !screen->smart_item()->isTransitioning() && shows("Smart trash"); }));
 }
 
 TEST_F(SmartScanTest, AnEmptyHomeRunsAllStepsWithTheZeroTextAndPostsTheResultsOnce) {

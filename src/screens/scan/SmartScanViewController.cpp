@@ -22,6 +22,7 @@ namespace dovrel {
 namespace {
 
 const QString kOpeningKey = QStringLiteral("opening");
+constexpr int kItemFadeMs = 100;
 
 } // namespace
 
@@ -35,6 +36,10 @@ SmartScanViewController::SmartScanViewController(std::function<Cleaner*()> clean
 void SmartScanViewController::resizeEvent(QResizeEvent* event) {
     Screen::resizeEvent(event);
     stage_->centreIn(size());
+}
+
+QLabel* SmartScanViewController::image() const {
+    return stage_->image();
 }
 
 QString SmartScanViewController::lookingText() {
@@ -105,7 +110,7 @@ void SmartScanViewController::viewWillAppear() {
 }
 
 void SmartScanViewController::transitionItem() {
-    smart_item()->addTransition(TransitionLabel::Kind::Fade, 100, Animator::easeInEaseOut());
+    smart_item()->addTransition(TransitionLabel::Kind::Fade, kItemFadeMs, Animator::easeInEaseOut());
 }
 
 void SmartScanViewController::transitionSize() {
@@ -127,8 +132,14 @@ void SmartScanViewController::scan_category(const ScanCategory& category) {
     // An absolute value; the opening animation must not overwrite it later.
     Animator::stop(progressView()->progress(), kOpeningKey);
     progressView()->progress()->setStrokeEnd(ringFraction(category));
-    stage_->image()->setPixmap(
-        CategoryArtwork::image(QString::fromLatin1(category.image), 44, devicePixelRatioF()));
+    // The picture changes half-way through the name's fade, when the new
+    // name shows. The results may follow the last step at once and keep the
+    // main thread busy: a frame painted before that must pair the old name
+    // with the old picture, not "Installation files" with the Trash.
+    const QString image = QString::fromLatin1(category.image);
+    Dispatch::main_after(lifetime(), std::chrono::milliseconds(kItemFadeMs / 2), [this, image] {
+        stage_->image()->setPixmap(CategoryArtwork::image(image, 44, devicePixelRatioF()));
+    });
 }
 
 } // namespace dovrel

@@ -71,6 +71,8 @@ public:
     TransitionLabel* smart_item() const { return stage_->smart_item(); }
     TransitionLabel* smart_size() const { return stage_->smart_size(); }
     SmartProgressView* progressView() const { return stage_->progressView(); }
+    // The category's picture above the name.
+    QLabel* image() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
