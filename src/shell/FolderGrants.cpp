@@ -42,7 +42,7 @@ std::optional<std::filesystem::path> FolderGrants::expectedFolder(Kind kind) {
     return std::nullopt;
 }
 
-FolderPicker::Request FolderGrants::request(Kind kind) {
+FolderPicker::Request FolderGrants::request(Kind kind, const Defaults* settings) {
     FolderPicker::Request request;
     request.prompt = tr("Allow");
     const std::filesystem::path home = UserAccount::homeDirectoryForUser();
@@ -52,7 +52,12 @@ FolderPicker::Request FolderGrants::request(Kind kind) {
         request.selection = home;
     } else {
         request.title = tr("Choose the Applications Folder");
-        request.startFolder = expectedFolder(kind).value_or(home);
+        std::optional<std::filesystem::path> start = expectedFolder(kind);
+        if (!start && settings)
+            if (const auto granted = Grant::resolve(*settings, key(Kind::Home)).folder)
+                if (const auto beside = granted->parent_path() / "Applications"; isFolder(beside))
+                    start = beside;
+        request.startFolder = start.value_or(home);
     }
     return request;
 }

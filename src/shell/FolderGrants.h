@@ -42,8 +42,10 @@ public:
     static std::optional<std::filesystem::path> expectedFolder(Kind kind);
     // The picker for one kind: its own title, prompt "Allow"; the home picker
     // starts in the folder holding the home folder with it selected, the
-    // Applications picker in the expected Applications folder.
-    static FolderPicker::Request request(Kind kind);
+    // Applications picker in the expected Applications folder, else in the
+    // "Applications" folder beside the home granted in `settings` (a home
+    // kept elsewhere with its own Applications), else in the home folder.
+    static FolderPicker::Request request(Kind kind, const Defaults* settings = nullptr);
 
     // The last component of a folder, ignoring a trailing separator.
     static QByteArray folderName(const std::filesystem::path& folder);

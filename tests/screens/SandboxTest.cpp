@@ -66,6 +66,7 @@ protected:
 };
 
 TEST_F(SandboxTest, EachPanelHasItsOwnTitleAndStartFolder) {
+    HomeLayout::setPreferred(Defaults::standard(), HomeLayout::Kind::MacOS); // both folders asked for
     SandboxViewController& s = make();
     s.allowHome()->click();
     s.allowApps()->click();
@@ -81,6 +82,16 @@ TEST_F(SandboxTest, EachPanelHasItsOwnTitleAndStartFolder) {
     EXPECT_EQ(homePanel.selection, UserAccount::homeDirectoryForUser());
     EXPECT_EQ(appsPanel.startFolder, FolderGrants::expectedFolder(FolderGrants::Kind::Applications)
                                          .value_or(UserAccount::homeDirectoryForUser()));
+
+    // Once a home is granted, a machine without an Applications folder of
+    // its own starts the panel in the one beside that home.
+    picker.answer = home;
+    s.allowHome()->click();
+    picker.answer.reset();
+    s.allowApps()->click();
+    ASSERT_EQ(picker.requests.size(), 4u);
+    EXPECT_EQ(picker.requests[3].startFolder,
+              FolderGrants::expectedFolder(FolderGrants::Kind::Applications).value_or(apps));
 }
 
 TEST_F(SandboxTest, CancellingChangesNothing) {

@@ -240,7 +240,7 @@ void SandboxViewController::pick(Kind kind) {
         kind == Kind::Home ? FolderGrants::Kind::Home : FolderGrants::Kind::Applications;
     // The answer may come after this screen was replaced: then it is dropped.
     QPointer<QObject> alive = lifetime();
-    picker_.pickFolder(this, FolderGrants::request(grant),
+    picker_.pickFolder(this, FolderGrants::request(grant, app_settings),
                        [this, alive, kind](std::optional<std::filesystem::path> folder) {
                            if (alive)
                                picked(kind, folder);

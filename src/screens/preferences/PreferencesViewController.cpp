@@ -207,7 +207,7 @@ void PreferencesViewController::change(FolderGrants::Kind kind) {
     if (picker_ == nullptr)
         return;
     QPointer<QObject> alive = lifetime();
-    picker_->pickFolder(this, FolderGrants::request(kind),
+    picker_->pickFolder(this, FolderGrants::request(kind, app_settings),
                         [this, alive, kind](std::optional<std::filesystem::path> folder) {
                             if (alive && folder)
                                 picked(kind, *folder);
