@@ -108,11 +108,14 @@ ItemInfoWindow::ItemInfoWindow(std::filesystem::path item)
             where->setStyleSheet(QStringLiteral("QTextEdit { background: transparent; border: none; }"));
             where->document()->setDocumentMargin(0);
             where->setPlainText(tr("…"));
+            // The document is laid out while the field paints: the new
+            // height is taken after that paint, never inside it.
             QObject::connect(
                 where->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, where,
                 [where](const QSizeF& size) {
                     where->setFixedHeight(int(std::ceil(size.height())) + 2 * where->frameWidth());
-                });
+                },
+                Qt::QueuedConnection);
             form_->addRow(tr(row) + QLatin1Char(':'), where);
             continue;
         }

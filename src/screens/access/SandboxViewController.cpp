@@ -323,10 +323,18 @@ void SandboxViewController::open_sandbox_webpage() {
         new QMessageBox(QMessageBox::Information, tr("Why Dovrel Cleaner needs access"),
                         tr("Dovrel Cleaner only reads the folders you allow."), QMessageBox::Close, this);
     box->setInformativeText(
-        tr("It looks for caches, logs, leftovers of removed applications, browser data, mail attachments, "
-           "installers and the Trash inside your home folder. It reads the Applications folder to learn "
-           "which applications are still installed, so that what they keep is never taken for a "
-           "leftover. Nothing is removed until you have chosen it and pressed the remove button."));
+        asksForApplications_
+            ? tr("It looks for caches, logs, leftovers of removed applications, browser data, mail "
+                 "attachments, "
+                 "installers and the Trash inside your home folder. It reads the Applications folder to "
+                 "learn "
+                 "which applications are still installed, so that what they keep is never taken for a "
+                 "leftover. Nothing is removed until you have chosen it and pressed the remove button.")
+            : tr("It looks for caches, logs, leftovers of removed applications, browser data, mail "
+                 "attachments, "
+                 "installers and the Trash inside your home folder. It learns which applications are still "
+                 "installed from the system's application list, so that what they keep is never taken for a "
+                 "leftover. Nothing is removed until you have chosen it and pressed the remove button."));
     QPushButton* web = box->addButton(tr("Open Web Page"), QMessageBox::ActionRole);
     box->setDefaultButton(QMessageBox::Close);
     box->setEscapeButton(QMessageBox::Close);

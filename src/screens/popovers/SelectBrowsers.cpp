@@ -92,6 +92,11 @@ void SelectBrowsers::viewDidLoad() {
     const bool safari = sharedCleaner->layout != HomeLayout::Kind::Linux;
     buttons_[indexOf(Browser::safari)]->setVisible(safari);
     sizes_[indexOf(Browser::safari)]->setVisible(safari);
+    if (!safari) {
+        layout()->invalidate();
+        setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(kWidth)
+                                                     : layout()->totalSizeHint().height());
+    }
     for (Browser b : BrowserChoice::kBrowsers) {
         QCheckBox* box = buttons_[indexOf(b)];
         QLabel* size = sizes_[indexOf(b)];

@@ -16,7 +16,6 @@ constexpr int kMargin = 16;
 RevealNotice::RevealNotice(QWidget* screen) : QLabel(screen) {
     setObjectName(QStringLiteral("revealNotice"));
     setTextFormat(Qt::PlainText);
-    setWordWrap(true);
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -47,10 +46,19 @@ void RevealNotice::present(const QString& text) {
     ++generation_;
     setText(text);
     QWidget* screen = parentWidget();
-    const int width = std::min(420, screen->width() - 2 * kMargin);
-    setFixedWidth(std::max(width, 120));
+    // Bottom left, clear of the remove button at the bottom right; one
+    // line when it fits in half the screen, else wrapped to that width.
+    const int widest = std::max(screen->width() / 2, 160);
+    setWordWrap(false);
+    setMinimumWidth(0);
+    setMaximumWidth(QWIDGETSIZE_MAX);
     adjustSize();
-    move((screen->width() - this->width()) / 2, screen->height() - height() - kMargin);
+    if (width() > widest) {
+        setWordWrap(true);
+        setFixedWidth(widest);
+        adjustSize();
+    }
+    move(2 * kMargin, screen->height() - height() - kMargin);
     show();
     raise();
     QAccessibleEvent changed(this, QAccessible::NameChanged);
