@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,9 @@ TEST(WindowPlacement, PreviewAndInfoOpenOverTheMainWindowAsItsTransients) {
             QWidget* window = open(&main);
             test::spin();
             EXPECT_EQ(window->parentWidget(), &main);
-            EXPECT_TRUE(window->isWindow());
+            EXPECT_EQ(window->windowType(), Qt::Dialog) << "a transient for the window manager";
+            ASSERT_NE(window->windowHandle(), nullptr);
+            EXPECT_EQ(window->windowHandle()->transientParent(), main.windowHandle());
             const QRect frame = window->frameGeometry();
             EXPECT_TRUE(available.contains(frame))
                 << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();

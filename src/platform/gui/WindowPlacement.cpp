@@ -30,7 +30,9 @@ void WindowPlacement::placeOver(QWidget* window, QWidget* anchor) {
         owner = nullptr;
     if (owner && window->parentWidget() != owner) {
         const bool wasVisible = window->isVisible();
-        window->setParent(owner, window->windowFlags() | Qt::Window);
+        // A dialog-type window: X11 window managers learn whose transient it
+        // is only for those (WM_TRANSIENT_FOR), and keep it above its owner.
+        window->setParent(owner, (window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
         if (wasVisible)
             window->show();
     }

@@ -17,8 +17,9 @@ public:
     // `available`.
     static QRect centredOver(const QSize& size, const QRect& anchor, const QRect& available);
 
-    // Makes `window` a transient of `anchor`'s window (its parent window, so
-    // the desktop keeps it above and places it with it) and moves it to the
+    // Makes `window` a transient of `anchor`'s window (a dialog-type window
+    // whose parent is that window, so the desktop keeps it above its owner)
+    // and moves it to the
     // centred place on the anchor's screen. Call before showing it. A null
     // anchor centres the window on the primary screen instead.
     static void placeOver(QWidget* window, QWidget* anchor);
