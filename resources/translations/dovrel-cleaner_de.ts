@@ -15,6 +15,10 @@
         <source>Choose Browsers…</source>
         <translation>Browser auswählen …</translation>
     </message>
+    <message>
+        <source>Google Chrome, Chromium and Firefox keep caches, website storage and page thumbnails. Removing them leaves your bookmarks, history and passwords alone, but websites may sign you out and forget their settings. Browsers fill this storage again as you browse.</source>
+        <translation>Google Chrome, Chromium und Firefox speichern Caches, Website-Daten und Seitenvorschauen. Beim Entfernen bleiben Lesezeichen, Verlauf und Passwörter unberührt, aber Websites melden Sie eventuell ab und vergessen ihre Einstellungen. Browser legen diese Daten beim Surfen wieder an.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::AboutCaches</name>
@@ -478,6 +482,14 @@
         <source>, not all of it could be read</source>
         <translation>, nicht alles davon war lesbar</translation>
     </message>
+    <message>
+        <source>%1, less than its size: some files in it are sparse or compressed and take less room on the disk than they hold</source>
+        <translation>%1, weniger als die Größe: einige Dateien darin sind dünnbesetzt oder komprimiert und belegen auf dem Datenträger weniger Platz, als sie enthalten</translation>
+    </message>
+    <message>
+        <source>%1, less than its size: the file is sparse or compressed and takes less room on the disk than it holds</source>
+        <translation>%1, weniger als die Größe: die Datei ist dünnbesetzt oder komprimiert und belegt auf dem Datenträger weniger Platz, als sie enthält</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::LayoutChoice</name>
@@ -681,6 +693,10 @@
         <source>Last opened: %1</source>
         <translation>Zuletzt geöffnet: %1</translation>
     </message>
+    <message>
+        <source>1 item, %1</source>
+        <translation>1 Objekt, %1</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PrivacyDiskAccessViewController</name>
@@ -713,6 +729,17 @@
     <message>
         <source>Full Disk Access</source>
         <translation>Voller Festplattenzugriff</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::RevealNotice</name>
+    <message>
+        <source>Opening the file manager…</source>
+        <translation>Dateimanager wird geöffnet …</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened to show “%1”.</source>
+        <translation>Es konnte kein Dateimanager geöffnet werden, um „%1“ zu zeigen.</translation>
     </message>
 </context>
 <context>
@@ -784,6 +811,14 @@
     <message>
         <source>No web browser could be opened. The page is at %1.</source>
         <translation>Es konnte kein Webbrowser geöffnet werden. Die Seite finden Sie unter %1.</translation>
+    </message>
+    <message>
+        <source>Dovrel Cleaner looks for clutter only where you let it. Please choose your home folder.</source>
+        <translation>Dovrel Cleaner sucht nur dort nach Ballast, wo Sie es erlauben. Bitte wählen Sie Ihren Benutzerordner.</translation>
+    </message>
+    <message>
+        <source>It looks for caches, logs, leftovers of removed applications, browser data, mail attachments, installers and the Trash inside your home folder. It learns which applications are still installed from the system&apos;s application list, so that what they keep is never taken for a leftover. Nothing is removed until you have chosen it and pressed the remove button.</source>
+        <translation>Es sucht in Ihrem Benutzerordner nach Caches, Protokollen, Resten entfernter Programme, Browserdaten, Mail-Anhängen, Installationsdateien und dem Papierkorb. Welche Programme noch installiert sind, erfährt es aus der Programmliste des Systems, sodass deren Daten nie für Reste gehalten werden. Entfernt wird nur, was Sie ausgewählt haben, nachdem Sie die Schaltfläche zum Entfernen gedrückt haben.</translation>
     </message>
 </context>
 <context>
