@@ -5,11 +5,24 @@
 
 #include <set>
 
+#include <sys/stat.h>
+
 namespace dovrel {
 
 namespace {
 
 constexpr std::string_view kInfoSuffix = ".trashinfo";
+
+// What lies at `path` without following a link: absent, a regular file, or
+// something else (a folder, a link, a FIFO...).
+enum class InfoKind { Absent, Regular, Other };
+
+InfoKind infoKind(const Location& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return InfoKind::Absent;
+    return S_ISREG(st.st_mode) ? InfoKind::Regular : InfoKind::Other;
+}
 
 QString text(const std::string& bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -24,18 +37,27 @@ std::vector<LinuxTrash::Entry> LinuxTrash::entries() const {
     std::vector<Entry> out;
     std::set<std::string> seen;
     for (auto& e : DirectoryListing::list(filesFolder(), false)) {
+        seen.insert(e.name);
+        const Location infoPath = infoFolder() / (e.name + std::string(kInfoSuffix));
+        // A .trashinfo that is not a regular file (a folder, a link...) is not
+        // ours to remove, and the pair goes only together: leave both alone.
+        if (infoKind(infoPath) == InfoKind::Other)
+            continue;
         Entry entry;
         entry.location = std::move(e.path);
         entry.name = e.name;
-        entry.info = TrashInfo::read(infoFolder() / (e.name + std::string(kInfoSuffix)), top_);
-        seen.insert(e.name);
+        entry.info = TrashInfo::read(infoPath, top_);
         out.push_back(std::move(entry));
     }
     for (auto& e : DirectoryListing::list(infoFolder(), false)) {
         if (e.name.size() <= kInfoSuffix.size() || !e.name.ends_with(kInfoSuffix))
             continue;
         std::string name = e.name.substr(0, e.name.size() - kInfoSuffix.size());
-        if (seen.count(name))
+        // "..trashinfo" and "...trashinfo" would pair with files/. and files/..,
+        // which can never be removed: not listed.
+        if (seen.count(name) || name == "." || name == "..")
+            continue;
+        if (infoKind(e.path) != InfoKind::Regular)
             continue;
         Entry entry;
         entry.location = std::move(e.path);

@@ -195,3 +195,22 @@ TEST_F(LinuxTrashTest, OtherLocationsGoStraightToTheRemoverInOrder) {
 }
 
 } // namespace
+
+// Only what removal can take is listed: a pair whose .trashinfo is a folder or
+// a link stays whole, and orphans named "..trashinfo"/"...trashinfo" or that
+// are not regular files are not offered.
+TEST_F(LinuxTrashTest, PairsAndOrphansThatCannotGoAreNotListed) {
+    trashed("plain.txt", 4, "/home/ann/plain.txt");
+    trashed("boxed.txt", 6, std::nullopt);
+    file(".local/share/Trash/info/boxed.txt.trashinfo/inside", 9);
+    trashed("linked.txt", 8, std::nullopt);
+    std::filesystem::create_symlink("/etc/hostname", trash / "info/linked.txt.trashinfo");
+    text(".local/share/Trash/info/..trashinfo", "[Trash Info]\nPath=/x\n");
+    text(".local/share/Trash/info/...trashinfo", "[Trash Info]\nPath=/y\n");
+    file(".local/share/Trash/info/folder-orphan.trashinfo/inside", 3);
+
+    std::vector<std::string> names;
+    for (const auto& e : bin.entries())
+        names.push_back(e.name);
+    EXPECT_EQ(names, std::vector<std::string>{"plain.txt"});
+}
