@@ -5,11 +5,8 @@
 #include "controls/AnimationView.h"
 #include "controls/AnimationCurves.h"
 #include "controls/Animator.h"
-#include "controls/PulseView.h"
 #include "controls/ReducedMotion.h"
-#include "controls/ShapeView.h"
 #include "controls/WaitProgress.h"
-#include "platform/VolumeCapacity.h"
 
 #include "GuiTestSupport.h"
 #include "support/TempDir.h"
@@ -179,36 +176,10 @@ TEST_F(FakeGsettings, TheDesktopIsAskedAndASilentOrBrokenAnswerMeansMotion) {
     EXPECT_EQ(ReducedMotion::readEnableAnimations(100), std::nullopt);
 }
 
-TEST(VolumeCapacity, UsedFractionNeedsATotal) {
-    EXPECT_EQ(VolumeCapacity{}.usedFraction(), std::nullopt);
-    EXPECT_EQ((VolumeCapacity{0, 5}.usedFraction()), std::nullopt);
-    EXPECT_FLOAT_EQ(*(VolumeCapacity{1000, 250}.usedFraction()), 0.75f);
-    EXPECT_FLOAT_EQ(*(VolumeCapacity{1000, 4000}.usedFraction()), 0.0f); // never below 0
-    EXPECT_EQ(VolumeCapacity::of("/no/such/folder/here").total, 0u);
-    EXPECT_GT(VolumeCapacity::of("/").total, 0u);
-}
-
 class MotionTest : public ::testing::Test {
 protected:
     void TearDown() override { Animator::setDurationFactor(1); }
 };
-
-TEST_F(MotionTest, TheDiskRingShowsAUsedFractionOnlyWhenThereIsOne) {
-    Animator::setDurationFactor(0); // the chained ring animations end at once
-    const struct {
-        std::optional<float> fraction;
-        qreal usedEnd;
-    } rows[] = {{0.75f, 0.75}, {std::nullopt, 0}, {VolumeCapacity{0, 0}.usedFraction(), 0}};
-    for (const auto& row : rows) {
-        ShapeView view(nullptr, [&] { return row.fraction; });
-        view.animate();
-        EXPECT_DOUBLE_EQ(view.chartEnd(), ShapeView::kChartLength);
-        EXPECT_DOUBLE_EQ(view.usedEnd(), row.usedEnd);
-        EXPECT_EQ(view.usedFraction(), row.fraction);
-        view.resize(200, 200);
-        view.grab(); // paints without a fraction too
-    }
-}
 
 TEST_F(MotionTest, TheBackgroundRedrawsOnlyWhileShownAndMoving) {
     Animator::setDurationFactor(1);
@@ -248,11 +219,6 @@ TEST_F(MotionTest, EndlessAnimationsPauseWhileHiddenAndStandStillWithoutMotion) 
     still.show();
     EXPECT_EQ(still.findChild<QAbstractAnimation*>(), nullptr);
     EXPECT_EQ(still.rotation(), 0);
-    PulseView pulse;
-    pulse.show();
-    pulse.animate();
-    EXPECT_EQ(pulse.findChild<QAbstractAnimation*>(), nullptr);
-    EXPECT_EQ(pulse.radius(), PulseView::kRestRadius);
 }
 
 } // namespace
