@@ -236,15 +236,17 @@ TEST_P(PreviewLoaderTest, Loads) {
 INSTANTIATE_TEST_SUITE_P(Items, PreviewLoaderTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A data source of one item, the one the test sets.
+struct OneItemSource : QObject, PreviewPanelDataSource {
+    std::optional<fs::path> item;
+    int numberOfPreviewItemsInPreviewPanel(PreviewPanel*) override { return 1; }
+    std::optional<fs::path> previewItemAtIndex(PreviewPanel*, int) override { return item; }
+};
+
 TEST(PreviewPanel, ShowsTheDataSourcesItemAndDropsAnOutdatedLoad) {
-    struct Source : QObject, PreviewPanelDataSource {
-        std::optional<fs::path> item;
-        int numberOfPreviewItemsInPreviewPanel(PreviewPanel*) override { return 1; }
-        std::optional<fs::path> previewItemAtIndex(PreviewPanel*, int) override { return item; }
-    };
     test::TempDir tmp;
     test::FixtureTree tree(tmp.path());
-    Source source;
+    OneItemSource source;
     source.item = tree.fileWith("first.txt", "first");
     PreviewPanel* panel = PreviewPanel::sharedPreviewPanel();
     panel->setDataSource(&source, &source);
@@ -272,17 +274,12 @@ TEST(PreviewPanel, ShowsTheDataSourcesItemAndDropsAnOutdatedLoad) {
 }
 
 TEST(PreviewPanel, AFolderNotesHowManyItemsItHolds) {
-    struct Source : QObject, PreviewPanelDataSource {
-        std::optional<fs::path> item;
-        int numberOfPreviewItemsInPreviewPanel(PreviewPanel*) override { return 1; }
-        std::optional<fs::path> previewItemAtIndex(PreviewPanel*, int) override { return item; }
-    };
     test::TempDir tmp;
     test::FixtureTree tree(tmp.path());
     tree.file("one/a", 10);
     tree.file("two/a", 10);
     tree.file("two/b", 20);
-    Source source;
+    OneItemSource source;
     PreviewPanel* panel = PreviewPanel::sharedPreviewPanel();
     panel->setDataSource(&source, &source);
     for (const auto& [folder, note] :

@@ -1,5 +1,7 @@
 #include "platform/gui/FileManagerEntry.h"
 
+#include "layout/KeyFile.h"
+
 #include "platform/gui/Workspace.h"
 
 #include <QDir>
@@ -19,30 +21,24 @@ const QString kFolderType = QStringLiteral("inode/directory");
 using Group = QHash<QString, QString>;
 
 // The groups of a key file (desktop entry or mimeapps.list), localised keys
-// left out. A file that cannot be read has no groups.
+// left out, through the guarded key-file read (a FIFO or an oversized file
+// reads as absent). A file that cannot be read has no groups.
 QHash<QString, Group> readKeyFile(const QString& path) {
     QHash<QString, Group> groups;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<KeyFile> file = KeyFile::readFile(Location(path.toLocal8Bit().toStdString()));
+    if (!file)
         return groups;
-    QString current;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+    for (const KeyFile::Group& g : file->groups()) {
+        const QString name = QString::fromUtf8(g.name.data(), qsizetype(g.name.size()));
+        if (name.isEmpty() || groups.contains(name)) // a repeated group: the first counts
             continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            current = line.mid(1, line.size() - 2);
-            continue;
+        Group& group = groups[name];
+        for (const auto& [rawKey, rawValue] : g.entries) {
+            const QString key = QString::fromUtf8(rawKey.data(), qsizetype(rawKey.size())).trimmed();
+            if (key.isEmpty() || key.contains(QLatin1Char('[')) || group.contains(key))
+                continue;
+            group.insert(key, QString::fromUtf8(rawValue.data(), qsizetype(rawValue.size())).trimmed());
         }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0 || current.isEmpty())
-            continue;
-        const QString key = line.left(eq).trimmed();
-        if (key.contains(QLatin1Char('[')))
-            continue;
-        Group& group = groups[current];
-        if (!group.contains(key)) // the first of a repeated key counts
-            group.insert(key, line.mid(eq + 1).trimmed());
     }
     return groups;
 }
