@@ -9,9 +9,9 @@
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
+#include "engine/SelectionSize.h"
 #include "engine/SmartScan.h"
 #include "fs/Remover.h"
-#include "fs/SizeAccounting.h"
 #include "layout/TrashPairRemoval.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <set>
+#include <unordered_set>
 
 namespace dovrel {
 
@@ -112,8 +113,8 @@ int CleanCommand::run(std::vector<std::string> args) {
     // The app's initial selection is everything; narrow it. Every location
     // found is shown to the kept paths, also outside the chosen categories,
     // so that a --keep matching nothing at all is told apart.
-    ByteCount chosen = 0;
     std::vector<Location> files;
+    std::unordered_set<std::string> once;
     std::vector<HeldBack> held;
     const auto results = HandOver::categories(cleaner);
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -135,14 +136,15 @@ int CleanCommand::run(std::vector<std::string> args) {
                 else
                     going.push_back(l);
             }
-            if (going.empty())
-                continue;
-            chosen += going.size() == locations.size() ? HandOver::sizeOf(e)
-                                                       : SizeAccounting::overall_size_of_files(going);
+            // Two results may name one location; it goes once.
             for (auto& l : going)
-                files.push_back(std::move(l));
+                if (once.insert(l.native()).second)
+                    files.push_back(std::move(l));
         }
     }
+    // What the plan frees, each byte once: a location inside another one
+    // chosen (an installer inside a package) goes with it.
+    const ByteCount chosen = SelectionSize::ofLocations(files, cleaner.scanned_sizes);
     const auto unused = kept.unused();
     if (!unused.empty()) {
         for (const auto& k : unused)

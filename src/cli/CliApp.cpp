@@ -174,6 +174,12 @@ int runCommand(std::vector<std::string> args) {
 } // namespace
 
 int CliApp::run(std::vector<std::string> args) {
+    Defaults::setSetAsideHandler([](const std::filesystem::path& aside) {
+        std::fprintf(stderr,
+                     "dovrel-cleaner-cli: a settings file held a value it could not use; it was set aside "
+                     "as %s\n",
+                     CliText::display(aside).c_str());
+    });
     const int status = runCommand(std::move(args));
     if (CliOutput::flush())
         return status;

@@ -52,22 +52,8 @@ ScanCommand::Engine::Engine(const Folders& folders) {
     remainders = std::make_unique<Remainders>(folders.home, folders.applications, cache.get());
     cleaner = std::make_unique<Cleaner>(folders.home, cache.get(), remainders.get());
     cleaner->forced_layout = folders.layout;
-    if (folders.systemRoot) {
-        // A machine of its own: its data directory, one system-wide Flatpak
-        // installation and its snap root; nothing of this machine is read.
-        const Location root = *folders.systemRoot;
-        const XdgDirs::Environment process = XdgDirs::processEnvironment();
-        cleaner->linux_environment = [root, process](const char* name) -> std::optional<std::string> {
-            if (std::string_view(name) == "XDG_DATA_DIRS")
-                return (root / "share").native();
-            return process(name);
-        };
-        LinuxSystem system;
-        system.flatpakSystemInstallations = {root / "flatpak"};
-        system.snapRoot = root / "snap";
-        system.locale = LinuxSystem::standard(process).locale;
-        cleaner->linux_system = std::move(system);
-    }
+    if (folders.systemRoot)
+        cleaner->useSystemRoot(*folders.systemRoot);
 }
 
 ScanCommand::Engine::~Engine() = default;
@@ -177,6 +163,20 @@ void ScanCommand::runScan(Cleaner& cleaner) {
     if (tty) {
         std::fprintf(stderr, "\r\033[K");
         std::fflush(stderr);
+    }
+    // Once each, what was left out on purpose and why.
+    for (const SkippedPlace& place : cleaner.skipped_places) {
+        const std::string path = CliText::display(place.location);
+        if (place.why == SkippedPlace::Why::LinkOnTheWay)
+            std::fprintf(stderr,
+                         "dovrel-cleaner-cli: not scanned: %s is a symbolic link; what it leads to is not "
+                         "part of the home\n",
+                         path.c_str());
+        else
+            std::fprintf(stderr,
+                         "dovrel-cleaner-cli: left alone: %s, whose .trashinfo is not a regular file (the "
+                         "two go together or not at all)\n",
+                         path.c_str());
     }
 }
 

@@ -86,8 +86,16 @@ void Cleaner::take(SmartScanResult result) {
     smart_outline_items = std::move(result.smart_outline_items);
     total_smart_size.store(result.total_smart_size);
     scanned_identities = std::move(result.scanned_identities);
+    scanned_sizes = std::move(result.scanned_sizes);
     layout = result.layout;
     trash_pairs = std::move(result.trash_pairs);
+    skipped_places = std::move(result.skipped);
+}
+
+void Cleaner::useSystemRoot(const Location& root) {
+    const XdgDirs::Environment process = XdgDirs::processEnvironment();
+    linux_environment = LinuxSystem::environmentUnderRoot(root, process);
+    linux_system = LinuxSystem::underRoot(root, process);
 }
 
 HomeLayout::Kind Cleaner::chosenLayout() const {

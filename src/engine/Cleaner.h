@@ -6,6 +6,7 @@
 #include "fs/Types.h"
 #include "layout/HomeLayout.h"
 #include "layout/LinuxSystem.h"
+#include "layout/SkippedPlace.h"
 #include "layout/XdgDirs.h"
 
 #include <atomic>
@@ -87,6 +88,9 @@ public:
     // keyed by the path bytes. Removal refuses a location whose identity
     // changed since. Replaced by every scan.
     std::unordered_map<std::string, FileIdentity> scanned_identities;
+    // What the last scan measured for each of those locations, for totals
+    // that count each byte once (SelectionSize).
+    std::unordered_map<std::string, ByteCount> scanned_sizes;
 
     // Following a grant changed while the application runs. The locations
     // are fixed at creation; new ones are only noted here (main thread) and
@@ -110,12 +114,17 @@ public:
     // when null).
     std::optional<LinuxSystem> linux_system;
     XdgDirs::Environment linux_environment;
+    // Makes the Linux layout read the machine below `root` in place of this
+    // one (LinuxSystem::underRoot): sample homes and their own system folder.
+    void useSystemRoot(const Location& root);
     HomeLayout::Kind chosenLayout() const;
 
     // The layout of the last scan and, on the Linux layout, its trash folder
     // (whose entries go together with their .trashinfo).
     HomeLayout::Kind layout = HomeLayout::Kind::MacOS;
     std::optional<Location> trash_pairs;
+    // What the last scan left out on purpose (SkippedPlace).
+    std::vector<SkippedPlace> skipped_places;
 
     // Threads a scan may use to measure (at least 1).
     // Eight keep enough requests in flight that a cold scan is not bound to

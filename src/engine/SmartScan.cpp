@@ -5,6 +5,7 @@
 #include "engine/Cleaner.h"
 #include "engine/EntryScan.h"
 #include "engine/HandOver.h"
+#include "engine/SelectionSize.h"
 #include "engine/SourceScan.h"
 #include "fs/DirectoryListing.h"
 #include "fs/FolderWalk.h"
@@ -14,6 +15,7 @@
 #include "platform/LocalizedText.h"
 #include "platform/NotificationCenter.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace dovrel {
@@ -45,6 +47,8 @@ SmartScanResult SmartScan::run() {
     }
     for (const ScanCategory& category : CategoryTable::all())
         finish(category, scan(category.id, result), result);
+    if (linux_)
+        result.skipped = linux_->skipped();
     return result;
 }
 
@@ -75,16 +79,29 @@ std::shared_ptr<CleanerItem> SmartScan::scan(CategoryId id, SmartScanResult& res
     return found;
 }
 
-void SmartScan::remember(const CleanerItem& category, SmartScanResult& result) const {
+void SmartScan::remember(const CleanerItem& category, SmartScanResult& result) {
     if (!category.items)
         return;
     for (const ResultEntry& e : *category.items) {
-        for (const Location& l : HandOver::locationsOf(e)) {
+        const std::vector<Location> locations = HandOver::locationsOf(e);
+        for (const Location& l : locations) {
             struct stat st {};
             if (PathOps::status(l, st, false))
                 result.scanned_identities[l.native()] = FileIdentity::of(st);
+            // A lone location is what its entry measured; the others were
+            // measured through this scan's memo, so asking again is free.
+            result.scanned_sizes[l.native()] =
+                locations.size() == 1 ? HandOver::sizeOf(e) : sizes_.locationSize(l);
         }
     }
+}
+
+std::vector<const ResultEntry*> SmartScan::entriesIn(const CleanerItem& category) {
+    std::vector<const ResultEntry*> out;
+    if (category.items)
+        for (const ResultEntry& e : *category.items)
+            out.push_back(&e);
+    return out;
 }
 
 void SmartScan::finish(const ScanCategory& category, std::shared_ptr<CleanerItem> found,
@@ -92,6 +109,9 @@ void SmartScan::finish(const ScanCategory& category, std::shared_ptr<CleanerItem
     const QString tag = QString::fromLatin1(category.tag);
     found->type = tag;
     remember(*found, result);
+    // What lies inside another entry of the category (an installer inside a
+    // package) is in the total once.
+    found->size -= std::min(found->size, SelectionSize::overlap(entriesIn(*found), result.scanned_sizes));
     result.smart_outline_items.push_back(
         SmartOutlineItem::init_with_label(CategoryTable::label(category), found->size, tag,
                                           IconRef::resource(QString::fromLatin1(category.image))));

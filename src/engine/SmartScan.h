@@ -44,7 +44,8 @@ public:
 private:
     std::shared_ptr<CleanerItem> scan(CategoryId id, SmartScanResult& result);
     void finish(const ScanCategory& category, std::shared_ptr<CleanerItem> found, SmartScanResult& result);
-    void remember(const CleanerItem& category, SmartScanResult& result) const;
+    void remember(const CleanerItem& category, SmartScanResult& result);
+    static std::vector<const ResultEntry*> entriesIn(const CleanerItem& category);
 
     ScanPlaces places_;
     Cache& cache_;

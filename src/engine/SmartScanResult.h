@@ -6,6 +6,7 @@
 #include "fs/FileIdentity.h"
 #include "fs/Types.h"
 #include "layout/HomeLayout.h"
+#include "layout/SkippedPlace.h"
 
 #include <array>
 #include <memory>
@@ -34,13 +35,17 @@ struct SmartScanResult {
     std::vector<std::shared_ptr<SmartOutlineItem>> smart_outline_items;
     ByteCount total_smart_size = 0;
 
-    // Who every reported location was, keyed by its path bytes.
+    // Who every reported location was, keyed by its path bytes, and what
+    // the scan measured for it.
     std::unordered_map<std::string, FileIdentity> scanned_identities;
+    std::unordered_map<std::string, ByteCount> scanned_sizes;
 
     // The home layout the scan ran over, and on the Linux layout the trash
     // folder whose entries are removed together with their .trashinfo.
     HomeLayout::Kind layout = HomeLayout::Kind::MacOS;
     std::optional<Location> trash_pairs;
+    // What the scan left out on purpose, to be told.
+    std::vector<SkippedPlace> skipped;
 };
 
 } // namespace dovrel

@@ -65,7 +65,14 @@ std::shared_ptr<CleanerItem> LinuxCategoryScan::scan(CategoryId id, SmartScanRes
     }
     case CategoryId::trash: {
         const LinuxTrash trash(layout_.trashFolder(), layout_.dirs().home);
-        auto found = trash.items(sizes_, total);
+        // An item and its .trashinfo go together: neither half is taken
+        // through a link.
+        if (!layout_.reachable(trash.filesFolder()) || !layout_.reachable(trash.infoFolder()))
+            return category(std::vector<std::shared_ptr<LargeFile>>{}, 0);
+        std::vector<SkippedPlace> skipped;
+        auto found = trash.items(sizes_, total, &skipped);
+        for (auto& s : skipped)
+            layout_.noteSkipped(std::move(s));
         return category(found, total);
     }
     }

@@ -5,6 +5,7 @@
 #include "fs/DirectoryListing.h"
 #include "fs/PathOps.h"
 #include "fs/SizeMemo.h"
+#include "layout/PackageManagerList.h"
 #include "platform/LocalizedText.h"
 
 #include <algorithm>
@@ -54,6 +55,34 @@ std::vector<std::shared_ptr<LargeFile>> measured(const std::vector<Location>& lo
 LinuxLayout::LinuxLayout(XdgDirs dirs, LinuxSystem system)
     : dirs_(std::move(dirs)), system_(std::move(system)) {}
 
+std::optional<Location> LinuxLayout::reachable(const Location& folder) {
+    const Location relative = folder.lexically_relative(dirs_.home);
+    if (relative.empty() || *relative.begin() == "..")
+        return std::nullopt;
+    Location walked = dirs_.home;
+    for (const auto& part : relative) {
+        if (part == ".")
+            continue;
+        walked /= part;
+        if (isReal(walked, S_IFLNK)) {
+            noteSkipped({walked, SkippedPlace::Why::LinkOnTheWay});
+            return std::nullopt;
+        }
+    }
+    return folder;
+}
+
+void LinuxLayout::noteSkipped(SkippedPlace place) {
+    if (std::find(skipped_.begin(), skipped_.end(), place) == skipped_.end())
+        skipped_.push_back(std::move(place));
+}
+
+std::vector<DirectoryListing::Entry> LinuxLayout::listReachable(const Location& folder, bool skipHidden) {
+    if (!reachable(folder))
+        return {};
+    return DirectoryListing::list(folder, skipHidden);
+}
+
 std::vector<Location> LinuxLayout::flatpakInstallations() const {
     std::vector<Location> out;
     out.push_back(system_.flatpakUserInstallation.value_or(dirs_.dataHome / "flatpak"));
@@ -96,6 +125,14 @@ std::optional<std::set<std::string>> LinuxLayout::installedFlatpaks() const {
     }
     if (!any)
         return std::nullopt;
+    if (system_.flatpakProgram) {
+        // An app the folders miss but flatpak lists is installed all the same
+        // (an installation we do not know of); no answer is no certainty.
+        const auto listed = PackageManagerList::flatpakApps(*system_.flatpakProgram);
+        if (!listed)
+            return std::nullopt;
+        ids.insert(listed->begin(), listed->end());
+    }
     return ids;
 }
 
@@ -103,7 +140,14 @@ std::optional<std::set<std::string>> LinuxLayout::installedSnaps() const {
     const InstalledNames names = InstalledNames::read(system_.snapRoot);
     if (names.state() != InstalledNames::State::Listed)
         return std::nullopt;
-    return names.names();
+    std::set<std::string> installed = names.names();
+    if (system_.snapProgram) {
+        const auto listed = PackageManagerList::snaps(*system_.snapProgram);
+        if (!listed)
+            return std::nullopt;
+        installed.insert(listed->begin(), listed->end());
+    }
+    return installed;
 }
 
 void LinuxLayout::loadCatalogue() {
@@ -130,13 +174,13 @@ std::vector<std::shared_ptr<CacheItem>> LinuxLayout::caches(SizeMemo& sizes, Byt
         candidates.push_back(std::move(item));
     };
 
-    for (const auto& e : DirectoryListing::list(dirs_.cacheHome, true)) {
+    for (const auto& e : listReachable(dirs_.cacheHome, true)) {
         const QString name = DisplayName::of(e.path);
         candidate(catalogue_.owner(name), name, e.path, e.path);
     }
     // A Flatpak application's own cache; an application known to be gone is
     // a leftover as a whole instead.
-    for (const auto& e : DirectoryListing::list(dirs_.home / ".var/app", true)) {
+    for (const auto& e : listReachable(dirs_.home / ".var/app", true)) {
         if (flatpaks_ && !flatpaks_->count(e.name))
             continue;
         const Location cache = e.path / "cache";
@@ -171,7 +215,7 @@ std::vector<std::shared_ptr<LargeFile>> LinuxLayout::logs(SizeMemo& sizes, ByteC
     for (const char* name : {".xsession-errors", ".xsession-errors.old"})
         if (isReal(dirs_.home / name, S_IFREG))
             found.push_back(dirs_.home / name);
-    for (const auto& e : DirectoryListing::list(dirs_.dataHome / "xorg", true))
+    for (const auto& e : listReachable(dirs_.dataHome / "xorg", true))
         if ((e.name.ends_with(".log") || e.name.ends_with(".log.old")) && isReal(e.path, S_IFREG))
             found.push_back(e.path);
     auto files = measured(found, sizes, total);
@@ -189,12 +233,12 @@ std::vector<std::shared_ptr<RemainderItem>> LinuxLayout::remainders(SizeMemo& si
     };
     std::vector<Group> groups;
     if (flatpaks_) {
-        for (const auto& e : DirectoryListing::list(dirs_.home / ".var/app", true))
+        for (const auto& e : listReachable(dirs_.home / ".var/app", true))
             if (!flatpaks_->count(e.name) && isReal(e.path, S_IFDIR))
                 groups.push_back({Remainders::setLabel(text(e.name)), e.name, e.path});
     }
     if (snaps_) {
-        for (const auto& e : DirectoryListing::list(dirs_.home / "snap", true))
+        for (const auto& e : listReachable(dirs_.home / "snap", true))
             if (!snaps_->count(e.name) && isReal(e.path, S_IFDIR))
                 groups.push_back({text(e.name), e.name, e.path});
     }
@@ -232,7 +276,7 @@ std::vector<std::shared_ptr<LargeFile>> LinuxLayout::installs(SizeMemo& sizes, B
     std::vector<Location> candidates;
     const auto& extensions = installerExtensions();
     for (const char* folder : {"Downloads", "Desktop", "Documents"}) {
-        for (auto& e : DirectoryListing::list(dirs_.home / folder, true)) {
+        for (auto& e : listReachable(dirs_.home / folder, true)) {
             const std::string ext = DirectoryListing::pathExtension(e.name);
             if (std::find(extensions.begin(), extensions.end(), ext) != extensions.end())
                 candidates.push_back(std::move(e.path));

@@ -4,10 +4,12 @@
 #include "catalogue/RemainderItem.h"
 #include "engine/CleanerItem.h"
 #include "engine/LargeFile.h"
+#include "fs/DirectoryListing.h"
 #include "fs/Types.h"
 #include "layout/DesktopCatalogue.h"
 #include "layout/InstalledNames.h"
 #include "layout/LinuxSystem.h"
+#include "layout/SkippedPlace.h"
 #include "layout/XdgDirs.h"
 
 #include <memory>
@@ -44,10 +46,17 @@ class SizeMemo;
 // their mail stores, which are never ours to take; what Evolution caches of
 // a remote account lies in ~/.cache/evolution and is a cache already.
 //
+// A category folder reached through a symbolic link (~/.cache, ~/snap or
+// the Trash linked to another disk) is not scanned: what lies behind it is
+// not the home's, and removal refuses any path through a link. Such links
+// are listed in skipped().
+//
 // Leftovers are reported only against installations that were all read: no
 // Flatpak installation folder at all, an unreadable one, or an
 // installations.d file that cannot be read gives no Flatpak leftovers; no
-// (or an unreadable) snap root gives no snap leftovers. .config and
+// (or an unreadable) snap root gives no snap leftovers. Where the machine has
+// the flatpak or snap program, what it lists counts as installed too, and a
+// program that fails to answer gives no leftovers of its kind. .config and
 // .local/share are never looked at for leftovers.
 //
 // Wiring into the scan (Cleaner, SmartScan, LinuxCategoryScan):
@@ -112,6 +121,12 @@ public:
     // $XDG_DATA_HOME/Trash.
     Location trashFolder() const { return dirs_.dataHome / "Trash"; }
 
+    // `folder` when no folder from the home down to it is a symbolic link;
+    // else absent, and the link is noted once in skipped().
+    std::optional<Location> reachable(const Location& folder);
+    void noteSkipped(SkippedPlace place);
+    const std::vector<SkippedPlace>& skipped() const { return skipped_; }
+
     // The per-user Flatpak installation and every system-wide one.
     std::vector<Location> flatpakInstallations() const;
     // The installed Flatpak ids, or absent when some installation could not
@@ -121,12 +136,15 @@ public:
     std::optional<std::set<std::string>> installedSnaps() const;
 
 private:
+    std::vector<DirectoryListing::Entry> listReachable(const Location& folder, bool skipHidden);
+
     XdgDirs dirs_;
     LinuxSystem system_;
     DesktopCatalogue catalogue_;
     std::optional<std::set<std::string>> flatpaks_;
     std::optional<std::set<std::string>> snaps_;
     bool loaded_ = false;
+    std::vector<SkippedPlace> skipped_;
 };
 
 } // namespace dovrel

@@ -33,7 +33,7 @@ QString text(const std::string& bytes) {
 LinuxTrash::LinuxTrash(Location trash, Location topDirectory)
     : trash_(std::move(trash)), top_(std::move(topDirectory)) {}
 
-std::vector<LinuxTrash::Entry> LinuxTrash::entries() const {
+std::vector<LinuxTrash::Entry> LinuxTrash::entries(std::vector<SkippedPlace>* skipped) const {
     std::vector<Entry> out;
     std::set<std::string> seen;
     for (auto& e : DirectoryListing::list(filesFolder(), false)) {
@@ -41,8 +41,11 @@ std::vector<LinuxTrash::Entry> LinuxTrash::entries() const {
         const Location infoPath = infoFolder() / (e.name + std::string(kInfoSuffix));
         // A .trashinfo that is not a regular file (a folder, a link...) is not
         // ours to remove, and the pair goes only together: leave both alone.
-        if (infoKind(infoPath) == InfoKind::Other)
+        if (infoKind(infoPath) == InfoKind::Other) {
+            if (skipped)
+                skipped->push_back({e.path, SkippedPlace::Why::TrashInfoNotAFile});
             continue;
+        }
         Entry entry;
         entry.location = std::move(e.path);
         entry.name = e.name;
@@ -73,8 +76,9 @@ QString LinuxTrash::label(const Entry& entry) {
     return text(entry.info ? entry.info->original.native() : entry.name);
 }
 
-std::vector<std::shared_ptr<LargeFile>> LinuxTrash::items(SizeMemo& sizes, ByteCount& total) const {
-    const std::vector<Entry> list = entries();
+std::vector<std::shared_ptr<LargeFile>> LinuxTrash::items(SizeMemo& sizes, ByteCount& total,
+                                                          std::vector<SkippedPlace>* skipped) const {
+    const std::vector<Entry> list = entries(skipped);
     std::vector<Location> locations;
     for (const Entry& e : list)
         locations.push_back(e.location);

@@ -2,6 +2,7 @@
 
 #include "engine/LargeFile.h"
 #include "fs/Types.h"
+#include "layout/SkippedPlace.h"
 #include "layout/TrashInfo.h"
 
 #include <memory>
@@ -38,11 +39,14 @@ public:
     Location filesFolder() const { return trash_ / "files"; }
     Location infoFolder() const { return trash_ / "info"; }
 
-    std::vector<Entry> entries() const;
+    // A pair whose .trashinfo is not a regular file is left out, and noted
+    // in `skipped` when given.
+    std::vector<Entry> entries(std::vector<SkippedPlace>* skipped = nullptr) const;
 
     // One LargeFile per entry (name: the original path, else the entry's
     // name), each measured; `total` their sum.
-    std::vector<std::shared_ptr<LargeFile>> items(SizeMemo& sizes, ByteCount& total) const;
+    std::vector<std::shared_ptr<LargeFile>> items(SizeMemo& sizes, ByteCount& total,
+                                                  std::vector<SkippedPlace>* skipped = nullptr) const;
 
     static QString label(const Entry& entry);
 

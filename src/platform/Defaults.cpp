@@ -188,14 +188,36 @@ QJsonObject Defaults::readFile(const std::filesystem::path& file, FileState* sta
     return result;
 }
 
+namespace {
+
+std::mutex setAsideMutex;
+Defaults::SetAsideHandler setAsideHandler;
+
+} // namespace
+
+void Defaults::setSetAsideHandler(SetAsideHandler handler) {
+    std::lock_guard lock(setAsideMutex);
+    setAsideHandler = std::move(handler);
+}
+
 bool Defaults::moveAside() {
+    auto told = [](const std::filesystem::path& aside) {
+        SetAsideHandler handler;
+        {
+            std::lock_guard lock(setAsideMutex);
+            handler = setAsideHandler;
+        }
+        if (handler)
+            handler(aside);
+        return true;
+    };
     const std::string stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     for (int n = 0; n < 1000; ++n) {
         std::filesystem::path aside = file_;
         aside += ".damaged-" + stamp + (n ? "-" + std::to_string(n) : std::string());
         if (::renameat2(AT_FDCWD, file_.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
-            return true;
+            return told(aside);
         if (errno == EEXIST)
             continue;
         if (errno != EINVAL && errno != ENOSYS) {
@@ -209,7 +231,7 @@ bool Defaults::moveAside() {
         if (::lstat(aside.c_str(), &st) == 0)
             continue;
         if (::rename(file_.c_str(), aside.c_str()) == 0)
-            return true;
+            return told(aside);
         lastWriteError_ = QStringLiteral("cannot move the damaged settings file aside: ") + errorText(errno);
         return false;
     }
@@ -319,13 +341,31 @@ bool Defaults::removeObjectForKey(const QString& key) {
 
 std::optional<std::int64_t> Defaults::addToInteger(const QString& key, std::int64_t delta) {
     std::int64_t sum = 0;
-    const bool ok = write([&](QJsonObject& values) {
-        QJsonValue v = values.value(key);
-        const std::int64_t before = v.isObject() ? integerOf(v.toObject()) : 0;
-        if (__builtin_add_overflow(before, delta, &sum))
-            sum = delta < 0 ? INT64_MIN : INT64_MAX;
-        values.insert(key, makeEntry("integer", QString::number(static_cast<qlonglong>(sum))));
-    });
+    // An integer (or a bool, which reads as 0 or 1) is a value to add to;
+    // anything else stored under the key is a damage to keep, not overwrite.
+    auto wrongShape = [&](const QJsonObject& values) {
+        if (!values.contains(key))
+            return false;
+        const QJsonValue v = values.value(key);
+        if (!v.isObject())
+            return true;
+        const QJsonObject e = v.toObject();
+        const QString type = e.value(QStringLiteral("type")).toString();
+        if (type == QLatin1String("bool"))
+            return !e.value(QStringLiteral("value")).isBool();
+        bool ok = false;
+        e.value(QStringLiteral("value")).toString().toLongLong(&ok);
+        return type != QLatin1String("integer") || !ok;
+    };
+    const bool ok = write(
+        [&](QJsonObject& values) {
+            QJsonValue v = values.value(key);
+            const std::int64_t before = v.isObject() && !wrongShape(values) ? integerOf(v.toObject()) : 0;
+            if (__builtin_add_overflow(before, delta, &sum))
+                sum = delta < 0 ? INT64_MIN : INT64_MAX;
+            values.insert(key, makeEntry("integer", QString::number(static_cast<qlonglong>(sum))));
+        },
+        wrongShape);
     if (!ok)
         return std::nullopt;
     return sum;
@@ -351,9 +391,10 @@ QString Defaults::lastWriteError() const {
     return lastWriteError_;
 }
 
-bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
-    std::error_code ec;
-    std::filesystem::create_directories(file_.parent_path(), ec);
+bool Defaults::write(const std::function<void(QJsonObject&)>& change,
+                     const std::function<bool(const QJsonObject&)>& damaged) {
+    std::error_code folderError;
+    std::filesystem::create_directories(file_.parent_path(), folderError);
     // The file lock before the object's mutex: readers in this process are
     // not held up while a peer keeps the file locked.
     FileLock fileLock(file_, lockWait());
@@ -365,6 +406,12 @@ bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
         lastWriteError_ = why;
         return false;
     };
+    if (folderError && !std::filesystem::is_directory(file_.parent_path())) {
+        // The real cause, not the lock file's "No such file or directory".
+        return fail(QStringLiteral("cannot create the settings folder ") +
+                    QString::fromStdString(file_.parent_path().native()) + QStringLiteral(": ") +
+                    errorText(folderError.value()));
+    }
     if (!fileLock.locked()) {
         return fail(fileLock.error() == EWOULDBLOCK
                         ? QStringLiteral("another process kept the settings file locked for %1 s")
@@ -374,6 +421,10 @@ bool Defaults::write(const std::function<void(QJsonObject&)>& change) {
     // Start from what is on disk now so that a peer's keys survive.
     FileState state = FileState::Absent;
     QJsonObject merged = readFile(file_, &state);
+    if (state == FileState::Sound && damaged && damaged(merged))
+        state = FileState::Damaged;
+    // A damaged file reads as empty; a sound one with a value of a wrong
+    // shape keeps its other values, and the whole of it stays set aside.
     if (state == FileState::Damaged && !moveAside())
         return fail(lastWriteError_);
     change(merged);

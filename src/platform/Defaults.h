@@ -70,14 +70,22 @@ public:
     bool setDate(const QString& key, const QDateTime& value);
     bool removeObjectForKey(const QString& key);
 
-    // Adds `delta` to the integer under `key` (absent or wrong-typed counts as
-    // 0) in one read-modify-write under the file lock, so concurrent adders in
-    // any process never lose each other's updates. Returns the new value, or
-    // absent when the file could not be written.
+    // Adds `delta` to the integer under `key` (absent counts as 0) in one
+    // read-modify-write under the file lock, so concurrent adders in any
+    // process never lose each other's updates. A stored value of a wrong
+    // shape ("abc", a text) is not silently replaced: the file is moved aside
+    // as a damaged one first and the sum starts from 0. Returns the new
+    // value, or absent when the file could not be written.
     std::optional<std::int64_t> addToInteger(const QString& key, std::int64_t delta);
 
     // Why the last write of this object that failed did so ("" when none has).
     QString lastWriteError() const;
+
+    // Told, on the writing thread, whenever any domain's file was moved
+    // aside (the damaged file's new path), so the user can be told once.
+    // Set once at start-up, before any write.
+    using SetAsideHandler = std::function<void(const std::filesystem::path& aside)>;
+    static void setSetAsideHandler(SetAsideHandler handler);
 
     // How long a write waits for a peer to let go of the lock before it
     // fails (default kDefaultLockWait). Tests make it short.
@@ -104,7 +112,10 @@ private:
     QJsonObject entryFor(const QString& key) const;
     // Re-reads the file under the lock, lets `change` edit the values and
     // writes them back atomically.
-    bool write(const std::function<void(QJsonObject&)>& change);
+    // `damaged`, when given, may find the sound file damaged all the same
+    // (a value of a wrong shape the change would overwrite).
+    bool write(const std::function<void(QJsonObject&)>& change,
+               const std::function<bool(const QJsonObject&)>& damaged = {});
     bool write(const QString& key, const std::optional<QJsonObject>& entry);
     static std::int64_t integerOf(const QJsonObject& entry);
     void refreshLocked() const;

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace dovrel;
@@ -78,15 +79,24 @@ TEST_F(ScanCliTest, JsonHasTheContractShapeAndOrders) {
         const QJsonArray items = c.value("items").toArray();
         EXPECT_FALSE(items.isEmpty()) << tags[i] << ": the sample home populates every category";
         qint64 itemSum = 0;
+        std::set<QString> urls;
+        for (const auto& v : items)
+            urls.insert(v.toObject().value("url").toString());
         for (const auto& v : items) {
             const QJsonObject item = v.toObject();
             std::set<QString> have;
             for (const QString& k : item.keys())
                 have.insert(k);
             EXPECT_EQ(have, keys.at(tags[i]));
-            itemSum += item.value("size").toInteger();
+            // An entry inside another one (Inner.pkg in Bundle.pkg) is in the
+            // category's size once, with the entry holding it.
+            const QString url = item.value("url").toString();
+            const bool inside = std::any_of(urls.begin(), urls.end(),
+                                            [&](const QString& u) { return url.startsWith(u + "/"); });
+            if (!inside)
+                itemSum += item.value("size").toInteger();
         }
-        if (QString(tags[i]) != "remainders") { // leftover groups may overlap
+        if (QString(tags[i]) != "remainders") { // leftover groups name several locations
             EXPECT_EQ(itemSum, c.value("size").toInteger()) << tags[i];
         }
         sum += c.value("size").toInteger();

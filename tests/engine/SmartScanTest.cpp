@@ -143,7 +143,11 @@ TEST_F(SmartScanTest, InstallationFilesByExactExtensionAndPlace) {
     EXPECT_EQ(sizes["Photos.dmg"], 5000);
     EXPECT_EQ(sizes["Pack.pkg"], 3);
     EXPECT_EQ(sizes["Linked.pkg"], 3);
-    EXPECT_EQ(cleaner.totalInstallSize, 10 + 20 + 1 + 2 + 3 + 60 + 3 + 5000 + 3);
+    // Inner.pkg goes with Pack.pkg: the total counts its bytes once.
+    EXPECT_EQ(cleaner.totalInstallSize, 10 + 20 + 1 + 2 + 60 + 3 + 5000 + 3);
+    EXPECT_EQ(cleaner.scanned_sizes.at(cleaner.url_home->native() +
+                                       "/Library/Application Support/V/Pack.pkg/Inner.pkg"),
+              3);
 }
 
 TEST_F(SmartScanTest, LogsSortedByNameTrashInListingOrderHiddenRules) {

@@ -1,10 +1,15 @@
 #include "layout/LinuxLayout.h"
 #include "LinuxHomeFixture.h"
+#include "engine/CategoryTable.h"
+#include "engine/SmartScanResult.h"
 #include "layout/LinuxBrowsers.h"
+#include "layout/LinuxCategoryScan.h"
+#include "layout/PackageManagerList.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace dovrel;
@@ -221,3 +226,110 @@ TEST_F(LinuxLayoutTest, InstallersAreTheKnownExtensionsOneLevelDeep) {
 }
 
 } // namespace
+
+// The flatpak and snap programs are asked as well: an app either lists is
+// installed, and a program that does not answer cleanly makes its kind unknown.
+TEST_F(LinuxLayoutTest, PackageManagersMustAgreeBeforeAnythingIsALeftover) {
+    file(".var/app/org.gone.App/data", 10);
+    file("snap/gone-snap/common/x", 10);
+    flatpak("ann/.local/share/flatpak", "org.other.App");
+    tree.folder("sys/snap/kept-snap");
+    auto script = [&](const char* name, const std::string& body) {
+        const Location path = tree.fileWith(std::string("bin/") + name, "#!/bin/sh\n" + body + "\n");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        return path;
+    };
+    const struct {
+        const char* what;
+        std::string flatpak, snap;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"both agree nothing is installed",
+         "printf 'Application ID\\norg.other.App\\n'",
+         "printf 'Name  Version  Rev\\nkept-snap  1.0  3\\n'",
+         {".var/app/org.gone.App", "snap/gone-snap"}},
+        {"flatpak lists an app its folders do not show", "echo org.gone.App", "true", {"snap/gone-snap"}},
+        {"snap lists a snap its folder does not show",
+         "true",
+         "echo 'gone-snap 2.0 9 latest/stable me -'",
+         {".var/app/org.gone.App"}},
+        {"flatpak fails", "echo org.other.App; exit 1", "true", {"snap/gone-snap"}},
+        {"snap prints what is no list",
+         "true",
+         "echo 'error: cannot communicate with server'",
+         {".var/app/org.gone.App"}},
+        {"flatpak killed by a signal", "kill -9 $$", "exit 3", {}},
+    };
+    for (const auto& c : cases) {
+        LinuxSystem s = system();
+        s.flatpakProgram = script("flatpak", c.flatpak);
+        s.snapProgram = script("snap", c.snap);
+        LinuxLayout l(XdgDirs::resolve(home, env()), s);
+        ByteCount total = -1;
+        std::vector<std::string> found;
+        for (const auto& r : l.remainders(sizes, total))
+            for (const Location& f : r->files)
+                found.push_back(f.lexically_relative(home).native());
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, c.expected) << c.what;
+    }
+
+    // A sample machine's own programs are the ones asked; none is none.
+    EXPECT_EQ(LinuxSystem::underRoot(tmp.path(), env()).flatpakProgram, tmp / "bin/flatpak");
+    EXPECT_FALSE(LinuxSystem::underRoot(sys, env()).snapProgram);
+    // A program that hangs is given up on.
+    EXPECT_FALSE(PackageManagerList::flatpakApps(script("flatpak", "exec sleep 20"), 300));
+    // An installations.d that exists but cannot be listed hides installations.
+    std::vector<Location> found;
+    tree.file("etc2/flatpak/installations.d", 1);
+    EXPECT_FALSE(LinuxSystem::readFlatpakInstallations(tmp / "etc2/flatpak/installations.d", found));
+    EXPECT_TRUE(LinuxSystem::readFlatpakInstallations(tmp / "etc3/flatpak/installations.d", found));
+}
+
+// A category folder reached through a symbolic link is not scanned (what lies
+// behind it is not the home's, and removal would refuse it): nothing is
+// listed and the link is named once. The same tree as a real folder is found.
+TEST_F(LinuxLayoutTest, CategoryFoldersBehindALinkAreSkippedAndNamed) {
+    const struct {
+        const char* link;    // below the home
+        const char* content; // below the link: a file that would be found
+    } cases[] = {
+        {".cache", "tool/blob"},
+        {".var/app", "org.gone.App/data"},
+        {"snap", "gone-snap/common/x"},
+        {".local/share", "Trash/files/old.txt"},
+        {".local/share/Trash", "files/old.txt"},
+        {".local/share/Trash/files", "old.txt"},
+        {"Downloads", "tool.deb"},
+    };
+    for (const auto& c : cases) {
+        for (const bool linked : {false, true}) {
+            std::filesystem::remove_all(home);
+            std::filesystem::remove_all(tmp / "outside");
+            std::filesystem::remove_all(sys);
+            flatpak("sys/flatpak", "org.other.App");
+            tree.folder("sys/snap/kept-snap");
+            const Location link = home / c.link;
+            if (linked) {
+                tree.file(std::string("outside/") + c.content, 100);
+                std::filesystem::create_directories(link.parent_path());
+                std::filesystem::create_directory_symlink(tmp / "outside", link);
+            } else {
+                tree.file(std::string("ann/") + c.link + "/" + c.content, 100);
+            }
+            LinuxLayout l = layout();
+            SmartScanResult result;
+            ByteCount found = 0;
+            for (const ScanCategory& category : CategoryTable::all())
+                found += LinuxCategoryScan(l, sizes).scan(category.id, result)->size;
+            SCOPED_TRACE(std::string(c.link) + (linked ? " linked" : " real"));
+            if (linked) {
+                EXPECT_EQ(found, 0);
+                EXPECT_EQ(l.skipped(), (std::vector<SkippedPlace>{{link, SkippedPlace::Why::LinkOnTheWay}}));
+            } else {
+                EXPECT_EQ(found, 100);
+                EXPECT_TRUE(l.skipped().empty());
+            }
+        }
+    }
+}

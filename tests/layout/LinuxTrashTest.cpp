@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fstream>
 #include <sstream>
 
@@ -210,7 +212,16 @@ TEST_F(LinuxTrashTest, PairsAndOrphansThatCannotGoAreNotListed) {
     file(".local/share/Trash/info/folder-orphan.trashinfo/inside", 3);
 
     std::vector<std::string> names;
-    for (const auto& e : bin.entries())
+    std::vector<SkippedPlace> skipped;
+    for (const auto& e : bin.entries(&skipped))
         names.push_back(e.name);
     EXPECT_EQ(names, std::vector<std::string>{"plain.txt"});
+    // The pairs left whole are named, so the user learns why they stay.
+    std::vector<std::string> left;
+    for (const auto& p : skipped) {
+        EXPECT_EQ(p.why, SkippedPlace::Why::TrashInfoNotAFile);
+        left.push_back(p.location.filename().native());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"boxed.txt", "linked.txt"}));
 }

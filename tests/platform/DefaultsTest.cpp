@@ -131,6 +131,59 @@ TEST_F(DefaultsTest, AbsentOrSoundFilesAreNotMovedAside) {
     EXPECT_EQ(make().dataForKey("home"), QByteArray("\x00\x01", 2));
 }
 
+// Adding to an integer stored in a wrong shape does not overwrite it
+// silently: the file is set aside first (the handler is told its name once),
+// and the new file keeps every other value.
+TEST_F(DefaultsTest, AddingToAWrongShapedIntegerSetsTheFileAsideAndTells) {
+    FixtureTree t(tmp.path());
+    std::vector<std::filesystem::path> told;
+    Defaults::setSetAsideHandler([&](const std::filesystem::path& p) { told.push_back(p); });
+    const char* shapes[] = {"{\"type\":\"integer\",\"value\":\"abc\"}", "\"abc\"",
+                            "{\"type\":\"data\",\"value\":\"AAE=\"}"};
+    std::size_t n = 0;
+    for (const char* shape : shapes) {
+        const std::string text =
+            std::string("{\"format\":\"dovrel-defaults/1\",\"values\":{\"TotallyCleaned\":") + shape +
+            ",\"home\":{\"type\":\"data\",\"value\":\"AAE=\"}}}";
+        t.fileWith("conf/com.halvik.dovrel-cleaner.json", text);
+        EXPECT_EQ(make().addToInteger("TotallyCleaned", 7), 7) << shape;
+        ASSERT_EQ(told.size(), ++n) << shape;
+        EXPECT_EQ(contents(told.back()), QByteArray::fromStdString(text)) << shape;
+        EXPECT_EQ(make().dataForKey("home"), QByteArray("\x00\x01", 2)) << shape;
+    }
+    // A sound integer or bool is added to, and nothing is set aside.
+    EXPECT_EQ(make().addToInteger("TotallyCleaned", 3), 10);
+    EXPECT_EQ(told.size(), n);
+    Defaults::setSetAsideHandler({});
+}
+
+// A settings folder that cannot be made is reported by its real cause. As
+// root the check runs in a child that has given up root.
+TEST_F(DefaultsTest, AFolderThatCannotBeMadeNamesTheCause) {
+    namespace fs = std::filesystem;
+    fs::create_directories(tmp / "locked");
+    fs::permissions(tmp.path(), fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    fs::permissions(tmp / "locked", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                        fs::perms::others_exec);
+    auto check = [&] {
+        Defaults d(QStringLiteral("x"), tmp / "locked/conf/x.json");
+        return !d.setBool("a", true) && d.lastWriteError().contains(QStringLiteral("Permission denied")) &&
+               d.lastWriteError().contains(QStringLiteral("settings folder"));
+    };
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(check());
+    } else {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && check() ? 0 : 1);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    fs::permissions(tmp / "locked", fs::perms::owner_all);
+}
+
 // A writer that cannot get the lock in time fails and writes nothing, so a
 // peer holding the lock loses none of its keys.
 TEST_F(DefaultsTest, AWriteWithoutTheLockFailsAndLosesNothing) {

@@ -57,7 +57,7 @@ TEST_F(CleanupTest, TheSequenceKeepsItsStepsAndLengthWhileTheRemovalIsHeldBack) 
         });
     screen = progressScreen();
     ASSERT_TRUE(calls.waitUntilHeld()); // the removal started and is held inside the folder
-    EXPECT_EQ(screen->smart_size()->text(), formatByteCount(2000));
+    EXPECT_EQ(screen->smart_size()->text(), formatByteCountInList(2000));
     QVariantAnimation* ring =
         Animator::running(screen->progressView()->progress(),
                           QString::fromLatin1(SmartCleanupViewController::ringAnimationKey()));
@@ -70,7 +70,7 @@ TEST_F(CleanupTest, TheSequenceKeepsItsStepsAndLengthWhileTheRemovalIsHeldBack) 
     ASSERT_TRUE(
         test::waitFor([&] { return screen->smart_item()->text() == QStringLiteral("Cleanup complete..."); }));
     EXPECT_LT(screen->progressView()->progress()->strokeEnd(), 1.0);
-    EXPECT_EQ(screen->smart_size()->text(), formatByteCount(2000));
+    EXPECT_EQ(screen->smart_size()->text(), formatByteCountInList(2000));
     // 2.0 s: "Done" when the ring is full; 1.5 s later the completion screen is asked for.
     ASSERT_TRUE(test::waitFor([&] { return screen->smart_size()->text() == QStringLiteral("Done"); }));
     EXPECT_EQ(screen->progressView()->progress()->strokeEnd(), 1.0);
@@ -101,7 +101,7 @@ TEST_F(CleanupTest, AReplacedScreenIsLeftAloneAndItsRemovalGoesOn) {
     test::spin(400);   // well past the whole sequence
     EXPECT_EQ(posted, 0);
     EXPECT_EQ(screen->smart_item()->text(), item);
-    EXPECT_EQ(screen->smart_size()->text(), formatByteCount(4096)); // no "Done"
+    EXPECT_EQ(screen->smart_size()->text(), formatByteCountInList(4096)); // no "Done"
     screen.reset();
     calls.release();
     ASSERT_TRUE(CleanupRun::shared().waitUntilIdle(std::chrono::seconds(30)));
@@ -140,7 +140,7 @@ TEST_F(CleanupTest, TheCompletionScreenShowsWhatWasFreedAndTheTotalGrowsOnceWhen
             ASSERT_TRUE(test::waitFor([&] { return contentId() == QStringLiteral("Cleaned"); }));
             CleanedViewController* screen = cleaned(content());
             ASSERT_NE(screen, nullptr);
-            EXPECT_EQ(screen->was_cleaned_size()->text(), formatByteCount(1'701'000)); // what was chosen
+            EXPECT_EQ(screen->was_cleaned_size()->text(), formatByteCountInList(1'701'000)); // what was chosen
             EXPECT_FALSE(screen->status()->isHidden());
             EXPECT_TRUE(screen->failures()->isHidden());
             if (arrival == Arrival::AfterItIsGone) {
@@ -156,7 +156,7 @@ TEST_F(CleanupTest, TheCompletionScreenShowsWhatWasFreedAndTheTotalGrowsOnceWhen
         CleanedViewController* screen = cleaned(content());
         ASSERT_NE(screen, nullptr);
         ASSERT_TRUE(
-            test::waitFor([&] { return screen->was_cleaned_size()->text() == formatByteCount(1'500'000); }));
+            test::waitFor([&] { return screen->was_cleaned_size()->text() == formatByteCountInList(1'500'000); }));
         EXPECT_TRUE(screen->status()->isHidden());
         EXPECT_FALSE(exists(app));
         EXPECT_FALSE(exists(trashed));
@@ -191,7 +191,7 @@ TEST_F(CleanupTest, TwoCleanupsOfOneAndThreeMegabytesRaiseTheTotalByFour) {
         ASSERT_TRUE(test::waitFor([&] { return contentId() == QStringLiteral("Cleaned"); }));
         ASSERT_TRUE(CleanupRun::shared().waitUntilIdle(std::chrono::seconds(30)));
         ASSERT_TRUE(test::waitFor([&] { return cleaned(content())->status()->isHidden(); })); // report shown
-        EXPECT_EQ(cleaned(content())->was_cleaned_size()->text(), formatByteCount(size));
+        EXPECT_EQ(cleaned(content())->was_cleaned_size()->text(), formatByteCountInList(size));
         EXPECT_TRUE(cleaned(content())->failures()->isHidden());
         EXPECT_FALSE(exists(file));
         post("home_view_controller");

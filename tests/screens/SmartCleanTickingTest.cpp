@@ -132,12 +132,45 @@ TEST_P(SmartCleanTickingTest, SizesStatesAndTotalFollowEveryClick) {
             EXPECT_DOUBLE_EQ(entry.data(Model::SizeOpacityRole).toDouble(), step.entries[i] ? 1.0 : 0.5) << i;
         }
         EXPECT_EQ(s.smart_junk, step.junk);
-        EXPECT_EQ(s.sizeLabel()->text(), formatByteCount(step.junk));
+        EXPECT_EQ(s.sizeLabel()->text(), formatByteCountInList(step.junk));
         EXPECT_TRUE(s.outlineModel()->isConsistent());
     }
     // The engine's own rows are never changed by the screen.
     EXPECT_EQ(results.engine.smart_outline_items[0]->size, 600);
     EXPECT_EQ(results.engine.smart_outline_items[3]->size, 1500);
+}
+
+// An installer found inside a ticked package goes with it, so it adds
+// nothing to the category's size or the selected total while its package is
+// ticked; alone it counts its own size.
+TEST(SmartCleanNestedTest, ALocationInsideAnotherTickedOneCountsOnce) {
+    test::resetSettings();
+    test::setTimeFactors(0, 0);
+    test::ResultsFixture results;
+    const Location outer = results.tmp / "Support/Bundle.pkg";
+    const Location inner = outer / "Contents/Inner.pkg";
+    const Location other = results.tmp / "Downloads/setup.dmg";
+    results.setCategory(5,
+                        {test::ResultsFixture::file(outer, 500), test::ResultsFixture::file(inner, 200),
+                         test::ResultsFixture::file(other, 40)},
+                        540);
+    results.engine.scanned_sizes = {{outer.native(), 500}, {inner.native(), 200}, {other.native(), 40}};
+    results.finish();
+    SmartCleanViewController& s = results.open();
+    const ByteCount rest = kAll - 40;
+    ASSERT_EQ(s.smart_junk, rest + 540);
+    const struct {
+        int position;
+        bool on;
+        ByteCount size;
+    } steps[] = {{1, false, 540}, {1, true, 540}, {0, false, 240}, {1, false, 40}, {0, true, 540}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(::testing::Message() << "entry " << step.position << (step.on ? " on" : " off"));
+        s.select_item(s.outlineModel()->entryIndex(5, step.position), step.on);
+        EXPECT_EQ(s.outlineItems[5]->size, step.size);
+        EXPECT_EQ(s.smart_junk, rest + step.size);
+    }
+    test::setTimeFactors(1, 1);
 }
 
 std::string nameOf(const ::testing::TestParamInfo<std::tuple<Sequence, Via>>& info) {

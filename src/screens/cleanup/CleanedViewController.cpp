@@ -148,7 +148,7 @@ void CleanedViewController::viewDidLoad() {
     appDelegate = AppDelegate::shared();
     sharedCleaner = cleanerProvider_ ? cleanerProvider_() : Cleaner::sharedCleaner();
 
-    was_cleaned_size_->setText(formatByteCount(sharedCleaner->wasCleaned));
+    was_cleaned_size_->setText(formatByteCountInList(sharedCleaner->wasCleaned));
     // The window's dark look is the newer systems' branch; older ones showed
     // the application's icon instead.
     const QIcon icon = QApplication::windowIcon();
@@ -171,7 +171,7 @@ void CleanedViewController::viewDidLoad() {
 }
 
 void CleanedViewController::showReport(const RemovalReport& report) {
-    const QString freed = formatByteCount(report.bytesFreed);
+    const QString freed = formatByteCountInList(report.bytesFreed);
     if (freed != was_cleaned_size_->text()) {
         was_cleaned_size_->addTransition(TransitionLabel::Kind::MoveInFromTop, 300,
                                          Animator::easeInEaseOut());

@@ -37,7 +37,7 @@ void SmartCleanupViewController::viewDidLoad() {
     // 1. The removal: on the global queue, not awaited, not bound to this
     // screen.
     cleanup_ = CleanupRun::shared().start(*sharedCleaner);
-    smart_size()->setText(formatByteCount(sharedCleaner->wasCleaned));
+    smart_size()->setText(formatByteCountInList(sharedCleaner->wasCleaned));
     stage_->image()->setPixmap(
         CategoryArtwork::image(QStringLiteral("Smart trash"), 44, devicePixelRatioF()));
 

@@ -2,9 +2,10 @@
 
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
-#include "engine/HandOver.h"
+#include "engine/SelectionSize.h"
 #include "screens/results/SmartCleanViewController.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace dovrel {
@@ -57,19 +58,28 @@ void CategorySelection::tickCategory(int c, bool on) {
 void CategorySelection::tickEntry(int c, const ResultEntry& entry, int position, bool on) {
     SmartOutlineItem& category = *screen_.outlineItems[static_cast<std::size_t>(c)];
     SelectionList& selection = this->selection(c);
-    const ByteCount entrySize = HandOver::sizeOf(entry);
-    if (on) {
-        if (selection == empty(c))
-            category.size = 0;
-        category.size += entrySize;
-        selection[static_cast<std::size_t>(position)] = SelectionSlot::of(entry);
-    } else {
-        selection[static_cast<std::size_t>(position)] = SelectionSlot::placeholder();
-        if (selection == empty(c))
-            category.size = categoryTotal(c);
-        else
-            category.size -= entrySize;
-    }
+    selection[static_cast<std::size_t>(position)] =
+        on ? SelectionSlot::of(entry) : SelectionSlot::placeholder();
+    // With nothing ticked the row shows the category's total again; with
+    // everything ticked it is that total; in between, what the ticked
+    // entries free, each byte once (an entry inside another adds nothing).
+    if (selection == empty(c) || selection == full(c))
+        category.size = categoryTotal(c);
+    else
+        category.size = SelectionSize::of(selectedEntries(c), sizes());
+}
+
+std::vector<const ResultEntry*> CategorySelection::selectedEntries(int c) const {
+    std::vector<const ResultEntry*> out;
+    for (const SelectionSlot& slot : selection(c))
+        if (const ResultEntry* e = slot.entry())
+            out.push_back(e);
+    return out;
+}
+
+const SelectionSize::Sizes& CategorySelection::sizes() const {
+    static const SelectionSize::Sizes none;
+    return screen_.sharedCleaner ? screen_.sharedCleaner->scanned_sizes : none;
 }
 
 int CategorySelection::categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const {
@@ -83,10 +93,20 @@ int CategorySelection::categoryOf(const std::shared_ptr<SmartOutlineItem>& smart
 ByteCount CategorySelection::selectedTotal() const {
     const auto& items = screen_.outlineItems;
     ByteCount total = 0;
-    for (int c = 0; c < static_cast<int>(items.size()); ++c)
-        if (!(selection(c) == empty(c)))
-            total += items[static_cast<std::size_t>(c)]->size;
-    return total;
+    ByteCount within = 0;
+    std::vector<const ResultEntry*> all;
+    for (int c = 0; c < static_cast<int>(items.size()); ++c) {
+        if (selection(c) == empty(c))
+            continue;
+        total += items[static_cast<std::size_t>(c)]->size;
+        const auto entries = selectedEntries(c);
+        within += SelectionSize::overlap(entries, sizes());
+        all.insert(all.end(), entries.begin(), entries.end());
+    }
+    // The rows count what lies inside their own entries once; what two
+    // categories both hold is taken off here.
+    const ByteCount across = SelectionSize::overlap(all, sizes()) - within;
+    return total - std::min(total, std::max<ByteCount>(across, 0));
 }
 
 bool CategorySelection::holds(const QString& tag, const ResultEntry& entry) const {

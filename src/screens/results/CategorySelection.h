@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CleanerItem.h"
+#include "engine/SelectionSize.h"
 #include "engine/SmartOutlineItem.h"
 #include "fs/Types.h"
 #include "screens/results/SelectionSlot.h"
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace dovrel {
 
@@ -45,7 +47,7 @@ public:
     void tickEntry(int c, const ResultEntry& entry, int position, bool on);
     // The category whose row is `smartItem`, or -1.
     int categoryOf(const std::shared_ptr<SmartOutlineItem>& smartItem) const;
-    // The sum of the sizes of the categories with anything selected.
+    // What the categories with anything selected free, each byte once.
     ByteCount selectedTotal() const;
     // Whether the selection of the category tagged `tag` holds `entry` (an
     // entry whose slot holds it); an unknown tag holds nothing.
@@ -58,6 +60,8 @@ private:
         SelectionList* empty;
     };
     Lists lists(int c) const;
+    std::vector<const ResultEntry*> selectedEntries(int c) const;
+    const SelectionSize::Sizes& sizes() const;
 
     SmartCleanViewController& screen_;
 };

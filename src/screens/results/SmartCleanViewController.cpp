@@ -145,8 +145,9 @@ void SmartCleanViewController::viewDidLoad() {
     for (const auto& row : sharedCleaner->smart_outline_items)
         if (row)
             outlineItems.push_back(std::make_shared<SmartOutlineItem>(*row));
-    smart_junk = sharedCleaner->total_smart_size.load();
-    size_->setText(formatByteCount(smart_junk));
+    // Everything starts ticked; what two categories both found counts once.
+    smart_junk = selection_.selectedTotal();
+    size_->setText(formatByteCountInList(smart_junk));
 
     // Without the seven rows of a finished scan there is nothing to show, and
     // what is not shown is never handed over.
@@ -154,7 +155,7 @@ void SmartCleanViewController::viewDidLoad() {
         outlineItems.clear();
         selection_.clear();
         smart_junk = 0;
-        size_->setText(formatByteCount(smart_junk));
+        size_->setText(formatByteCountInList(smart_junk));
     }
     browserTicks_.showBrowserChoice();
     if (lifetime() != nullptr)
@@ -347,7 +348,7 @@ void SmartCleanViewController::unselect_trash_item(const ResultEntry& item,
 
 void SmartCleanViewController::update_ui() {
     smart_junk = selection_.selectedTotal();
-    size_->setText(formatByteCount(smart_junk));
+    size_->setText(formatByteCountInList(smart_junk));
     // The name is what a screen reader says: it must carry the figure.
     size_->setAccessibleName(tr("Selected size: %1").arg(size_->text()));
 }
