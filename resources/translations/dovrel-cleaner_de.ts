@@ -605,6 +605,18 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>Dieser Ordner heißt nicht „%1“. Bitte wählen Sie den richtigen.</translation>
     </message>
+    <message>
+        <source>Cleaned So Far</source>
+        <translation>Bisher bereinigt</translation>
+    </message>
+    <message>
+        <source>%1 removed in all clean-ups.</source>
+        <translation>%1 in allen Bereinigungen entfernt.</translation>
+    </message>
+    <message>
+        <source>Nothing has been cleaned yet.</source>
+        <translation>Es wurde noch nichts bereinigt.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -740,6 +752,22 @@
     <message>
         <source>No file manager could be opened to show “%1”.</source>
         <translation>Es konnte kein Dateimanager geöffnet werden, um „%1“ zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Not scanned: “%1” is a symbolic link, and what it leads to is not part of your home folder.</source>
+        <translation>Nicht durchsucht: „%1“ ist ein symbolischer Link, und sein Ziel gehört nicht zu Ihrem Benutzerordner.</translation>
+    </message>
+    <message>
+        <source>Left alone: “%1”, because its .trashinfo file is not a regular file.</source>
+        <translation>Unverändert gelassen: „%1“, weil seine .trashinfo-Datei keine gewöhnliche Datei ist.</translation>
+    </message>
+    <message>
+        <source>One more place was left out for a like reason.</source>
+        <translation>Ein weiterer Ort wurde aus ähnlichem Grund ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 more places were left out for like reasons.</source>
+        <translation>%1 weitere Orte wurden aus ähnlichen Gründen ausgelassen.</translation>
     </message>
 </context>
 <context>
@@ -967,6 +995,17 @@
     <message>
         <source>Launch</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>dovrel::main</name>
+    <message>
+        <source>Settings Set Aside</source>
+        <translation>Einstellungen beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>A settings file could not be used as it was. It was kept as %1, and what could not be read starts afresh.</source>
+        <translation>Eine Einstellungsdatei konnte so nicht verwendet werden. Sie wurde als %1 aufbewahrt, und was nicht gelesen werden konnte, beginnt neu.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
 #include "layout/HomeLayout.h"
+#include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/Grant.h"
 #include "platform/gui/UserAccount.h"
@@ -106,6 +107,19 @@ TEST_F(PreferencesTest, IsAFixedSizeDialogOfTheMainWindowCentredOnIt) {
     // Opening again brings the same dialog.
     window->showPreferences();
     EXPECT_EQ(window->preferencesWindow(), p);
+}
+
+// The all-time total stored after every clean-up is shown, in words when
+// nothing was cleaned yet.
+TEST_F(PreferencesTest, ShowsWhatEveryCleanUpRemovedInAll) {
+    for (const std::int64_t stored : {std::int64_t(0), std::int64_t(1'234'567'890)}) {
+        Defaults::standard().setInteger(QStringLiteral("TotallyCleaned"), stored);
+        const QString shown = make().findChild<QLabel*>(QStringLiteral("totally_cleaned"))->text();
+        if (stored == 0)
+            EXPECT_FALSE(shown.contains(QStringLiteral("0"))) << shown.toStdString();
+        else
+            EXPECT_TRUE(shown.contains(formatByteCount(stored))) << shown.toStdString();
+    }
 }
 
 TEST_F(PreferencesTest, EscapeCtrlWAndReturnCloseIt) {

@@ -7,6 +7,7 @@
 #include "platform/ByteCountFormatter.h"
 #include "platform/NotificationCenter.h"
 #include "platform/gui/Reporting.h"
+#include "screens/results/RevealNotice.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "shell/AppDelegate.h"
@@ -152,6 +153,20 @@ TEST_F(SmartCleanScreenTest, TheAutomaticExpansionOpensBrowsersMailsAndTrashOrEl
         for (int c : k.expanded)
             EXPECT_EQ(s.outlineview()->isExpanded(category(c)), true);
     }
+}
+
+// What the scan left out on purpose is said once the screen stands.
+TEST_F(SmartCleanScreenTest, PlacesTheScanSkippedAreNamedInTheNotice) {
+    const Location t = results.tmp.path();
+    results.engine.skipped_places = {{t / ".cache", SkippedPlace::Why::LinkOnTheWay},
+                                     {t / "Trash/files/x", SkippedPlace::Why::TrashInfoNotAFile}};
+    SmartCleanViewController& s = results.open();
+    s.viewWillAppear();
+    test::spin(10);
+    RevealNotice* notice = s.cleanItemMenu()->revealNotice(); // shown, and gone at once at time factor 0
+    EXPECT_TRUE(notice->text().contains(QString::fromStdString((t / ".cache").native())))
+        << notice->text().toStdString();
+    EXPECT_TRUE(notice->text().contains(QStringLiteral("One more"))) << notice->text().toStdString();
 }
 
 TEST_F(SmartCleanScreenTest, AScreenReplacedBeforeTheDelayIsNeverTouched) {

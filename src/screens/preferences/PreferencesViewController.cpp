@@ -4,6 +4,7 @@
 #include "controls/SwitchButton.h"
 #include "engine/Cleaner.h"
 #include "layout/HomeLayout.h"
+#include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/gui/FolderPicker.h"
 #include "scheduler/SchedulerSwitch.h"
@@ -79,6 +80,14 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
             showFolder(FolderGrants::Kind::Applications);
     });
 
+    layout->addSpacing(12);
+    layout->addWidget(sectionTitle(tr("Cleaned So Far"), this));
+    totally_cleaned_ = new QLabel(this);
+    totally_cleaned_->setObjectName(QStringLiteral("totally_cleaned"));
+    totally_cleaned_->setWordWrap(true);
+    totally_cleaned_->setFixedWidth(kWidth);
+    layout->addWidget(totally_cleaned_);
+
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("message"));
     message_->setProperty("role", QStringLiteral("caption"));
@@ -139,6 +148,10 @@ void PreferencesViewController::viewDidLoad() {
         scheduler_button_->setChecked(true);
     showFolder(FolderGrants::Kind::Home);
     showFolder(FolderGrants::Kind::Applications);
+    // What every clean-up so far has removed, as stored after each one.
+    const std::int64_t cleaned = app_settings->integerForKey(QStringLiteral("TotallyCleaned"));
+    totally_cleaned_->setText(cleaned > 0 ? tr("%1 removed in all clean-ups.").arg(formatByteCount(cleaned))
+                                          : tr("Nothing has been cleaned yet."));
     scheduler_button_->setFocus();
 }
 

@@ -80,6 +80,7 @@ private:
     QCheckBox* scheduler_button_;
     FolderRow homeRow_;
     FolderRow appsRow_;
+    QLabel* totally_cleaned_;
     QLabel* message_;
     QPushButton* close_;
 };

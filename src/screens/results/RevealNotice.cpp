@@ -9,6 +9,7 @@ namespace dovrel {
 namespace {
 
 constexpr std::chrono::seconds kFailureShown(8);
+constexpr std::chrono::seconds kSkippedShown(15);
 constexpr int kMargin = 16;
 
 } // namespace
@@ -35,8 +36,37 @@ void RevealNotice::showOutcome(Workspace::Revealed outcome, const QString& name)
         return;
     }
     present(tr("No file manager could be opened to show “%1”.").arg(name));
+    hideAfter(kFailureShown);
+}
+
+QString RevealNotice::skippedText(const std::vector<SkippedPlace>& places) {
+    if (places.empty())
+        return {};
+    const SkippedPlace& first = places.front();
+    const QString path = QString::fromLocal8Bit(first.location.native().c_str());
+    QString text = first.why == SkippedPlace::Why::LinkOnTheWay
+                       ? tr("Not scanned: “%1” is a symbolic link, and what it leads to is not part of "
+                            "your home folder.")
+                             .arg(path)
+                       : tr("Left alone: “%1”, because its .trashinfo file is not a regular file.").arg(path);
+    if (places.size() == 2)
+        text += QLatin1Char(' ') + tr("One more place was left out for a like reason.");
+    else if (places.size() > 2)
+        text +=
+            QLatin1Char(' ') + tr("%1 more places were left out for like reasons.").arg(places.size() - 1);
+    return text;
+}
+
+void RevealNotice::showSkipped(const std::vector<SkippedPlace>& places) {
+    if (places.empty())
+        return;
+    present(skippedText(places));
+    hideAfter(kSkippedShown);
+}
+
+void RevealNotice::hideAfter(std::chrono::seconds shown) {
     const quint64 generation = generation_;
-    Dispatch::main_after(this, kFailureShown, [this, generation] {
+    Dispatch::main_after(this, shown, [this, generation] {
         if (generation_ == generation)
             hide();
     });

@@ -14,6 +14,7 @@
 #include "platform/NotificationCenter.h"
 #include "screens/results/AboutPopoverOpener.h"
 #include "screens/results/CleanItemMenu.h"
+#include "screens/results/RevealNotice.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "shell/AppDelegate.h"
@@ -173,7 +174,12 @@ void SmartCleanViewController::viewDidLoad() {
 void SmartCleanViewController::viewWillAppear() {
     if (lifetime() == nullptr)
         return;
-    Dispatch::main_after(lifetime(), std::chrono::milliseconds(kExpandDelayMs), [this] { expandOnAppear(); });
+    Dispatch::main_after(lifetime(), std::chrono::milliseconds(kExpandDelayMs), [this] {
+        expandOnAppear();
+        // Said once per scan, when the screen stands at its size.
+        if (sharedCleaner && cleanItemMenu_)
+            cleanItemMenu_->revealNotice()->showSkipped(sharedCleaner->skipped_places);
+    });
 }
 
 void SmartCleanViewController::expandOnAppear() {
