@@ -23,14 +23,6 @@ QColor ButtonCell::green() {
     return {0, 224, 69};
 }
 
-QColor ButtonCell::systemBlue() {
-    return {0x0a, 0x84, 0xff};
-}
-
-QColor ButtonCell::systemGray() {
-    return {0x8e, 0x8e, 0x93};
-}
-
 ButtonCell ButtonCell::forKind(Kind kind) {
     const QColor white = Qt::white;
     const QColor red = Qt::red;
@@ -54,15 +46,6 @@ ButtonCell ButtonCell::forKind(Kind kind) {
         c.shadowColor = withAlpha(red, 0.5);
         c.shadowBlur = 4;
         break;
-    case Kind::PantiesPushButton:
-        c.radius = 4;
-        c.buttonColor = systemBlue();
-        c.pushButtonColor = green();
-        c.pantiesColor = withAlpha(white, 0.4);
-        c.textColor = white;
-        c.shadowColor = withAlpha(red, 0.5);
-        c.shadowBlur = 4;
-        break;
     case Kind::DVRButtonCell:
         c.radius = 4;
         c.buttonColor = HexColor::colorFromHexString(QStringLiteral("b1e5fe"));
@@ -72,22 +55,10 @@ ButtonCell ButtonCell::forKind(Kind kind) {
         c.shadowColor = withAlpha(red, 0);
         c.shadowBlur = 4;
         break;
-    case Kind::TitleButtonCell:
-        c.textColor = white;
-        c.pushTextColor = systemGray();
-        c.shadowColor = withAlpha(black, 0.4);
-        c.shadowBlur = 2;
-        break;
     case Kind::LigthTitleButtonCell:
         c.textColor = withAlpha(white, 0.8);
         c.pushTextColor = withAlpha(white, 0.3);
         c.shadowColor = withAlpha(black, 0.4);
-        c.shadowBlur = 2;
-        break;
-    case Kind::DVTButtonCell:
-        c.textColor = white;
-        c.pushTextColor = systemGray();
-        c.shadowColor = withAlpha(black, 0);
         c.shadowBlur = 2;
         break;
     }

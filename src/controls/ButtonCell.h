@@ -11,7 +11,7 @@ class QPainter;
 
 namespace dovrel {
 
-// The seven button-cell styles, as plain drawing recipes.
+// The four button-cell styles the screens use, as plain drawing recipes.
 //
 // Filled cells clip to the bounds rounded by `radius`, fill with
 // `pushButtonColor` while highlighted (pressed) and `buttonColor` otherwise,
@@ -22,11 +22,8 @@ namespace dovrel {
 //   kind                  radius  button        pushed   sheen     text         pushed text  shadow
 //   PushButtonCell        4       #00E045 80%   #00E045  -         white        -            red 50%, 4
 //   CleanButtonCell       8       white 40%     #00E045  -         white        -            red 50%, 4
-//   PantiesPushButton     4       system blue   #00E045  white 40% white        -            red 50%, 4
 //   DVRButtonCell         4       b1e5fe        #00E045  white 40% 364c59       -            red 0%, 4
-//   TitleButtonCell       -       -             -        -         white        system gray  black 40%, 2
 //   LigthTitleButtonCell  -       -             -        -         white 80%    white 30%    black 40%, 2
-//   DVTButtonCell         -       -             -        -         white        system gray  black 0%, 2
 //
 // Each cell gives its control a shadow of that colour and blur, offset 1
 // to the right. The blur is approximated by rings of falling opacity, and
@@ -37,17 +34,12 @@ public:
     enum class Kind {
         PushButtonCell,
         CleanButtonCell,
-        PantiesPushButton,
         DVRButtonCell,
-        TitleButtonCell,
         LigthTitleButtonCell,
-        DVTButtonCell,
     };
 
     static ButtonCell forKind(Kind kind);
     static QColor green(); // #00E045
-    static QColor systemBlue();
-    static QColor systemGray();
 
     Kind kind = Kind::PushButtonCell;
     std::optional<qreal> radius; // absent: a title cell, no bezel

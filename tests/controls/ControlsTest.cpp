@@ -218,7 +218,7 @@ TEST_F(ControlsTest, EveryButtonIsNamedAndReachableByTab) {
     SwitchButton sw(title, &window);
     GCheckButton check(title, &window);
     PushButton push(title, &window);
-    CellButton cell(ButtonCell::Kind::TitleButtonCell, title, &window);
+    CellButton cell(ButtonCell::Kind::LigthTitleButtonCell, title, &window);
     struct Case {
         QWidget* widget;
         QAccessible::Role role;
@@ -252,7 +252,7 @@ TEST(ButtonCell, FilledCellsPaintTheirColourAndTitleCellsNoBezel) {
         {K::PushButtonCell, true, QColor(0, 224, 69)},
         {K::CleanButtonCell, true, QColor(0, 224, 69)},
         {K::DVRButtonCell, false, QColor(0xb1, 0xe5, 0xfe)},
-        {K::TitleButtonCell, true, QColor()},
+        {K::LigthTitleButtonCell, true, QColor()},
         {K::LigthTitleButtonCell, false, QColor()},
     };
     for (const Case& c : cases) {
@@ -275,7 +275,9 @@ TEST(ButtonCell, FilledCellsPaintTheirColourAndTitleCellsNoBezel) {
         EXPECT_GE(right.alpha(), left.alpha()) << int(c.kind);
         EXPECT_EQ(right.alpha() > 0, cell.shadowColor.alpha() > 0) << int(c.kind);
     }
-    EXPECT_EQ(ButtonCell::forKind(K::TitleButtonCell).titleColor(true), ButtonCell::systemGray());
+    const QColor pushedTitle = ButtonCell::forKind(K::LigthTitleButtonCell).titleColor(true);
+    EXPECT_EQ(pushedTitle.rgb(), QColor(Qt::white).rgb());
+    EXPECT_NEAR(pushedTitle.alpha(), 77, 1); // white at 30 %
     EXPECT_EQ(ButtonCell::forKind(K::PushButtonCell).titleColor(true), QColor(Qt::white));
 }
 

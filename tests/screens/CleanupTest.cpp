@@ -140,8 +140,10 @@ TEST_F(CleanupTest, TheCompletionScreenShowsWhatWasFreedAndTheTotalGrowsOnceWhen
             ASSERT_TRUE(test::waitFor([&] { return contentId() == QStringLiteral("Cleaned"); }));
             CleanedViewController* screen = cleaned(content());
             ASSERT_NE(screen, nullptr);
-            EXPECT_EQ(screen->was_cleaned_size()->text(), formatByteCountInList(1'701'000)); // what was chosen
+            EXPECT_EQ(screen->was_cleaned_size()->text(),
+                      formatByteCountInList(1'701'000)); // what was chosen
             EXPECT_FALSE(screen->status()->isHidden());
+            EXPECT_FALSE(screen->statusSpinner()->isHidden()); // turning beside it
             EXPECT_TRUE(screen->failures()->isHidden());
             if (arrival == Arrival::AfterItIsGone) {
                 QTest::mouseClick(screen->done_button(), Qt::LeftButton);
@@ -155,9 +157,10 @@ TEST_F(CleanupTest, TheCompletionScreenShowsWhatWasFreedAndTheTotalGrowsOnceWhen
         }
         CleanedViewController* screen = cleaned(content());
         ASSERT_NE(screen, nullptr);
-        ASSERT_TRUE(
-            test::waitFor([&] { return screen->was_cleaned_size()->text() == formatByteCountInList(1'500'000); }));
+        ASSERT_TRUE(test::waitFor(
+            [&] { return screen->was_cleaned_size()->text() == formatByteCountInList(1'500'000); }));
         EXPECT_TRUE(screen->status()->isHidden());
+        EXPECT_TRUE(screen->statusSpinner()->isHidden());
         EXPECT_FALSE(exists(app));
         EXPECT_FALSE(exists(trashed));
         EXPECT_TRUE(std::filesystem::is_empty(home / ".Trash")); // gone for good, not moved

@@ -3,6 +3,7 @@
 #include "controls/Animator.h"
 #include "controls/ApplicationsScroller.h"
 #include "controls/CellButton.h"
+#include "controls/SmallWaitProgress.h"
 #include "controls/TransitionLabel.h"
 #include "engine/Cleaner.h"
 #include "fs/RemovalReport.h"
@@ -19,6 +20,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace dovrel {
 
@@ -86,6 +89,10 @@ CleanedViewController::CleanedViewController(std::function<Cleaner*()> cleaner, 
     status_->setProperty("role", QStringLiteral("caption"));
     status_->setAlignment(Qt::AlignCenter);
     status_->hide();
+    // Turns beside the line while the removal goes on.
+    statusSpinner_ = new SmallWaitProgress(stage_);
+    statusSpinner_->setObjectName(QStringLiteral("statusSpinner"));
+    statusSpinner_->hide();
 
     failures_ = new QLabel(stage_);
     failures_->setObjectName(QStringLiteral("failures"));
@@ -160,6 +167,7 @@ void CleanedViewController::viewDidLoad() {
     CleanupRun& run = CleanupRun::shared();
     const CleanupRun::Id id = run.lastStarted();
     status_->setVisible(id != 0 && !run.report(id) && run.isRunning());
+    statusSpinner_->setVisible(!status_->isHidden());
     layoutStage();
     // Opening: the figure and its line rise into place.
     for (QWidget* w : {static_cast<QWidget*>(was_cleaned_size_), static_cast<QWidget*>(label_)})
@@ -178,6 +186,7 @@ void CleanedViewController::showReport(const RemovalReport& report) {
         was_cleaned_size_->setText(freed);
     }
     status_->hide();
+    statusSpinner_->hide();
 
     failureList_->clear();
     int count = 0;
@@ -227,6 +236,10 @@ QString CleanedViewController::displayed(const std::filesystem::path& location) 
 
 // One centred column; the failure line and the list take room only when
 // shown.
+QWidget* CleanedViewController::statusSpinner() const {
+    return statusSpinner_;
+}
+
 void CleanedViewController::layoutStage() {
     struct Row {
         QWidget* widget;
@@ -256,6 +269,14 @@ void CleanedViewController::layoutStage() {
             done_button_->setGeometry(kStage.width() / 2 + 8, y, 140, r.height);
         } else if (r.widget == imageview_) {
             imageview_->setGeometry((kStage.width() - kImage) / 2, y, kImage, kImage);
+        } else if (r.widget == status_) {
+            // The spinner and the line, centred together.
+            const QSize spinner = statusSpinner_->sizeHint();
+            const int textWidth = std::min(status_->sizeHint().width(), column);
+            const int x = (kStage.width() - spinner.width() - 6 - textWidth) / 2;
+            statusSpinner_->setGeometry(x, y + (r.height - spinner.height()) / 2, spinner.width(),
+                                        spinner.height());
+            status_->setGeometry(x + spinner.width() + 6, y, textWidth, r.height);
         } else if (r.widget == failures_) {
             // The line and its link button, centred together.
             const int linkWidth = failureListButton_->sizeHint().width();

@@ -15,6 +15,7 @@ namespace dovrel {
 class AppDelegate;
 class Cleaner;
 struct RemovalReport;
+class SmallWaitProgress;
 class TransitionLabel;
 
 // The completion screen ("Cleaned"). It loads showing the size the user
@@ -59,6 +60,7 @@ public:
     QTreeWidget* failureList() const { return failureList_; }
     // "Still removing..." while the cleanup runs.
     QLabel* status() const { return status_; }
+    QWidget* statusSpinner() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -74,6 +76,7 @@ private:
     TransitionLabel* was_cleaned_size_;
     QLabel* label_;
     QLabel* status_;
+    SmallWaitProgress* statusSpinner_;
     QLabel* failures_;
     QPushButton* failureListButton_;
     QTreeWidget* failureList_;
