@@ -61,6 +61,9 @@ public:
 
     static constexpr int kCurves = 4;
     static constexpr double kAxis = 210.0;
+    // The width the positions and curve widths are laid out for (the main
+    // window's default width); a view of another width stretches them.
+    static constexpr double kLayoutWidth = 780.0;
     static constexpr double kLineWidth = 2.0;
     static constexpr double kLineDash = 1.0;
     static constexpr const char* kTagKey = "lable";

@@ -51,25 +51,33 @@ void AnimationView::animation_for_cleaned_view() {
     play(AnimationCurves::Screen::Cleaned);
 }
 
-QRegion AnimationView::curvesRegion() {
-    const double t = now();
-    const QRectF bounds(rect());
+QPainterPath AnimationView::curvePath(int index, const AnimationCurves::Curve& curve) const {
+    // The positions and bulges are laid out for the window's default width;
+    // a wider or narrower view stretches them, as the path already follows
+    // the height.
+    const double scale = width() / AnimationCurves::kLayoutWidth;
+    QPainterPath path = AnimationCurves::curvePathWithWidth(curves_.pathWidth(index) * scale, QRectF(rect()));
+    path.translate(curve.position * scale - AnimationCurves::kAxis, 0);
+    return path;
+}
+
+QRegion AnimationView::curvesRegion(double t) {
     QRegion region;
     for (int i = 0; i < AnimationCurves::kCurves; ++i) {
-        const AnimationCurves::Curve c = curves_.curve(i, t);
-        const QRectF box = AnimationCurves::curvePathWithWidth(curves_.pathWidth(i), bounds)
-                               .controlPointRect()
-                               .translated(c.position - AnimationCurves::kAxis, 0);
         const double margin = AnimationCurves::kLineWidth + 1;
-        region += box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+        region += curvePath(i, curves_.curve(i, t))
+                      .controlPointRect()
+                      .adjusted(-margin, -margin, margin, margin)
+                      .toAlignedRect();
     }
     return region;
 }
 
 void AnimationView::tick() {
-    const QRegion region = curvesRegion();
-    update(painted_ + region);
-    painted_ = region;
+    // What the last pictures left outside the window colour, and where the
+    // curves stand now: the curves may have moved on by the time the paint
+    // runs, which only clips them until the next tick.
+    update(painted_ + curvesRegion(now()));
     schedule();
 }
 
@@ -99,7 +107,6 @@ void AnimationView::paintEvent(QPaintEvent* event) {
     p.fillRect(event->rect(), HexColor::colorFromHexString(QStringLiteral("515360")));
     p.setRenderHint(QPainter::Antialiasing);
     const double t = now();
-    const QRectF bounds(rect());
     for (int i = 0; i < AnimationCurves::kCurves; ++i) {
         const AnimationCurves::Curve c = curves_.curve(i, t);
         // Qt measures dashes in pen widths.
@@ -108,11 +115,12 @@ void AnimationView::paintEvent(QPaintEvent* event) {
         pen.setDashPattern({AnimationCurves::kLineDash / AnimationCurves::kLineWidth,
                             std::max(0.01, c.lineSpace / AnimationCurves::kLineWidth)});
         pen.setDashOffset(c.dashPhase / AnimationCurves::kLineWidth);
-        p.save();
-        p.translate(c.position - AnimationCurves::kAxis, 0);
-        p.strokePath(AnimationCurves::curvePathWithWidth(curves_.pathWidth(i), bounds), pen);
-        p.restore();
+        p.strokePath(curvePath(i, c), pen);
     }
+    // Whatever paints here, the timer's or one for a control above, the next
+    // tick clears what this picture drew: inside the painted area only the
+    // curves as they stand now remain.
+    painted_ = (painted_ - event->region()) + (curvesRegion(t) & event->region());
 }
 
 } // namespace dovrel

@@ -56,12 +56,17 @@ private:
     void play(AnimationCurves::Screen screen);
     void tick();
     void schedule();
-    QRegion curvesRegion();
+    // One curve's path as it stands, laid out for the view's size.
+    QPainterPath curvePath(int index, const AnimationCurves::Curve& curve) const;
+    // Where the curves stand at `t`, with room for the line.
+    QRegion curvesRegion(double t);
 
     AnimationCurves curves_;
     Clock clock_;
     QElapsedTimer elapsed_;
     QTimer timer_;
+    // Where the picture on screen may hold curves (anything but the window
+    // colour).
     QRegion painted_;
 };
 

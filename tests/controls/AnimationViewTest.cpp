@@ -1,6 +1,7 @@
 // The background of four dashed curves: the values its transitions produce
 // over time (computed for given moments, no waiting), the disk ring's used
-// fraction, and what reduced motion changes.
+// fraction, what reduced motion changes, and how the picture follows the
+// view's width.
 
 #include "controls/AnimationView.h"
 #include "controls/AnimationCurves.h"
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 namespace dovrel {
 namespace {
@@ -201,6 +203,41 @@ TEST_F(MotionTest, TheBackgroundRedrawsOnlyWhileShownAndMoving) {
     still.animation_for_scan_view();
     EXPECT_FALSE(still.ticking());
     expectSettledOn(still.curves(), Screen::Scan, clock);
+}
+
+// Columns of the first row where the picture is not the window colour,
+// grouped into the centres of the curves' first dots.
+std::vector<int> topDots(const QImage& image) {
+    std::vector<int> centres;
+    int from = -1;
+    for (int x = 0; x <= image.width(); ++x) {
+        const bool dot = x < image.width() && image.pixelColor(x, 1) != QColor(0x51, 0x53, 0x60);
+        if (dot && from < 0)
+            from = x;
+        if (!dot && from >= 0) {
+            centres.push_back((from + x - 1) / 2);
+            from = -1;
+        }
+    }
+    return centres;
+}
+
+TEST_F(MotionTest, TheCurvesStretchWithTheViewsWidth) {
+    Animator::setDurationFactor(0); // a still picture
+    const auto at = [](int width) {
+        AnimationView view(nullptr, [] { return 10.0; });
+        view.resize(width, 500);
+        view.animation_for_page_view();
+        return topDots(view.grab().toImage());
+    };
+    const std::vector<int> normal = at(780); // the window's default width
+    ASSERT_EQ(normal.size(), std::size_t(AnimationCurves::kCurves));
+    const std::vector<int> wide = at(1560);
+    ASSERT_EQ(wide.size(), normal.size());
+    for (std::size_t i = 0; i < normal.size(); ++i) {
+        EXPECT_NEAR(normal[i], AnimationCurves::transition(Screen::Page).positions.at(i), 2) << i;
+        EXPECT_NEAR(wide[i], 2 * normal[i], 3) << i;
+    }
 }
 
 TEST_F(MotionTest, EndlessAnimationsPauseWhileHiddenAndStandStillWithoutMotion) {
