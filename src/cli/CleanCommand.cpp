@@ -12,6 +12,7 @@
 #include "engine/SelectionSize.h"
 #include "engine/SmartScan.h"
 #include "fs/Remover.h"
+#include "layout/BrowserInUse.h"
 #include "layout/TrashPairRemoval.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
@@ -62,6 +63,22 @@ std::string jsonKept(const std::vector<HeldBack>& held) {
         out += std::string(i ? "," : "") +
                "{\"url\":" + jsonString(ScanJson::normalisedPath(held[i].location)) +
                ",\"keep\":" + jsonString(held[i].keep) + "}";
+    return out + "]";
+}
+
+// A location a running browser holds.
+struct InUse {
+    Location location;
+    std::string browser;
+};
+
+std::string jsonInUse(const std::vector<InUse>& held) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < held.size(); ++i)
+        out += std::string(i ? "," : "") +
+               "{\"url\":" + jsonString(ScanJson::normalisedPath(held[i].location)) +
+               ",\"browser\":" + jsonString(held[i].browser) +
+               ",\"reason\":" + jsonString(BrowserInUse::reason(held[i].browser)) + "}";
     return out + "]";
 }
 
@@ -116,6 +133,7 @@ int CleanCommand::run(std::vector<std::string> args) {
     std::vector<Location> files;
     std::unordered_set<std::string> once;
     std::vector<HeldBack> held;
+    std::vector<InUse> inUse;
     const auto results = HandOver::categories(cleaner);
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i] || !results[i]->items)
@@ -131,10 +149,15 @@ int CleanCommand::run(std::vector<std::string> args) {
                                                        : std::optional<FileIdentity>(seen->second));
                 if (!chosenCategory)
                     continue;
-                if (why)
+                if (why) {
                     held.push_back({l, *why});
-                else
+                } else if (auto browser = BrowserInUse::holderOf(folders->home, l)) {
+                    // Site data under a running browser would corrupt its profile.
+                    if (once.insert(l.native()).second)
+                        inUse.push_back({l, *browser});
+                } else {
                     going.push_back(l);
+                }
             }
             // Two results may name one location; it goes once.
             for (auto& l : going)
@@ -156,13 +179,17 @@ int CleanCommand::run(std::vector<std::string> args) {
     }
     cleaner.files = files;
     cleaner.wasCleaned = chosen;
+    for (const auto& u : inUse)
+        std::fprintf(stderr, "dovrel-cleaner-cli: left alone: %s: %s\n", CliText::display(u.location).c_str(),
+                     BrowserInUse::reason(u.browser).c_str());
 
     // The plan, in full, before anything goes. Output that already fails
     // here would leave the user blind: then nothing is removed.
     if (json) {
         CliOutput::write(std::string("{\"format\":\"dovrel-clean/1\",\"dry_run\":") +
                          (yes ? "false" : "true") + ",\"chosen_size\":" + std::to_string(chosen) +
-                         ",\"locations\":" + jsonLocations(files) + ",\"kept\":" + jsonKept(held));
+                         ",\"locations\":" + jsonLocations(files) + ",\"kept\":" + jsonKept(held) +
+                         ",\"in_use\":" + jsonInUse(inUse));
         if (!yes)
             CliOutput::write("}\n");
     } else {
@@ -173,8 +200,12 @@ int CleanCommand::run(std::vector<std::string> args) {
             plan += (yes ? "keep      " : "keep          ") + CliText::display(h.location) + "  (--keep " +
                     CliText::escaped(h.keep) + ")\n";
         char line[256];
-        std::snprintf(line, sizeof line, "%zu locations, %s chosen%s.\n", files.size(),
-                      CliText::utf8(formatByteCount(chosen)).c_str(), held.empty() ? "" : ", some kept back");
+        for (const auto& u : inUse)
+            plan += (yes ? "in use    " : "in use        ") + CliText::display(u.location) + "  (" +
+                    BrowserInUse::reason(u.browser) + ")\n";
+        std::snprintf(line, sizeof line, "%zu locations, %s chosen%s%s.\n", files.size(),
+                      CliText::utf8(formatByteCount(chosen)).c_str(), held.empty() ? "" : ", some kept back",
+                      inUse.empty() ? "" : ", some left to running browsers");
         plan += line;
         if (!yes)
             plan += "Nothing was removed. Run the same command with --yes to remove them for good.\n";

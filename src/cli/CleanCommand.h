@@ -22,8 +22,13 @@ namespace dovrel {
 // JSON ("total_recorded":false), and does not change the exit status, which
 // tells what happened to the user's files.
 //
+// A location a running browser holds as its profile (see BrowserInUse) is
+// left alone: named on stderr with the reason ("Close Chromium to clean its
+// site data") and in the plan; the removal checks the lock again as it goes.
+//
 // --json writes one object: {"format":"dovrel-clean/1","dry_run":B,
-// "chosen_size":N,"locations":[P...],"kept":[{"url":P,"keep":ARG}...]} and,
+// "chosen_size":N,"locations":[P...],"kept":[{"url":P,"keep":ARG}...],
+// "in_use":[{"url":P,"browser":NAME,"reason":TEXT}...]} and,
 // after a removal, also "bytes_freed":N,"items_removed":N,
 // "total_recorded":B,"outcomes":[{"url","status","reason","items","bytes"}...].
 // Paths as in ScanJson; the plan's part is written before the removal starts.

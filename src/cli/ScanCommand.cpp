@@ -11,6 +11,7 @@
 #include "engine/HandOver.h"
 #include "engine/SmartScan.h"
 #include "fs/PathOps.h"
+#include "layout/BrowserInUse.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
@@ -208,6 +209,8 @@ std::string ScanCommand::outline(const Cleaner& c, bool entries) {
                     } else {
                         label = CliText::utf8(p->type) + "  [" +
                                 std::to_string(p->files ? p->files->size() : 0) + " locations]";
+                        for (const QString& browser : p->in_use_by)
+                            label += "  (in use: " + BrowserInUse::reason(CliText::utf8(browser)) + ")";
                     }
                     size = p->size;
                 },

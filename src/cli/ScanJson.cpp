@@ -52,9 +52,14 @@ std::string item(const std::shared_ptr<RemainderItem>& r) {
 }
 
 std::string item(const std::shared_ptr<CleanerItem>& s) {
+    std::string inUse;
+    for (const QString& browser : s->in_use_by)
+        inUse += (inUse.empty() ? ",\"in_use_by\":[" : ",") + text(browser);
+    if (!inUse.empty())
+        inUse += "]";
     return "{\"type\":" + text(s->type) + ",\"group\":" + text(s->group) +
            ",\"files\":" + paths(s->files.value_or(std::vector<Location>{})) +
-           ",\"size\":" + number(s->size) + "}";
+           ",\"size\":" + number(s->size) + inUse + "}";
 }
 
 std::string category(const std::shared_ptr<CleanerItem>& result, const std::shared_ptr<SmartOutlineItem>& row,

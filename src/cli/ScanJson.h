@@ -17,7 +17,8 @@ class Cleaner;
 // with the categories in CategoryTable order, each {"type","label","size","items"}.
 // Items: caches {"label","url","size"}; logs, installs, trash
 // {"name","url","size"}; remainders {"label","bundle","files","size"};
-// browsers and mails {"type","group","files","size"}. Paths are absolute and
+// browsers and mails {"type","group","files","size"}, a browser source the
+// browser was running on also "in_use_by":[NAME...]. Paths are absolute and
 // normalised; name bytes that are not UTF-8 become "\udc80".."\udcff", in
 // paths and in labels and identifiers made from names alike.
 class ScanJson {

@@ -86,7 +86,8 @@ BrowserChoice::Chosen BrowserChoice::current() const {
         if (!found(b)) {
             c = false;
         } else if (!category || !category->files) {
-            c = stored(b).value_or(true);
+            // Data a running browser holds waits until asked for.
+            c = stored(b).value_or(true) && result(b)->in_use_by.empty();
         } else {
             // Chosen when every one of its locations is in the list.
             const std::vector<Location>& list = *category->files;

@@ -24,6 +24,8 @@ class Defaults;
 //   stored keys "GoogleChrome", "Mozilla", "Safari"  (standard defaults)
 //        |  absent: follow the outline (chosen when found)
 //        |  YES: chosen when found      NO (or not a boolean): not chosen
+//        |  either way not chosen while the scan saw the browser running
+//        |  on it (in_use_by), until chosen here
 //        v
 //   browser_item->files of the last scan
 //        absent  -> nothing changed since the scan: the stored keys decide

@@ -30,6 +30,10 @@ struct CleanerItem {
     std::optional<std::vector<ResultEntry>> items;
     QString type;
     QString group;
+    // A source whose browser was running on it when the scan looked: the
+    // browsers' names. Its data is not chosen unless asked for, and the
+    // removal leaves it alone while they still run.
+    std::vector<QString> in_use_by;
 };
 
 } // namespace dovrel

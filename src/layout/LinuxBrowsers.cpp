@@ -3,8 +3,11 @@
 #include "fs/DirectoryListing.h"
 #include "fs/PathOps.h"
 #include "fs/SizeMemo.h"
+#include "layout/BrowserInUse.h"
 #include "layout/KeyFile.h"
 #include "layout/XdgDirs.h"
+
+#include <algorithm>
 
 namespace dovrel {
 
@@ -61,25 +64,39 @@ LinuxBrowsers::Sources LinuxBrowsers::find(const Location& home, const Location&
     static const char* const parts[] = {"Application Cache", "Local Storage", "Storage",
                                         "Sync Data",         "Thumbnails",    "Session Storage"};
     std::vector<Location> chrome;
+    std::vector<QString> chromeHolders;
+    auto held = [](std::vector<QString>& holders, const Location& folder) {
+        if (auto browser = BrowserInUse::holder(folder)) {
+            const QString name = QString::fromStdString(*browser);
+            if (std::find(holders.begin(), holders.end(), name) == holders.end())
+                holders.push_back(name);
+        }
+    };
     for (const char* browser : {"google-chrome", "chromium"}) {
         const Location profile = configHome / browser / "Default";
         if (!PathOps::isDirectory(profile))
             continue;
         for (const char* part : parts)
             chrome.push_back(profile / part);
+        held(chromeHolders, configHome / browser);
     }
     if (!chrome.empty()) {
         const ByteCount size = sizes.overall_size_of_files(chrome);
         out.chrome = source(std::move(chrome), size, "chrome");
+        out.chrome->in_use_by = std::move(chromeHolders);
     }
 
     if (PathOps::exists(home / ".mozilla/firefox")) {
         std::vector<Location> storage;
+        std::vector<QString> holders;
         for (const Location& profile : firefoxProfiles(home))
-            if (PathOps::exists(profile / "storage"))
+            if (PathOps::exists(profile / "storage")) {
                 storage.push_back(profile / "storage");
+                held(holders, profile);
+            }
         const ByteCount size = sizes.overall_size_of_files(storage);
         out.mozilla = source(std::move(storage), size, "mozilla");
+        out.mozilla->in_use_by = std::move(holders);
     }
     return out;
 }

@@ -25,6 +25,10 @@ class SizeMemo;
 // listing; each profile once, only storage folders that exist. The source
 // exists when .mozilla/firefox does, possibly with no files.
 //
+// A source lists the browsers running on it (BrowserInUse: Chrome's or
+// Chromium's user-data folder, a Firefox profile) in in_use_by; its data is
+// still measured and listed.
+//
 // There is no "safari" source.
 class LinuxBrowsers {
 public:

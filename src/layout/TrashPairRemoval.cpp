@@ -1,6 +1,7 @@
 #include "layout/TrashPairRemoval.h"
 
 #include "fs/Remover.h"
+#include "layout/BrowserInUse.h"
 #include "layout/TrashInfo.h"
 
 #include <cerrno>
@@ -130,9 +131,9 @@ RemovalOutcome TrashPairRemoval::removeLoneInfo(const RemovalRequest& request, c
 RemovalReport TrashPairRemoval::removeFor(Remover& remover, const Location& home,
                                           const std::optional<Location>& trash,
                                           const std::vector<RemovalRequest>& requests) {
-    if (!trash)
-        return remover.remove(requests);
-    return TrashPairRemoval(remover, home, *trash).remove(requests);
+    TrashPairRemoval removal(remover, home, trash.value_or(home));
+    removal.pairs_ = trash.has_value();
+    return removal.remove(requests);
 }
 
 RemovalReport TrashPairRemoval::remove(const std::vector<RemovalRequest>& requests) {
@@ -159,21 +160,25 @@ RemovalReport TrashPairRemoval::remove(const std::vector<RemovalRequest>& reques
         const Location l = r.location.lexically_normal();
         const Location parent = l.parent_path();
         const std::string name = l.filename().native();
-        const bool pair = parent == files && !name.empty();
+        const bool pair = pairs_ && parent == files && !name.empty();
         const bool loneInfo =
-            parent == info && name.size() > kInfoSuffix.size() && name.ends_with(kInfoSuffix);
-        const bool structure = l == trash_ || l == files || l == info || l == trash_ / "directorysizes";
+            pairs_ && parent == info && name.size() > kInfoSuffix.size() && name.ends_with(kInfoSuffix);
+        const bool structure =
+            pairs_ && (l == trash_ || l == files || l == info || l == trash_ / "directorysizes");
         if (cancelled) {
             add(outcome(r.location, Status::Cancelled));
             continue;
         }
-        if (!pair && !loneInfo && !structure) {
+        const std::optional<std::string> browser = BrowserInUse::holderOf(home_, l);
+        if (!pair && !loneInfo && !structure && !browser) {
             pending.push_back(r);
             continue;
         }
         flush();
         if (cancelled)
             add(outcome(r.location, Status::Cancelled));
+        else if (browser)
+            add(outcome(r.location, Status::Refused, BrowserInUse::reason(*browser)));
         else if (structure)
             add(outcome(r.location, Status::Refused, "part of the trash itself"));
         else if (pair)

@@ -36,6 +36,11 @@ class Remover;
 // line. The trash folder, its files and info folders and directorysizes
 // themselves are Refused. Any other location goes to the Remover as it is.
 //
+// A location a running browser holds as its profile, or that lies inside one
+// (see BrowserInUse), is Refused with the reason "Close <browser> to clean
+// its site data": the lock is read again right before the location goes,
+// whatever the scan saw.
+//
 // One outcome per request, in order; once an outcome is Cancelled the rest
 // are reported Cancelled untouched.
 class TrashPairRemoval {
@@ -44,9 +49,9 @@ public:
 
     RemovalReport remove(const std::vector<RemovalRequest>& requests);
 
-    // The removal of a scan's hand-over: through TrashPairRemoval when the
-    // scan's layout pairs its trash entries (`trash` set), else straight
-    // through the Remover.
+    // The removal of a scan's hand-over: trash entries paired when the
+    // scan's layout pairs them (`trash` set); running browsers' profiles
+    // refused either way.
     static RemovalReport removeFor(Remover& remover, const Location& home,
                                    const std::optional<Location>& trash,
                                    const std::vector<RemovalRequest>& requests);
@@ -65,6 +70,7 @@ private:
     Remover& remover_;
     Location home_;
     Location trash_;
+    bool pairs_ = true;
 };
 
 } // namespace dovrel

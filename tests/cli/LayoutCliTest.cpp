@@ -11,6 +11,8 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 using namespace dovrel;
 using namespace dovrel::test;
 
@@ -114,6 +116,46 @@ TEST_F(LayoutCliTest, ALinuxCleanRemovesTrashEntriesWithTheirInfo) {
     // Nothing outside the trash was touched.
     EXPECT_TRUE(fs::exists(made.home / ".cache"));
     EXPECT_FALSE(fs::is_empty(made.home / ".cache"));
+}
+
+// Chromium runs on the sample home (its lock names this test's process): its
+// site data is listed, marked and left; Chrome's and every cache go.
+TEST_F(LayoutCliTest, ARunningBrowsersSiteDataIsListedButLeftWithTheReason) {
+    const auto made = SampleHomeLinux::build(tmp / "linux", 0, "ann");
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    fs::create_symlink(std::string(host) + "-" + std::to_string(::getpid()),
+                       made.home / ".config/chromium/SingletonLock");
+    const std::vector<std::string> where{"--home", made.home.string(), "--system-root", made.system.string()};
+    auto args = [&](std::vector<std::string> a) {
+        a.insert(a.end(), where.begin(), where.end());
+        return a;
+    };
+
+    const CliRun scan = runCli(args({"scan", "--json"}), config);
+    ASSERT_EQ(scan.exitCode, 0) << scan.err.toStdString();
+    QStringList running;
+    for (const auto& i : items(parsed(scan), "browsers"))
+        if (i.toObject().value("type").toString() == "chrome")
+            for (const auto& b : i.toObject().value("in_use_by").toArray())
+                running << b.toString();
+    EXPECT_EQ(running, QStringList{"Chromium"});
+
+    const CliRun run = runCli(args({"clean", "--yes", "--json", "--only", "browsers", "caches"}), config);
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Close Chromium to clean its site data")) << run.err.toStdString();
+    QStringList left;
+    for (const auto& u : parsed(run).value("in_use").toArray()) {
+        EXPECT_EQ(u.toObject().value("reason").toString(), "Close Chromium to clean its site data");
+        left << u.toObject().value("url").toString();
+    }
+    EXPECT_FALSE(left.isEmpty());
+    for (const QString& l : left)
+        EXPECT_TRUE(l.startsWith(QString::fromStdString((made.home / ".config/chromium/Default/").string())))
+            << l.toStdString();
+    EXPECT_TRUE(fs::exists(made.home / ".config/chromium/Default/Local Storage/leveldb/000004.log"));
+    EXPECT_FALSE(fs::exists(made.home / ".config/google-chrome/Default/Local Storage"));
+    EXPECT_FALSE(fs::exists(made.home / ".cache/chromium"));
 }
 
 } // namespace

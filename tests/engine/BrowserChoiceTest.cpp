@@ -52,6 +52,7 @@ TEST_F(BrowserChoiceTest, StartsFromTheStoredKeysAndOnlyFoundBrowsersCount) {
         std::optional<ByteCount> size; // absent: not found by the scan
         std::optional<bool> stored;    // absent: never written
         bool found, chosen;
+        bool running = false; // the browser was running on its data
     };
     const Case cases[] = {
         {"found, never chosen: follows the outline", 500, std::nullopt, true, true},
@@ -61,10 +62,14 @@ TEST_F(BrowserChoiceTest, StartsFromTheStoredKeysAndOnlyFoundBrowsersCount) {
         {"not found, never chosen", std::nullopt, std::nullopt, false, false},
         {"found with zero bytes, never chosen", 0, std::nullopt, false, false},
         {"found with zero bytes, stored YES", 0, true, false, false},
+        {"found while running, never chosen", 500, std::nullopt, true, false, true},
+        {"found while running, stored YES", 500, true, true, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::putBrowserResults(cleaner, {c.size, 300, std::nullopt});
+        if (c.running)
+            cleaner.browser_chrome_item->in_use_by = {QStringLiteral("Google Chrome")};
         settings.removeObjectForKey(BrowserChoice::key(Browser::chrome));
         if (c.stored)
             store(Browser::chrome, *c.stored);
@@ -75,6 +80,15 @@ TEST_F(BrowserChoiceTest, StartsFromTheStoredKeysAndOnlyFoundBrowsersCount) {
         EXPECT_TRUE(choice.isChosen(Browser::mozilla));
         EXPECT_FALSE(choice.isChosen(Browser::safari));
     }
+}
+
+TEST_F(BrowserChoiceTest, DataOfARunningBrowserIsChosenOnlyWhenAskedFor) {
+    test::putBrowserResults(cleaner, {500, 300, std::nullopt});
+    cleaner.browser_chrome_item->in_use_by = {QStringLiteral("Chromium")};
+    EXPECT_EQ(chosen(), (std::vector<bool>{false, true, false}));
+    ASSERT_TRUE(choice.setChosen(Browser::chrome, true));
+    EXPECT_EQ(chosen(), (std::vector<bool>{true, true, false}));
+    expectListMatchesChoice();
 }
 
 TEST_F(BrowserChoiceTest, AStoredValueThatIsNotABooleanChoosesNothing) {

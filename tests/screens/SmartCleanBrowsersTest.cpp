@@ -123,6 +123,22 @@ TEST_F(SmartCleanBrowsersTest, TheStoredChoiceDecidesTheStartAndTheHandOver) {
     }
 }
 
+// A browser running on its data when the scan looked: the row says why it is
+// left, unticked, and nothing of it is handed over unless ticked.
+TEST_F(SmartCleanBrowsersTest, ARunningBrowsersRowSaysWhyItIsLeftUnticked) {
+    results.finish();
+    results.engine.browser_item->files.reset();
+    results.engine.browser_chrome_item->in_use_by = {QStringLiteral("Chromium")};
+    SmartCleanViewController& s = results.open();
+    expectShown(s, false, true);
+    const QModelIndex chrome = s.outlineModel()->entryIndex(kBrowsers, 0);
+    EXPECT_TRUE(chrome.data().toString().endsWith(QStringLiteral("Close Chromium to clean its site data")))
+        << chrome.data().toString().toStdString();
+    EXPECT_EQ(chrome.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Close Chromium to clean its site data"));
+    EXPECT_EQ(handedOverBrowserFiles(s), filesOf(false, true));
+}
+
 TEST_F(SmartCleanBrowsersTest, TheOutlineFollowsTheWindowsChangesAndTheWindowTheOutlines) {
     SmartCleanViewController& s = results.open();
     const auto windowChooses = [&](Browser b, bool on) {

@@ -134,7 +134,15 @@ QVariant SmartCleanOutlineModel::data(const QModelIndex& index, int role) const 
     const bool empty = category && screen_.isCategoryEmpty(c);
     const QString sizeText =
         empty ? QString() : formatByteCountInList(category ? item.size : HandOver::sizeOf(*entry));
-    const QString title = category ? item.label : OutlineEntry::title(*entry);
+    QString title = category ? item.label : OutlineEntry::title(*entry);
+    // Site data a running browser holds stays until it is closed; the row says so.
+    QString inUse;
+    if (const auto* source = category ? nullptr : std::get_if<std::shared_ptr<CleanerItem>>(entry))
+        if (*source && !(*source)->in_use_by.empty()) {
+            QStringList names((*source)->in_use_by.begin(), (*source)->in_use_by.end());
+            inUse = tr("Close %1 to clean its site data").arg(names.join(QStringLiteral(", ")));
+            title += QStringLiteral(" — ") + inUse;
+        }
 
     if (role == SizeOpacityRole) {
         if (category)
@@ -158,6 +166,8 @@ QVariant SmartCleanOutlineModel::data(const QModelIndex& index, int role) const 
     case Qt::AccessibleDescriptionRole:
         return sizeText;
     case Qt::ToolTipRole:
+        if (!inUse.isEmpty())
+            return inUse;
         if (!category)
             if (std::optional<Location> first = OutlineEntry::firstLocation(*entry)) {
                 const std::string& bytes = first->native();
