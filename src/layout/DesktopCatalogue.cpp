@@ -6,6 +6,8 @@
 
 #include <dirent.h>
 
+#include <initializer_list>
+
 namespace dovrel {
 
 namespace {
@@ -32,6 +34,20 @@ std::shared_ptr<ApplicationItem> recordOf(const DesktopEntry& e, const std::vect
     record->log_file_name = QStringLiteral("null_string");
     return record;
 }
+
+// Cache folders that name neither their application's desktop entry nor
+// its program, with the desktop ids of the applications that make them, in
+// the order tried. Firefox keeps its cache in ~/.cache/mozilla whatever its
+// package is called; Chromium's entry is chromium-browser on some systems.
+struct WellKnownFolder {
+    const char* folder;
+    std::initializer_list<const char*> ids;
+};
+const WellKnownFolder kWellKnownFolders[] = {
+    {"mozilla", {"firefox", "firefox-esr", "org.mozilla.firefox", "firefox_firefox"}},
+    {"chromium", {"chromium", "chromium-browser", "org.chromium.Chromium", "chromium_chromium"}},
+    {"google-chrome", {"google-chrome", "com.google.Chrome"}},
+};
 
 } // namespace
 
@@ -89,6 +105,11 @@ std::shared_ptr<ApplicationItem> DesktopCatalogue::owner(const QString& folderNa
     for (const auto* map : {&ids_, &lastPieces_, &wmClasses_, &programs_})
         if (auto it = map->constFind(k); it != map->constEnd())
             return records_[static_cast<std::size_t>(*it)];
+    for (const WellKnownFolder& known : kWellKnownFolders)
+        if (k == QLatin1String(known.folder))
+            for (const char* id : known.ids)
+                if (auto record = byId(QString::fromLatin1(id)))
+                    return record;
     return nullptr;
 }
 

@@ -26,7 +26,9 @@ namespace dovrel {
 // A folder name is attributed to the first entry it equals, ignoring case,
 // by: desktop-file id, then the id's last dotted piece
 // (org.mozilla.firefox -> firefox), then StartupWMClass, then the program
-// name of Exec. The record made for an entry has the entry's Name as label
+// name of Exec; a well-known folder none of them names goes to the first
+// installed entry of a small table (mozilla -> firefox, firefox-esr,
+// org.mozilla.firefox, ...). The record made for an entry has the entry's Name as label
 // and its Icon, found in the hicolor theme of the same data directories, as
 // icon; its `bundle` is the desktop-file id and `url` the .desktop file.
 class DesktopCatalogue {

@@ -24,8 +24,15 @@ std::shared_ptr<CleanerItem> source(std::vector<Location> files, ByteCount size,
 
 } // namespace
 
-std::vector<Location> LinuxBrowsers::firefoxProfiles(const Location& home) {
-    const Location root = home / ".mozilla/firefox";
+std::vector<Location> LinuxBrowsers::firefoxRoots(const Location& home, const Location& configHome) {
+    std::vector<Location> roots;
+    for (const Location& root : {home / ".mozilla/firefox", configHome / "mozilla/firefox"})
+        if (PathOps::isDirectory(root))
+            roots.push_back(root);
+    return roots;
+}
+
+std::vector<Location> LinuxBrowsers::firefoxProfiles(const Location& home, const Location& configHome) {
     std::vector<Location> profiles;
     auto add = [&](const Location& p) {
         const Location n = p.lexically_normal();
@@ -35,26 +42,28 @@ std::vector<Location> LinuxBrowsers::firefoxProfiles(const Location& home) {
         if (PathOps::isDirectory(n))
             profiles.push_back(n);
     };
-    if (auto ini = KeyFile::readFile(root / "profiles.ini")) {
-        for (const auto& group : ini->groups()) {
-            if (!group.name.starts_with("Profile"))
-                continue;
-            auto path = KeyFile::value(group, "Path");
-            if (!path || path->empty())
-                continue;
-            const bool relative = KeyFile::value(group, "IsRelative").value_or("1") != "0";
-            if (relative) {
-                const Location p = (root / *path).lexically_normal();
-                if (XdgDirs::insideHome(home, p.native()))
-                    add(p);
-            } else if (auto inside = XdgDirs::insideHome(home, *path)) {
-                add(*inside);
+    for (const Location& root : firefoxRoots(home, configHome)) {
+        if (auto ini = KeyFile::readFile(root / "profiles.ini")) {
+            for (const auto& group : ini->groups()) {
+                if (!group.name.starts_with("Profile"))
+                    continue;
+                auto path = KeyFile::value(group, "Path");
+                if (!path || path->empty())
+                    continue;
+                const bool relative = KeyFile::value(group, "IsRelative").value_or("1") != "0";
+                if (relative) {
+                    const Location p = (root / *path).lexically_normal();
+                    if (XdgDirs::insideHome(home, p.native()))
+                        add(p);
+                } else if (auto inside = XdgDirs::insideHome(home, *path)) {
+                    add(*inside);
+                }
             }
         }
+        for (const auto& e : DirectoryListing::list(root, true))
+            if (PathOps::isDirectory(e.path))
+                add(e.path);
     }
-    for (const auto& e : DirectoryListing::list(root, true))
-        if (PathOps::isDirectory(e.path))
-            add(e.path);
     return profiles;
 }
 
@@ -86,10 +95,10 @@ LinuxBrowsers::Sources LinuxBrowsers::find(const Location& home, const Location&
         out.chrome->in_use_by = std::move(chromeHolders);
     }
 
-    if (PathOps::exists(home / ".mozilla/firefox")) {
+    if (!firefoxRoots(home, configHome).empty()) {
         std::vector<Location> storage;
         std::vector<QString> holders;
-        for (const Location& profile : firefoxProfiles(home))
+        for (const Location& profile : firefoxProfiles(home, configHome))
             if (PathOps::exists(profile / "storage")) {
                 storage.push_back(profile / "storage");
                 held(holders, profile);

@@ -20,10 +20,12 @@ class SizeMemo;
 // longer make Application Cache); the source exists when one does.
 //
 // "mozilla": the "storage" folder of every Firefox profile in
-// .mozilla/firefox: first those profiles.ini names (Path= relative to that
-// folder, or absolute and inside the home), then the other folders of its
-// listing; each profile once, only storage folders that exist. The source
-// exists when .mozilla/firefox does, possibly with no files.
+// .mozilla/firefox and in $XDG_CONFIG_HOME/mozilla/firefox (where Firefox
+// keeps new profiles when the first does not exist): for each of the two,
+// first those its profiles.ini names (Path= relative to that folder, or
+// absolute and inside the home), then the other folders of its listing; each
+// profile once, only storage folders that exist. The source exists when one
+// of the two folders does, possibly with no files.
 //
 // A source lists the browsers running on it (BrowserInUse: Chrome's or
 // Chromium's user-data folder, a Firefox profile) in in_use_by; its data is
@@ -39,8 +41,12 @@ public:
 
     static Sources find(const Location& home, const Location& configHome, SizeMemo& sizes);
 
-    // The profile folders of .mozilla/firefox in the order above.
-    static std::vector<Location> firefoxProfiles(const Location& home);
+    // The Firefox profile folders in the order above.
+    static std::vector<Location> firefoxProfiles(const Location& home, const Location& configHome);
+
+private:
+    // Those of .mozilla/firefox and $XDG_CONFIG_HOME/mozilla/firefox that exist.
+    static std::vector<Location> firefoxRoots(const Location& home, const Location& configHome);
 };
 
 } // namespace dovrel

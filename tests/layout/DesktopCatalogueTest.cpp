@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace dovrel;
 using dovrel::test::LinuxHomeFixture;
 
@@ -56,6 +58,39 @@ TEST_F(DesktopCatalogueTest, AFolderIsAttributedByEachFieldIgnoringCase) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ownerOf(c.folder), c.owner) << c.folder;
+}
+
+// Firefox's cache folder is "mozilla", named by no entry: it goes to the
+// installed Firefox, whichever package that is; without one it stays unnamed.
+TEST_F(DesktopCatalogueTest, WellKnownCacheFoldersGoToTheInstalledApplication) {
+    const struct {
+        const char* entries; // desktop ids installed, space-separated
+        const char* mozilla;
+        const char* chromium;
+    } cases[] = {
+        {"firefox-esr chromium", "Firefox ESR", "Chromium"},
+        {"org.mozilla.firefox chromium-browser", "Firefox (Flatpak)", "Chromium (Ubuntu)"},
+        {"firefox firefox-esr", "Firefox", "-"},
+        {"thunderbird", "-", "-"},
+    };
+    const std::map<std::string, std::string> names = {
+        {"firefox-esr", "Name=Firefox ESR\nExec=/usr/lib/firefox-esr/firefox-esr %u\n"},
+        {"firefox", "Name=Firefox\nExec=firefox %u\n"},
+        {"org.mozilla.firefox", "Name=Firefox (Flatpak)\nExec=/usr/bin/flatpak run org.mozilla.firefox\n"},
+        {"chromium", "Name=Chromium\nExec=/usr/bin/chromium %U\n"},
+        {"chromium-browser", "Name=Chromium (Ubuntu)\nExec=chromium-browser %U\n"},
+        {"thunderbird", "Name=Thunderbird\nExec=thunderbird %u\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entries);
+        std::filesystem::remove_all(share);
+        std::istringstream ids(c.entries);
+        for (std::string id; ids >> id;)
+            entry(share, id + ".desktop", names.at(id));
+        load();
+        EXPECT_EQ(ownerOf("mozilla"), c.mozilla);
+        EXPECT_EQ(ownerOf("chromium"), c.chromium);
+    }
 }
 
 TEST_F(DesktopCatalogueTest, UserEntriesHideSystemOnesAndSubfoldersMakeIds) {

@@ -202,6 +202,16 @@ TEST_F(LinuxLayoutTest, BrowsersTakeChromeThenChromiumAndEveryFirefoxProfilesSto
     s = LinuxBrowsers::find(home, home / ".config", sizes);
     ASSERT_TRUE(s.mozilla);
     EXPECT_TRUE(s.mozilla->files->empty());
+
+    // Profiles Firefox made under $XDG_CONFIG_HOME count as well.
+    std::filesystem::remove_all(home / ".mozilla");
+    text(".xdg-config/mozilla/firefox/profiles.ini", "[Profile0]\nIsRelative=1\nPath=x.default-esr\n");
+    file(".xdg-config/mozilla/firefox/x.default-esr/storage/default/ls", 9);
+    s = LinuxBrowsers::find(home, home / ".xdg-config", sizes);
+    ASSERT_TRUE(s.mozilla);
+    EXPECT_EQ(*s.mozilla->files,
+              std::vector<Location>{home / ".xdg-config/mozilla/firefox/x.default-esr/storage"});
+    EXPECT_EQ(s.mozilla->size, 9);
 }
 
 TEST_F(LinuxLayoutTest, InstallersAreTheKnownExtensionsOneLevelDeep) {
