@@ -21,9 +21,10 @@ struct RemovalOutcome {
 
     Location location;
     Status status = Status::Failed;
-    std::string reason;     // empty for Removed; else why, errno text where there is one
-    std::int64_t items = 0; // entries removed (files, links, folders, the location itself)
-    ByteCount bytes = 0;    // logical sizes of the removed non-folders
+    std::string reason;        // empty for Removed; else why, errno text where there is one
+    std::int64_t items = 0;    // entries removed (files, links, folders, the location itself)
+    ByteCount bytes = 0;       // logical sizes of the removed non-folders
+    bool movedToTrash = false; // Removed into the Trash: `bytes` are freed only when it is emptied
 
     // Removed or AlreadyGone.
     bool done() const { return status == Status::Removed || status == Status::AlreadyGone; }

@@ -15,7 +15,8 @@ namespace dovrel {
 struct RemovalReport {
     std::vector<RemovalOutcome> outcomes;
     std::int64_t itemsRemoved = 0;
-    ByteCount bytesFreed = 0;
+    ByteCount bytesFreed = 0;        // really freed: removed for good
+    ByteCount bytesMovedToTrash = 0; // freed once the Trash is emptied
 
     // Every location is removed or was already gone.
     bool allDone() const {

@@ -1,6 +1,7 @@
 #include "fs/Remover.h"
 
 #include "fs/FsCalls.h"
+#include "fs/ParentReach.h"
 #include "fs/RemovalCrew.h"
 #include "fs/TreeEraser.h"
 #include "fs/UniqueFd.h"
@@ -87,35 +88,11 @@ public:
     RemovalOutcome run(const RemovalRequest& request, const std::vector<std::string>& parts, int homefd) {
         const Location& location = request.location;
 
-        // Down to the parent, one real folder at a time, each on the mount of
-        // the one above: a mount anywhere on the way (a bind mount at .Trash,
-        // say) would lead outside the home. The home itself may be a mount.
-        int parentfd = homefd; // borrowed until the first folder below it is open
-        UniqueFd parent;
-        FsCalls::Status parentStatus;
-        if (!calls_.statusOf(homefd, parentStatus))
-            return outcome(location, Status::Failed, FsCalls::message(errno));
-        for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-            const int fd = calls_.openFolder(parentfd, parts[i].c_str(), false);
-            if (fd < 0) {
-                const int error = errno;
-                if (error == ENOENT)
-                    return outcome(location, Status::AlreadyGone);
-                if (error == ELOOP || error == ENOTDIR)
-                    return outcome(location, Status::Changed,
-                                   "a folder on its path is now a symbolic link or not a folder");
-                return outcome(location, Status::Failed, FsCalls::message(error));
-            }
-            parent = calls_.own(fd);
-            parentfd = fd;
-            // Judged on the descriptor: what was reached, not what a name showed.
-            FsCalls::Status here;
-            if (!calls_.statusOf(fd, here))
-                return outcome(location, Status::Failed, FsCalls::message(errno));
-            if (FsCalls::crossesMount(parentStatus, here))
-                return outcome(location, Status::Refused, "a folder on its path is a mount point");
-            parentStatus = here;
-        }
+        ParentReach way;
+        if (auto ended = way.reach(calls_, homefd, parts, location))
+            return std::move(*ended);
+        const int parentfd = way.fd;
+        const FsCalls::Status& parentStatus = way.status;
 
         const std::string& name = parts.back();
         FsCalls::Status st;

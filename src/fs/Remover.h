@@ -85,10 +85,12 @@ public:
     // empty when it may.
     std::optional<std::string> refusal(const Location& location) const;
 
-private:
+    // The location's components below the home, judged as refusal() judges
+    // it; absent, with `refusal` set, when it may never be removed.
     std::optional<std::vector<std::string>> relativeComponents(const Location& location,
                                                                std::string& refusal) const;
 
+private:
     Location home_;
     Syscalls& sys_;
     RemovalProgress progress_;

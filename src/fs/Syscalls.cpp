@@ -1,5 +1,6 @@
 #include "fs/Syscalls.h"
 
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -28,6 +29,11 @@ long Syscalls::getdents(int fd, void* buffer, std::size_t size) {
 
 off_t Syscalls::lseek(int fd, off_t offset, int whence) {
     return ::lseek(fd, offset, whence);
+}
+
+int Syscalls::renameat2(int olddirfd, const char* oldname, int newdirfd, const char* newname,
+                        unsigned flags) {
+    return ::renameat2(olddirfd, oldname, newdirfd, newname, flags);
 }
 
 Syscalls& Syscalls::system() {

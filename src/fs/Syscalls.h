@@ -29,6 +29,9 @@ public:
     // Raw directory records (struct dirent64 layout), as getdents64 gives them.
     virtual long getdents(int fd, void* buffer, std::size_t size);
     virtual off_t lseek(int fd, off_t offset, int whence);
+    // renameat2(2); the move into the Trash asks for RENAME_NOREPLACE.
+    virtual int renameat2(int olddirfd, const char* oldname, int newdirfd, const char* newname,
+                          unsigned flags);
 
     // The shared instance making the real calls.
     static Syscalls& system();
