@@ -3,12 +3,12 @@
 #include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "cli/CliText.h"
-#include "cli/KeptPaths.h"
 #include "cli/ScanCommand.h"
 #include "cli/ScanJson.h"
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
+#include "engine/KeptPaths.h"
 #include "engine/SelectionSize.h"
 #include "engine/SmartScan.h"
 #include "fs/Remover.h"
@@ -55,6 +55,7 @@ int usageError(const std::string& message) {
 struct HeldBack {
     Location location;
     std::string keep;
+    bool fromList = false; // held by the keep list, not a --keep
 };
 
 std::string jsonKept(const std::vector<HeldBack>& held) {
@@ -62,7 +63,7 @@ std::string jsonKept(const std::vector<HeldBack>& held) {
     for (std::size_t i = 0; i < held.size(); ++i)
         out += std::string(i ? "," : "") +
                "{\"url\":" + jsonString(ScanJson::normalisedPath(held[i].location)) +
-               ",\"keep\":" + jsonString(held[i].keep) + "}";
+               ",\"keep\":" + jsonString(held[i].keep) + (held[i].fromList ? ",\"list\":true" : "") + "}";
     return out + "]";
 }
 
@@ -120,9 +121,16 @@ int CleanCommand::run(std::vector<std::string> args) {
     KeptPaths kept;
     for (const auto& k : keep)
         if (!kept.add(k, error))
-            return usageError(error + "; nothing was removed");
+            return usageError("--keep " + CliText::display(Location(k)) + ": " + error +
+                              "; nothing was removed");
 
     ScanCommand::Engine engine(*folders);
+    if (engine.keepListWasDamaged) {
+        std::fprintf(stderr,
+                     "dovrel-cleaner-cli: the keep list could not be read and was set aside (above), so "
+                     "nothing was removed; run clean again to clean with an empty keep list\n");
+        return 1;
+    }
     engine.cleaner->scan_threads = threads;
     ScanCommand::runScan(*engine.cleaner);
     Cleaner& cleaner = *engine.cleaner;
@@ -134,6 +142,10 @@ int CleanCommand::run(std::vector<std::string> args) {
     std::unordered_set<std::string> once;
     std::vector<HeldBack> held;
     std::vector<InUse> inUse;
+    // What the keep list held back at the scan is shown too.
+    for (const auto& k : cleaner.kept_locations)
+        if (tags.empty() || tags.count(CategoryTable::all()[k.category].tag))
+            held.push_back({k.location, k.keptBy, true});
     const auto results = HandOver::categories(cleaner);
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i] || !results[i]->items)
@@ -197,8 +209,8 @@ int CleanCommand::run(std::vector<std::string> args) {
         for (const auto& f : files)
             plan += (yes ? "remove    " : "would remove  ") + CliText::display(f) + "\n";
         for (const auto& h : held)
-            plan += (yes ? "keep      " : "keep          ") + CliText::display(h.location) + "  (--keep " +
-                    CliText::escaped(h.keep) + ")\n";
+            plan += (yes ? "keep      " : "keep          ") + CliText::display(h.location) +
+                    (h.fromList ? "  (kept: " : "  (--keep ") + CliText::escaped(h.keep) + ")\n";
         char line[256];
         for (const auto& u : inUse)
             plan += (yes ? "in use    " : "in use        ") + CliText::display(u.location) + "  (" +

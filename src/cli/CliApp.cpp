@@ -4,6 +4,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "cli/CliText.h"
+#include "cli/KeepCommand.h"
 #include "cli/SampleHome.h"
 #include "cli/SampleHomeLinux.h"
 #include "cli/ScanCommand.h"
@@ -37,7 +38,12 @@ const char* CliApp::usage() {
            "      a kept path is kept whole, and a --keep that names nothing found is a usage\n"
            "      error. What went is added to dovrel-cleaner's all-time total; a total that\n"
            "      cannot be recorded is reported on stderr (the status stays 0).\n"
-           "      Tags: caches logs remainders browsers mails installs trash.\n"
+           "      Tags: caches logs remainders browsers mails installs trash. The keep list\n"
+           "      (below) holds back what it names in every scan and clean.\n"
+           "  keep add PATH... | keep remove PATH... | keep list [--json]\n"
+           "      The keep list, shared with dovrel-cleaner: what it holds is never offered\n"
+           "      nor removed, and a found location holding a kept path is kept whole. A path\n"
+           "      is stored as it is meant when added (links resolved then).\n"
            "  grant [--home DIR] [--applications DIR]\n"
            "      Store folder grants for dovrel-cleaner and this program (as the app's\n"
            "      folder-access screen does).\n"
@@ -166,6 +172,8 @@ int runCommand(std::vector<std::string> args) {
         return CleanCommand::run(std::move(args));
     if (command == "grant")
         return grant(std::move(args));
+    if (command == "keep")
+        return KeepCommand::run(std::move(args));
     if (command == "sample-home")
         return sampleHome(std::move(args));
     return fail("unknown command '" + CliText::escaped(command) + "' (try --help)", 2);

@@ -9,6 +9,7 @@
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
+#include "engine/KeepList.h"
 #include "engine/SmartScan.h"
 #include "fs/PathOps.h"
 #include "layout/BrowserInUse.h"
@@ -53,6 +54,9 @@ ScanCommand::Engine::Engine(const Folders& folders) {
     remainders = std::make_unique<Remainders>(folders.home, folders.applications, cache.get());
     cleaner = std::make_unique<Cleaner>(folders.home, cache.get(), remainders.get());
     cleaner->forced_layout = folders.layout;
+    keepList = std::make_unique<KeepList>(KeepList::standardStore());
+    keepListWasDamaged = keepList->setAsideIfDamaged();
+    cleaner->keep_list = keepList.get();
     if (folders.systemRoot)
         cleaner->useSystemRoot(*folders.systemRoot);
 }
@@ -223,6 +227,15 @@ std::string ScanCommand::outline(const Cleaner& c, bool entries) {
     std::snprintf(total, sizeof total, "%-28s %12s\n", "Total",
                   CliText::utf8(formatByteCount(c.total_smart_size.load())).c_str());
     out += total;
+    if (!c.kept_locations.empty()) {
+        std::snprintf(total, sizeof total, "Kept (keep list): %zu location%s\n", c.kept_locations.size(),
+                      c.kept_locations.size() == 1 ? "" : "s");
+        out += total;
+        if (entries)
+            for (const auto& k : c.kept_locations)
+                out +=
+                    "    " + CliText::display(k.location) + "  (kept: " + CliText::escaped(k.keptBy) + ")\n";
+    }
     return out;
 }
 

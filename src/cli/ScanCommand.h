@@ -10,6 +10,8 @@
 
 namespace dovrel {
 
+class KeepList;
+
 class Cache;
 class Cleaner;
 class Remainders;
@@ -34,6 +36,11 @@ public:
         std::unique_ptr<Cache> cache;
         std::unique_ptr<Remainders> remainders;
         std::unique_ptr<Cleaner> cleaner;
+        // The shared keep list every scan holds back (KeepList).
+        std::unique_ptr<KeepList> keepList;
+        // Sets a damaged keep list aside (the user is told on stderr) before
+        // it is used; true when it did.
+        bool keepListWasDamaged = false;
         explicit Engine(const Folders& folders);
         ~Engine();
     };

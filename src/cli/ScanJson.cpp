@@ -113,6 +113,14 @@ std::string ScanJson::write(const Cleaner& c, const std::optional<Location>& app
                 row = r;
         out += category(results[cat.index()], row, cat.tag);
     }
+    // What the keep list held back: in no category's items or size.
+    out += "],\"kept\":[";
+    for (std::size_t i = 0; i < c.kept_locations.size(); ++i) {
+        const auto& k = c.kept_locations[i];
+        out += (i ? ",{\"url\":" : "{\"url\":") + path(k.location) +
+               ",\"type\":" + jsonString(CategoryTable::all()[k.category].tag) +
+               ",\"size\":" + number(k.size) + ",\"kept_by\":" + jsonString(k.keptBy) + "}";
+    }
     out += "]}";
     return out;
 }

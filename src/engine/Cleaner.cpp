@@ -3,6 +3,7 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/CategoryTable.h"
+#include "engine/KeepList.h"
 #include "engine/SmartScan.h"
 #include "engine/SmartScanResult.h"
 #include "fs/SizeAccounting.h"
@@ -17,6 +18,8 @@ Cleaner* Cleaner::sharedCleaner() {
     static Cleaner* instance = [] {
         auto* c = new Cleaner(Grant::resolve(Defaults::standard(), Grant::kHomeKey).folder);
         c->layout_preference = &Defaults::standard();
+        static KeepList keepList(KeepList::standardStore());
+        c->keep_list = &keepList;
         return c;
     }();
     return instance;
@@ -90,6 +93,7 @@ void Cleaner::take(SmartScanResult result) {
     layout = result.layout;
     trash_pairs = std::move(result.trash_pairs);
     skipped_places = std::move(result.skipped);
+    kept_locations = std::move(result.kept);
 }
 
 void Cleaner::useSystemRoot(const Location& root) {
@@ -117,6 +121,12 @@ void Cleaner::smart_clean_with_complete_handler(const std::function<void()>& han
         linux.emplace(XdgDirs::resolve(*url_home, environment),
                       linux_system ? *linux_system : LinuxSystem::standard(environment));
         scan.useLinuxLayout(&*linux);
+    }
+    // The keep list as it stands now, read once for this scan.
+    std::optional<KeptPaths> kept;
+    if (keep_list) {
+        kept.emplace(keep_list->matcher());
+        scan.useKeptPaths(&*kept);
     }
     take(scan.run());
     if (handler)

@@ -2,6 +2,7 @@
 
 #include "engine/CleanerItem.h"
 #include "engine/SmartOutlineItem.h"
+#include "engine/SmartScanResult.h"
 #include "fs/FileIdentity.h"
 #include "fs/Types.h"
 #include "layout/HomeLayout.h"
@@ -20,9 +21,9 @@
 namespace dovrel {
 
 class Cache;
+class KeepList;
 class Defaults;
 class Remainders;
-struct SmartScanResult;
 
 // The engine object: the user's locations, the results of the last smart scan
 // and the hand-over from the results screen to the cleanup.
@@ -125,6 +126,10 @@ public:
     std::optional<Location> trash_pairs;
     // What the last scan left out on purpose (SkippedPlace).
     std::vector<SkippedPlace> skipped_places;
+    // The paths every scan keeps out of its results (not owned; none when
+    // null), and what the last scan held back for them.
+    KeepList* keep_list = nullptr;
+    std::vector<SmartScanResult::Kept> kept_locations;
 
     // Threads a scan may use to measure (at least 1).
     // Eight keep enough requests in flight that a cold scan is not bound to

@@ -16,6 +16,9 @@ struct SmartOutlineItem {
     ByteCount size = 0;
     QString type;
     std::optional<IconRef> image;
+    // How many found locations of the category the keep list held back (not
+    // in the entries, not in the size).
+    int kept = 0;
 
     static std::shared_ptr<SmartOutlineItem> init_with_label(QString label, ByteCount size, QString type,
                                                              std::optional<IconRef> image) {

@@ -5,6 +5,7 @@
 #include "engine/Cleaner.h"
 #include "engine/EntryScan.h"
 #include "engine/HandOver.h"
+#include "engine/KeptPaths.h"
 #include "engine/SelectionSize.h"
 #include "engine/SourceScan.h"
 #include "fs/DirectoryListing.h"
@@ -96,6 +97,53 @@ void SmartScan::remember(const CleanerItem& category, SmartScanResult& result) {
     }
 }
 
+int SmartScan::keepBack(const ScanCategory& category, CleanerItem& found, SmartScanResult& result) {
+    if (!kept_ || !found.items)
+        return 0;
+    int count = 0;
+    std::vector<ResultEntry> staying;
+    for (ResultEntry& e : *found.items) {
+        const std::vector<Location> locations = HandOver::locationsOf(e);
+        std::vector<Location> going;
+        ByteCount heldSize = 0;
+        for (const Location& l : locations) {
+            struct stat st {};
+            std::optional<FileIdentity> seen;
+            if (PathOps::status(l, st, false))
+                seen = FileIdentity::of(st);
+            if (auto by = kept_->keepsBack(l, seen)) {
+                const ByteCount size = locations.size() == 1 ? HandOver::sizeOf(e) : sizes_.locationSize(l);
+                result.kept.push_back({l, *by, category.index(), size});
+                heldSize += size;
+                ++count;
+            } else {
+                going.push_back(l);
+            }
+        }
+        if (heldSize == 0 && going.size() == locations.size()) {
+            staying.push_back(std::move(e));
+            continue;
+        }
+        found.size -= std::min(found.size, heldSize);
+        // A group with some locations kept keeps the others, smaller; one
+        // with all kept is left empty (a browser source stays known as such).
+        std::visit(
+            [&](auto& record) {
+                using T = std::decay_t<decltype(*record)>;
+                if constexpr (std::is_same_v<T, RemainderItem>)
+                    record->files = going;
+                else if constexpr (std::is_same_v<T, CleanerItem>)
+                    record->files = going;
+                record->size -= std::min(record->size, heldSize);
+            },
+            e);
+        if (!going.empty())
+            staying.push_back(std::move(e));
+    }
+    found.items = std::move(staying);
+    return count;
+}
+
 std::vector<const ResultEntry*> SmartScan::entriesIn(const CleanerItem& category) {
     std::vector<const ResultEntry*> out;
     if (category.items)
@@ -108,6 +156,7 @@ void SmartScan::finish(const ScanCategory& category, std::shared_ptr<CleanerItem
                        SmartScanResult& result) {
     const QString tag = QString::fromLatin1(category.tag);
     found->type = tag;
+    const int kept = keepBack(category, *found, result);
     remember(*found, result);
     // What lies inside another entry of the category (an installer inside a
     // package) is in the total once.
@@ -115,6 +164,7 @@ void SmartScan::finish(const ScanCategory& category, std::shared_ptr<CleanerItem
     result.smart_outline_items.push_back(
         SmartOutlineItem::init_with_label(CategoryTable::label(category), found->size, tag,
                                           IconRef::resource(QString::fromLatin1(category.image))));
+    result.smart_outline_items.back()->kept = kept;
     result.total_smart_size += found->size;
     if (runningTotal_)
         runningTotal_->fetch_add(found->size);

@@ -12,6 +12,8 @@
 
 namespace dovrel {
 
+class KeptPaths;
+
 class Cache;
 class LinuxLayout;
 class Remainders;
@@ -37,6 +39,9 @@ public:
     // Finds every category through `layout` (a Linux home; not owned)
     // instead of the macOS places and catalogue passes.
     void useLinuxLayout(LinuxLayout* layout) { linux_ = layout; }
+    // Found locations these paths keep are taken out of the results (see
+    // SmartScanResult::kept); not owned, may be null.
+    void useKeptPaths(KeptPaths* kept) { kept_ = kept; }
 
     // Runs every category and returns what was found when the last is done.
     SmartScanResult run();
@@ -46,6 +51,9 @@ private:
     void finish(const ScanCategory& category, std::shared_ptr<CleanerItem> found, SmartScanResult& result);
     void remember(const CleanerItem& category, SmartScanResult& result);
     static std::vector<const ResultEntry*> entriesIn(const CleanerItem& category);
+    // Takes what the kept paths hold out of the category; returns how many
+    // locations it held back.
+    int keepBack(const ScanCategory& category, CleanerItem& found, SmartScanResult& result);
 
     ScanPlaces places_;
     Cache& cache_;
@@ -53,6 +61,7 @@ private:
     std::atomic<ByteCount>* runningTotal_;
     SizeMemo sizes_;
     LinuxLayout* linux_ = nullptr;
+    KeptPaths* kept_ = nullptr;
 };
 
 } // namespace dovrel

@@ -46,6 +46,15 @@ struct SmartScanResult {
     std::optional<Location> trash_pairs;
     // What the scan left out on purpose, to be told.
     std::vector<SkippedPlace> skipped;
+    // Found locations the keep list held back, by category (CategoryTable
+    // index), with the kept path that held each and its size.
+    struct Kept {
+        Location location;
+        std::string keptBy;
+        std::size_t category = 0;
+        ByteCount size = 0;
+    };
+    std::vector<Kept> kept;
 };
 
 } // namespace dovrel

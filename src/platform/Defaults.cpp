@@ -295,8 +295,7 @@ std::int64_t Defaults::integerForKey(const QString& key) const {
     return integerOf(entryFor(key));
 }
 
-std::optional<QByteArray> Defaults::dataForKey(const QString& key) const {
-    QJsonObject e = entryFor(key);
+std::optional<QByteArray> Defaults::dataOf(const QJsonObject& e) {
     if (e.value(QStringLiteral("type")).toString() != QLatin1String("data"))
         return std::nullopt;
     QJsonValue v = e.value(QStringLiteral("value"));
@@ -307,6 +306,35 @@ std::optional<QByteArray> Defaults::dataForKey(const QString& key) const {
     if (!decoded)
         return std::nullopt;
     return *decoded;
+}
+
+std::optional<QByteArray> Defaults::dataForKey(const QString& key) const {
+    return dataOf(entryFor(key));
+}
+
+bool Defaults::updateData(const QString& key,
+                          const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
+                          const std::function<bool(const QByteArray&)>& damaged) {
+    // Present but not data, or data the caller cannot read: a damage.
+    auto isDamaged = [&](const QJsonObject& values) {
+        if (!values.contains(key))
+            return false;
+        const auto current = dataOf(values.value(key).toObject());
+        return !current || (damaged && damaged(*current));
+    };
+    return write(
+        [&](QJsonObject& values) {
+            const std::optional<QByteArray> current =
+                isDamaged(values) ? std::nullopt : dataOf(values.value(key).toObject());
+            values.insert(key, makeEntry("data", QString::fromLatin1(change(current).toBase64())));
+        },
+        isDamaged);
+}
+
+bool Defaults::isDamaged() const {
+    FileState state = FileState::Absent;
+    readFile(file_, &state);
+    return state == FileState::Damaged || state == FileState::NotRegular;
 }
 
 std::optional<QDateTime> Defaults::dateForKey(const QString& key) const {

@@ -78,6 +78,19 @@ public:
     // value, or absent when the file could not be written.
     std::optional<std::int64_t> addToInteger(const QString& key, std::int64_t delta);
 
+    // Replaces the data under `key` by what `change` makes of it (absent when
+    // there is none), in one read-modify-write under the file lock, so
+    // concurrent updaters never lose each other's changes. A value that is
+    // not data, or that `damaged` rejects, sets the file aside first (as a
+    // wrong-shaped integer does) and reaches `change` as absent.
+    bool updateData(const QString& key,
+                    const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
+                    const std::function<bool(const QByteArray&)>& damaged = {});
+
+    // True when the file exists but cannot be read as settings (damaged,
+    // oversized, not a regular file): what it held is unknown.
+    bool isDamaged() const;
+
     // Why the last write of this object that failed did so ("" when none has).
     QString lastWriteError() const;
 
@@ -118,6 +131,7 @@ private:
                const std::function<bool(const QJsonObject&)>& damaged = {});
     bool write(const QString& key, const std::optional<QJsonObject>& entry);
     static std::int64_t integerOf(const QJsonObject& entry);
+    static std::optional<QByteArray> dataOf(const QJsonObject& entry);
     void refreshLocked() const;
     static QJsonObject readFile(const std::filesystem::path& file, FileState* state = nullptr);
     // Renames a damaged file to a free "<file>.damaged-..." name.

@@ -134,21 +134,54 @@ TEST_F(CleanCliTest, KeepMatchesByIdentityHoweverThePathIsSpelled) {
         {"locations inside the kept folder", "homelink/.Trash/", ".Trash/old-report.pdf",
          ".Trash/.hidden-trashed"},
     };
-    for (const Case& c : cases) {
-        TempDir t;
-        const auto m = SampleHome::build(t / "sample", 0, QStringLiteral("ann"));
-        std::filesystem::create_directory_symlink(m.home, t / "sample/homelink");
-        std::filesystem::create_directory_symlink(m.home / ".Trash/Old Folder", t / "sample/folderlink");
-        auto r = runCli({"clean", "--home", m.home.string(), "--applications", m.applications.string(),
-                         "--only", "trash", "installs", "--keep", (t / "sample" / c.keep).string(), "--yes"},
-                        t / "config");
-        EXPECT_EQ(r.exitCode, 0) << c.name << r.err.toStdString();
-        EXPECT_TRUE(exists(m.home / c.kept)) << c.name;
-        if (c.alsoKept) {
-            EXPECT_TRUE(exists(m.home / c.alsoKept)) << c.name;
+    // Each spelling once as a one-off --keep, once through the lasting keep
+    // list (added by one process, honoured by the next).
+    for (const bool lasting : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (lasting ? " (keep list)" : " (--keep)"));
+            TempDir t;
+            const auto m = SampleHome::build(t / "sample", 0, QStringLiteral("ann"));
+            std::filesystem::create_directory_symlink(m.home, t / "sample/homelink");
+            std::filesystem::create_directory_symlink(m.home / ".Trash/Old Folder", t / "sample/folderlink");
+            const std::string keep = (t / "sample" / c.keep).string();
+            std::vector<std::string> args{
+                "clean",  "--home", m.home.string(), "--applications", m.applications.string(),
+                "--only", "trash",  "installs",      "--yes"};
+            if (lasting)
+                ASSERT_EQ(runCli({"keep", "add", keep}, t / "config").exitCode, 0);
+            else
+                args.insert(args.end(), {"--keep", keep});
+            auto r = runCli(args, t / "config");
+            EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+            EXPECT_TRUE(exists(m.home / c.kept));
+            if (c.alsoKept) {
+                EXPECT_TRUE(exists(m.home / c.alsoKept));
+            }
+            EXPECT_FALSE(exists(m.home / "Downloads/Installer.dmg")) << "the rest still goes";
         }
-        EXPECT_FALSE(exists(m.home / "Downloads/Installer.dmg")) << c.name << ": the rest still goes";
     }
+}
+
+// A damaged keep list is set aside and said, and that clean removes nothing;
+// the next one runs with the list empty. Removing a kept path lets it go.
+TEST_F(CleanCliTest, ADamagedKeepListStopsOneCleanAndKeptPathsCanBeForgotten) {
+    const auto store = config / "dovrel-cleaner/com.halvik.dovrel-cleaner.kept.json";
+    const std::string kept = (made.home / ".Trash/old-report.pdf").string();
+    ASSERT_EQ(runCli({"keep", "add", kept}, config).exitCode, 0);
+    EXPECT_EQ(runCli({"keep", "list"}, config).out.trimmed().toStdString(), kept);
+    std::filesystem::resize_file(store, 3); // cut short: no longer readable
+    auto r = runCli(base({"--only", "trash", "--yes"}), config);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("set aside")) << r.err.toStdString();
+    EXPECT_TRUE(exists(made.home / ".Trash/old-report.pdf"));
+    ASSERT_EQ(runCli({"keep", "add", kept}, config).exitCode, 0);
+    ASSERT_EQ(runCli(base({"--only", "trash", "--yes"}), config).exitCode, 0);
+    EXPECT_TRUE(exists(made.home / ".Trash/old-report.pdf"));
+    EXPECT_FALSE(exists(made.home / ".Trash/Old Folder"));
+    ASSERT_EQ(runCli({"keep", "remove", kept}, config).exitCode, 0);
+    EXPECT_EQ(runCli({"keep", "remove", kept}, config).exitCode, 1); // no longer there
+    ASSERT_EQ(runCli(base({"--only", "trash", "--yes"}), config).exitCode, 0);
+    EXPECT_FALSE(exists(made.home / ".Trash/old-report.pdf"));
 }
 
 // A --keep that names nothing the scan found is a mistake to report, not to

@@ -3,6 +3,9 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
+#include "engine/HandOver.h"
+#include "engine/KeepList.h"
+#include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/NotificationCenter.h"
 #include "support/BundleBuilder.h"
@@ -243,3 +246,42 @@ TEST_F(SmartScanTest, NotificationsArriveInOrderOnTheMainThreadBeforeTheCompleti
 }
 
 } // namespace
+
+// The keep list holds back what it names: a kept location leaves its
+// category (entries and size), a leftover group with one kept location keeps
+// the others, smaller, and what was held back is recorded with its keeper.
+// Paths are stored byte for byte, links resolved when added.
+TEST_F(SmartScanTest, TheKeepListHoldsBackWhatItNamesAndIsStoredExactly) {
+    tree.file("ann/Library/Preferences/com.gone.app.plist", 12);
+    tree.file("ann/Library/Caches/com.gone.app/data", 30);
+    tree.file("ann/.Trash/keep\xff.txt", 14);
+    tree.file("ann/.Trash/other", 5);
+    Defaults store(QStringLiteral("kept"), tmp / "kept.json");
+    KeepList list(store);
+    std::string error;
+    tree.symlink("trashlink", home / ".Trash");
+    ASSERT_TRUE(list.add(tmp / "trashlink/keep\xff.txt", error)) << error;
+    ASSERT_TRUE(list.add(home / "Library/Preferences/com.gone.app.plist/", error)) << error;
+    ASSERT_TRUE(list.add(home / "Library/Preferences/com.gone.app.plist", error)); // stored once
+    EXPECT_FALSE(list.add(home / "nothing-here", error));
+    EXPECT_EQ(*list.paths(), (std::vector<Location>{home / ".Trash/keep\xff.txt",
+                                                    home / "Library/Preferences/com.gone.app.plist"}));
+
+    scan();
+    const ByteCount leftoversBefore = cleaner.totalRemaindersSize;
+    const ByteCount trashBefore = cleaner.totalTrashSize;
+    cleaner.keep_list = &list;
+    scan();
+    EXPECT_EQ(names(cleaner.trash_item), std::vector<std::string>{"other"});
+    EXPECT_EQ(cleaner.totalTrashSize, trashBefore - 14);
+    EXPECT_EQ(cleaner.totalRemaindersSize, leftoversBefore - 12);
+    for (const ResultEntry& e : *cleaner.apps_remainders_item->items)
+        for (const Location& l : HandOver::locationsOf(e))
+            EXPECT_NE(l.filename(), "com.gone.app.plist");
+    ASSERT_EQ(cleaner.kept_locations.size(), 2u);
+    EXPECT_EQ(cleaner.smart_outline_items[6]->kept, 1);
+
+    EXPECT_TRUE(list.remove(tmp / "trashlink/keep\xff.txt", error)) << error;
+    EXPECT_FALSE(list.remove(tmp / "trashlink/keep\xff.txt", error));
+    EXPECT_EQ(list.paths()->size(), 1u);
+}

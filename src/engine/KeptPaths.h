@@ -13,7 +13,7 @@
 
 namespace dovrel {
 
-// The --keep paths of `clean`, each known by the identity (device, inode) of
+// Paths the user keeps (the keep list, `clean --keep`), each known by the identity (device, inode) of
 // what it names, so that it matches however it is spelled: through a link,
 // with a trailing slash, with "." or doubled slashes.
 //
@@ -31,8 +31,8 @@ class KeptPaths {
 public:
     using Id = std::pair<std::uint64_t, std::uint64_t>; // device, inode
 
-    // Resolves one --keep argument now. False, with `error` naming the path,
-    // when it names nothing.
+    // Resolves one path now. False, with `error` saying why, when it names
+    // nothing.
     bool add(const std::string& argument, std::string& error);
 
     bool empty() const { return kept_.empty(); }

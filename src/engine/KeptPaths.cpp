@@ -1,8 +1,4 @@
-#include "cli/KeptPaths.h"
-
-#include "cli/CliText.h"
-#include "cli/ScanCommand.h"
-#include "cli/ScanJson.h"
+#include "engine/KeptPaths.h"
 
 #include <climits>
 #include <cstdlib>
@@ -43,6 +39,20 @@ bool within(const std::string& inner, const std::string& outer) {
     return inner.size() == outer.size() || outer == "/" || inner[outer.size()] == '/';
 }
 
+// Doubled slashes and trailing ones dropped.
+std::string normalised(const std::string& in) {
+    std::string out;
+    out.reserve(in.size());
+    for (char c : in) {
+        if (c == '/' && !out.empty() && out.back() == '/')
+            continue;
+        out += c;
+    }
+    while (out.size() > 1 && out.back() == '/')
+        out.pop_back();
+    return out;
+}
+
 bool meets(const std::set<KeptPaths::Id>& a, const std::set<KeptPaths::Id>& b) {
     for (const auto& id : a)
         if (b.count(id))
@@ -55,12 +65,11 @@ bool meets(const std::set<KeptPaths::Id>& a, const std::set<KeptPaths::Id>& b) {
 bool KeptPaths::add(const std::string& argument, std::string& error) {
     Kept k;
     k.argument = argument;
-    k.text = ScanJson::normalisedPath(ScanCommand::locationFromArgument(argument));
-
     // Absolute, but not lexically normalised: ".." after a link is the
     // system's business.
     std::error_code ec;
     const Location given = std::filesystem::absolute(Location(argument), ec);
+    k.text = normalised((ec ? Location(argument) : given).lexically_normal().native());
     const std::string followed = given.native();
     std::string entry = followed;
     while (entry.size() > 1 && entry.back() == '/')
@@ -79,7 +88,7 @@ bool KeptPaths::add(const std::string& argument, std::string& error) {
         }
     }
     if (k.self.empty()) {
-        error = "--keep " + CliText::display(Location(argument)) + ": no such file or folder";
+        error = "no such file or folder";
         return false;
     }
     kept_.push_back(std::move(k));
@@ -103,7 +112,7 @@ std::optional<std::string> KeptPaths::keepsBack(const Location& location,
     if (auto id = idOf(location.native(), false))
         self.insert(*id);
     const std::set<Id>& around = ancestorsOf(location.parent_path());
-    const std::string text = ScanJson::normalisedPath(location);
+    const std::string text = normalised(location.native());
 
     std::optional<std::string> first;
     for (Kept& k : kept_) {
