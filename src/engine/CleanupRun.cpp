@@ -1,9 +1,10 @@
 #include "engine/CleanupRun.h"
 
 #include "engine/Cleaner.h"
+#include "engine/CleaningMode.h"
 #include "engine/HandOver.h"
 #include "fs/Remover.h"
-#include "layout/TrashPairRemoval.h"
+#include "fs/TrashMover.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 
@@ -41,6 +42,7 @@ struct CleanupRun::Job {
     std::optional<Location> home;
     std::vector<RemovalRequest> requests;
     std::optional<Location> trash;
+    bool toTrash = false;
 };
 
 struct CleanupRun::State {
@@ -63,6 +65,7 @@ struct CleanupRun::State {
     Id lastFinished = 0;
     std::deque<std::pair<Id, std::shared_ptr<const RemovalReport>>> reports;
     Remover* current = nullptr;
+    TrashMover* currentMover = nullptr;
     bool stopping = false;
     bool cancelling = false;
     Syscalls* calls = nullptr;
@@ -90,17 +93,18 @@ CleanupRun::~CleanupRun() {
 }
 
 CleanupRun::Id CleanupRun::start(const Cleaner& cleaner) {
-    return start(cleaner.url_home, HandOver::requests(cleaner, cleaner.files), cleaner.trash_pairs);
+    return start(cleaner.url_home, HandOver::requests(cleaner, cleaner.files), cleaner.trash_pairs,
+                 CleaningMode::stored(d->settings) == CleaningMode::Mode::Trash);
 }
 
 CleanupRun::Id CleanupRun::start(std::optional<Location> home, std::vector<RemovalRequest> requests,
-                                 std::optional<Location> trash) {
+                                 std::optional<Location> trash, bool toTrash) {
     Id id = 0;
     bool launch = false;
     {
         std::lock_guard lock(d->mutex);
         id = ++d->lastStarted;
-        d->pending.push_back(Job{id, std::move(home), std::move(requests), std::move(trash)});
+        d->pending.push_back(Job{id, std::move(home), std::move(requests), std::move(trash), toTrash});
         launch = !d->active;
         d->active = true;
     }
@@ -129,18 +133,31 @@ void CleanupRun::drain(const std::shared_ptr<State>& state) {
 
         auto report = std::make_shared<RemovalReport>();
         if (job.home && job.home->is_absolute()) {
-            Remover remover(*job.home, state->calls ? *state->calls : Syscalls::system());
+            Syscalls& calls = state->calls ? *state->calls : Syscalls::system();
+            Remover remover(*job.home, calls);
+            std::optional<TrashMover> mover;
+            if (job.toTrash)
+                mover.emplace(*job.home, job.trash, calls);
             {
                 std::lock_guard lock(state->mutex);
                 state->current = &remover;
-                if (state->cancelling)
+                state->currentMover = mover ? &*mover : nullptr;
+                if (state->cancelling) {
                     remover.cancel();
-                if (state->stopping)
+                    if (mover)
+                        mover->cancel();
+                }
+                if (state->stopping) {
                     remover.stopAfterCurrent();
+                    if (mover)
+                        mover->stopAfterCurrent();
+                }
             }
-            *report = TrashPairRemoval::removeFor(remover, *job.home, job.trash, job.requests);
+            *report =
+                CleaningMode::clean(remover, mover ? &*mover : nullptr, *job.home, job.trash, job.requests);
             std::lock_guard lock(state->mutex);
             state->current = nullptr;
+            state->currentMover = nullptr;
         } else {
             for (const RemovalRequest& r : job.requests)
                 report->outcomes.push_back(RemovalOutcome{r.location, RemovalOutcome::Status::Refused,
@@ -273,6 +290,8 @@ void CleanupRun::stopAfterCurrentLocation() {
     d->stopping = true;
     if (d->current)
         d->current->stopAfterCurrent();
+    if (d->currentMover)
+        d->currentMover->stopAfterCurrent();
 }
 
 void CleanupRun::cancel() {
@@ -282,6 +301,8 @@ void CleanupRun::cancel() {
     d->cancelling = true;
     if (d->current)
         d->current->cancel();
+    if (d->currentMover)
+        d->currentMover->cancel();
 }
 
 void CleanupRun::setSyscalls(Syscalls* calls) {

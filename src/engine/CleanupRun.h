@@ -26,9 +26,10 @@ class Syscalls;
 //   start()            main thread: the hand-over becomes removal requests
 //      |               carrying the identities the scan recorded; queued
 //      v               behind a cleanup still running, if any
-//   worker             Remover::remove(requests), then "TotallyCleaned" +=
-//   (global queue)     the bytes actually freed: exactly once per cleanup,
-//      |               whatever happens to the screens meanwhile
+//   worker             Remover::remove(requests) (or the move into the
+//   (global queue)     Trash, see CleaningMode), then "TotallyCleaned" +=
+//      |               the bytes actually freed (none by a move): exactly
+//      |               once per cleanup, whatever happens to the screens
 //      v
 //   main queue         whenFinished() / whenIdle() work whose context lives
 //
@@ -60,14 +61,16 @@ public:
 
     // Starts removing the engine's hand-over list `files` below its home
     // folder, with the identities its last scan recorded (the list is taken
-    // now; later changes to the engine do not reach this cleanup). Without
-    // a home folder nothing is removed and every location is reported
+    // now; later changes to the engine do not reach this cleanup), or moving
+    // them into the Trash when the stored CleaningMode says so. Without a
+    // home folder nothing is removed and every location is reported
     // Refused. Returns the cleanup's number.
     Id start(const Cleaner& cleaner);
     // `trash`: the trash folder whose entries go with their .trashinfo (the
-    // Linux layout's), see TrashPairRemoval.
+    // Linux layout's), see TrashPairRemoval. `toTrash`: the locations go into
+    // the Trash (that folder's, else the macOS home's), see CleaningMode.
     Id start(std::optional<Location> home, std::vector<RemovalRequest> requests,
-             std::optional<Location> trash = std::nullopt);
+             std::optional<Location> trash = std::nullopt, bool toTrash = false);
 
     // A cleanup is running or waiting to run. Turns false only after the
     // last one's total has been stored.

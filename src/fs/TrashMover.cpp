@@ -172,12 +172,9 @@ TrashMover::TrashMover(Location home, Location trash, Kind kind, Syscalls& calls
     : home_(std::move(home).lexically_normal()), trash_(std::move(trash).lexically_normal()), kind_(kind),
       sys_(calls), judge_(home_, calls) {}
 
-TrashMover TrashMover::forHome(const Location& home, const std::optional<Location>& freedesktopTrash,
-                               Syscalls& calls) {
-    if (freedesktopTrash)
-        return TrashMover(home, *freedesktopTrash, Kind::Freedesktop, calls);
-    return TrashMover(home, home / ".Trash", Kind::MacOS, calls);
-}
+TrashMover::TrashMover(const Location& home, const std::optional<Location>& freedesktopTrash, Syscalls& calls)
+    : TrashMover(home, freedesktopTrash.value_or(home / ".Trash"),
+                 freedesktopTrash ? Kind::Freedesktop : Kind::MacOS, calls) {}
 
 bool TrashMover::inTrash(const Location& location) const {
     const std::vector<std::string> trash = componentsOf(trash_);

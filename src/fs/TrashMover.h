@@ -62,10 +62,11 @@ public:
     // `home` and `trash` absolute, the Trash strictly below the home.
     TrashMover(Location home, Location trash, Kind kind, Syscalls& calls = Syscalls::system());
 
-    // The mover of a scanned home: the freedesktop Trash `freedesktopTrash`
-    // when the scan's layout has one, else the macOS home's ~/.Trash.
-    static TrashMover forHome(const Location& home, const std::optional<Location>& freedesktopTrash,
-                              Syscalls& calls = Syscalls::system());
+    // The mover of a scanned home: into the freedesktop Trash
+    // `freedesktopTrash` when the scan's layout has one, else into the macOS
+    // home's ~/.Trash.
+    TrashMover(const Location& home, const std::optional<Location>& freedesktopTrash,
+               Syscalls& calls = Syscalls::system());
 
     // One outcome per request, in order.
     RemovalReport move(const std::vector<RemovalRequest>& requests);

@@ -1,6 +1,7 @@
 #include "engine/CleanupRun.h"
 
 #include "engine/Cleaner.h"
+#include "engine/CleaningMode.h"
 #include "platform/Defaults.h"
 #include "support/HeldRemovalSyscalls.h"
 
@@ -178,6 +179,60 @@ TEST_F(CleanupRunTest, StoppingFinishesTheLocationInHandAndCancellingStopsInside
     const CleanupRun::Id id = run.start(home, {{later, identityOf(later)}});
     ASSERT_TRUE(run.waitUntilIdle(std::chrono::seconds(30)));
     EXPECT_EQ(run.report(id)->outcomes.at(0).status, Status::Removed);
+}
+
+TEST_F(CleanupRunTest, InTrashModeEverythingButTheTrashMovesThereAndOnlyWhatIsRemovedCounts) {
+    // Both homes: the macOS one's ~/.Trash, the freedesktop one's pairs.
+    struct Case {
+        const char* what;
+        std::filesystem::path trash;                // where moved items land
+        std::optional<std::filesystem::path> pairs; // the scan's freedesktop Trash
+        std::filesystem::path trashed;              // an item in the Trash category
+        ByteCount freed;                            // with its .trashinfo, if any
+    };
+    const std::vector<Case> cases = {
+        {"macOS home", home / ".Trash", std::nullopt, home / ".Trash/old.mov", 300},
+        {"freedesktop home", home / ".local/share/Trash/files", home / ".local/share/Trash",
+         home / ".local/share/Trash/files/old.mov", 300 + 29},
+    };
+    ASSERT_TRUE(CleaningMode::store(settings, CleaningMode::Mode::Trash));
+    std::int64_t expectedTotal = total();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Cleaner engine(home);
+        const auto cache = tree.folder("home/Library/Caches/com.example.app");
+        tree.file("home/Library/Caches/com.example.app/a", 6000);
+        const auto log = tree.file("home/Library/Logs/app.log", 70);
+        tree.file(c.trashed, 300);
+        if (c.pairs)
+            tree.fileWith(*c.pairs / "info/old.mov.trashinfo", "[Trash Info]\nPath=/x/old.mov\n");
+        for (const auto& p : {cache, log, c.trashed})
+            engine.scanned_identities[p.native()] = identityOf(p);
+        engine.files = {cache, c.trashed, log};
+        engine.trash_pairs = c.pairs;
+
+        const CleanupRun::Id id = run.start(engine);
+        ASSERT_TRUE(run.waitUntilIdle(std::chrono::seconds(30)));
+        const auto report = run.report(id);
+        ASSERT_TRUE(report);
+        EXPECT_EQ(statuses(*report),
+                  (std::vector<Status>{Status::Removed, Status::Removed, Status::Removed}));
+        EXPECT_TRUE(report->outcomes[0].movedToTrash);
+        EXPECT_FALSE(report->outcomes[1].movedToTrash);
+        EXPECT_TRUE(report->outcomes[2].movedToTrash);
+        EXPECT_EQ(report->bytesMovedToTrash, 6070);
+        EXPECT_EQ(report->bytesFreed, c.freed);
+        EXPECT_FALSE(exists(c.trashed));
+        if (c.pairs) {
+            EXPECT_FALSE(exists(*c.pairs / "info/old.mov.trashinfo"));
+        }
+        EXPECT_TRUE(exists(c.trash / "com.example.app/a"));
+        EXPECT_TRUE(exists(c.trash / "app.log"));
+        // Moving frees nothing: only the Trash's item joins the total.
+        expectedTotal += c.freed;
+        EXPECT_EQ(total(), expectedTotal);
+    }
+    EXPECT_TRUE(victimIntact());
 }
 
 } // namespace

@@ -179,7 +179,18 @@ void CleanedViewController::viewDidLoad() {
 }
 
 void CleanedViewController::showReport(const RemovalReport& report) {
-    const QString freed = formatByteCountInList(report.bytesFreed);
+    // Moving into the Trash frees nothing yet: the figure is what emptying
+    // it will free, and the line says so.
+    const bool moved = std::any_of(report.outcomes.begin(), report.outcomes.end(),
+                                   [](const RemovalOutcome& o) { return o.movedToTrash; });
+    const QString freed = formatByteCountInList(moved ? report.bytesMovedToTrash : report.bytesFreed);
+    if (!moved)
+        label_->setText(tr("cleaned from your home folder"));
+    else if (report.bytesFreed == 0)
+        label_->setText(tr("moved to the Trash, freed when it is emptied"));
+    else
+        label_->setText(tr("moved to the Trash, freed when it is emptied; %1 removed for good")
+                            .arg(formatByteCountInList(report.bytesFreed)));
     if (freed != was_cleaned_size_->text()) {
         was_cleaned_size_->addTransition(TransitionLabel::Kind::MoveInFromTop, 300,
                                          Animator::easeInEaseOut());

@@ -21,7 +21,9 @@ class TransitionLabel;
 // The completion screen ("Cleaned"). It loads showing the size the user
 // chose (the engine's wasCleaned) and plays its opening animation. When the
 // report of the cleanup arrives (at once if it already has; later while the
-// screen is shown) the figure changes to the bytes actually freed and, if
+// screen is shown) the figure changes to the bytes actually freed (after a
+// move into the Trash: what emptying it will free, and the line says
+// "moved to the Trash") and, if
 // some locations could not be removed, a line says how many and offers
 // their list (location and reason). The all-time total "TotallyCleaned" is
 // not this screen's business: the cleanup adds what it freed itself, once,
