@@ -2,6 +2,7 @@
 
 #include "fs/Remover.h"
 #include "fs/TrashMover.h"
+#include "layout/BrowserInUse.h"
 #include "layout/TrashPairRemoval.h"
 #include "platform/Defaults.h"
 
@@ -24,22 +25,36 @@ RemovalReport CleaningMode::clean(Remover& remover, TrashMover* mover, const Loc
     if (!mover)
         return TrashPairRemoval::removeFor(remover, home, trashPairs, requests);
 
-    // Runs of neighbouring locations that go the same way, in order.
+    // Runs of neighbouring locations that go the same way, in order. What a
+    // running browser holds goes nowhere, as TrashPairRemoval refuses it.
+    enum class Way { ForGood, Moved, InUse };
+    auto wayOf = [&](const RemovalRequest& r) {
+        if (mover->inTrash(r.location))
+            return Way::ForGood;
+        return BrowserInUse::holderOf(home, r.location.lexically_normal()) ? Way::InUse : Way::Moved;
+    };
     RemovalReport report;
     bool cancelled = false;
     std::size_t i = 0;
     while (i < requests.size()) {
-        const bool forGood = mover->inTrash(requests[i].location);
+        const Way way = wayOf(requests[i]);
         std::vector<RemovalRequest> run;
-        for (; i < requests.size() && mover->inTrash(requests[i].location) == forGood; ++i)
+        for (; i < requests.size() && wayOf(requests[i]) == way; ++i)
             run.push_back(requests[i]);
         RemovalReport part;
-        if (cancelled) {
-            for (const RemovalRequest& r : run)
-                part.outcomes.push_back(
-                    RemovalOutcome{r.location, RemovalOutcome::Status::Cancelled, "cancelled"});
+        if (cancelled || way == Way::InUse) {
+            for (const RemovalRequest& r : run) {
+                RemovalOutcome o{r.location, RemovalOutcome::Status::Cancelled, "cancelled"};
+                if (const auto browser = BrowserInUse::holderOf(home, r.location.lexically_normal());
+                    browser && !cancelled) {
+                    o.status = RemovalOutcome::Status::Refused;
+                    o.reason = BrowserInUse::reason(*browser);
+                }
+                part.outcomes.push_back(std::move(o));
+            }
         } else {
-            part = forGood ? TrashPairRemoval::removeFor(remover, home, trashPairs, run) : mover->move(run);
+            part = way == Way::ForGood ? TrashPairRemoval::removeFor(remover, home, trashPairs, run)
+                                       : mover->move(run);
         }
         for (RemovalOutcome& o : part.outcomes) {
             cancelled = cancelled || o.status == RemovalOutcome::Status::Cancelled;

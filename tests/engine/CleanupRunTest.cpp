@@ -208,7 +208,14 @@ TEST_F(CleanupRunTest, InTrashModeEverythingButTheTrashMovesThereAndOnlyWhatIsRe
             tree.fileWith(*c.pairs / "info/old.mov.trashinfo", "[Trash Info]\nPath=/x/old.mov\n");
         for (const auto& p : {cache, log, c.trashed})
             engine.scanned_identities[p.native()] = identityOf(p);
-        engine.files = {cache, c.trashed, log};
+        // Site data of a running Chromium (this process, on this computer).
+        char host[256] = {};
+        ::gethostname(host, sizeof host - 1);
+        const auto held = tree.file("home/.config/chromium/Default/Cache/data", 50);
+        if (!exists(home / ".config/chromium/SingletonLock"))
+            tree.symlink(home / ".config/chromium/SingletonLock",
+                         std::string(host) + "-" + std::to_string(::getpid()));
+        engine.files = {cache, c.trashed, log, held};
         engine.trash_pairs = c.pairs;
 
         const CleanupRun::Id id = run.start(engine);
@@ -216,7 +223,9 @@ TEST_F(CleanupRunTest, InTrashModeEverythingButTheTrashMovesThereAndOnlyWhatIsRe
         const auto report = run.report(id);
         ASSERT_TRUE(report);
         EXPECT_EQ(statuses(*report),
-                  (std::vector<Status>{Status::Removed, Status::Removed, Status::Removed}));
+                  (std::vector<Status>{Status::Removed, Status::Removed, Status::Removed, Status::Refused}));
+        EXPECT_EQ(report->outcomes[3].reason, "Close Chromium to clean its site data");
+        EXPECT_TRUE(exists(held));
         EXPECT_TRUE(report->outcomes[0].movedToTrash);
         EXPECT_FALSE(report->outcomes[1].movedToTrash);
         EXPECT_TRUE(report->outcomes[2].movedToTrash);
