@@ -155,6 +155,30 @@
         <source>Get Info</source>
         <translation>Informationen</translation>
     </message>
+    <message>
+        <source>Always Keep</source>
+        <translation>Immer behalten</translation>
+    </message>
+    <message>
+        <source>Stop Keeping</source>
+        <translation>Nicht mehr behalten</translation>
+    </message>
+    <message>
+        <source>“%1” will always be kept. Preferences lists what is kept.</source>
+        <translation>„%1“ wird immer behalten. Die Einstellungen zeigen, was behalten wird.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be added to the kept items: %2</source>
+        <translation>„%1“ konnte nicht zu den behaltenen Objekten hinzugefügt werden: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is no longer kept; tick it to remove it.</source>
+        <translation>„%1“ wird nicht mehr behalten; zum Entfernen ankreuzen.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be taken off the kept items: %2</source>
+        <translation>„%1“ konnte nicht aus den behaltenen Objekten genommen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::CleanedViewController</name>
@@ -201,6 +225,14 @@
     <message>
         <source>Cleanup finished</source>
         <translation>Bereinigung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>moved to the Trash, freed when it is emptied</source>
+        <translation>in den Papierkorb verschoben, frei, sobald er geleert wird</translation>
+    </message>
+    <message>
+        <source>moved to the Trash, freed when it is emptied; %1 removed for good</source>
+        <translation>in den Papierkorb verschoben, frei, sobald er geleert wird; %1 endgültig entfernt</translation>
     </message>
 </context>
 <context>
@@ -617,6 +649,46 @@
         <source>Nothing has been cleaned yet.</source>
         <translation>Es wurde noch nichts bereinigt.</translation>
     </message>
+    <message>
+        <source>Kept Items</source>
+        <translation>Behaltene Objekte</translation>
+    </message>
+    <message>
+        <source>Never offered for removal, with everything inside them.</source>
+        <translation>Werden nie zum Entfernen angeboten, samt ihrem Inhalt.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Kept Item</source>
+        <translation>Behaltenes Objekt entfernen</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Add Kept Folder…</source>
+        <translation>Behaltenen Ordner hinzufügen …</translation>
+    </message>
+    <message>
+        <source>“%1” could not be taken off the kept items: %2</source>
+        <translation>„%1“ konnte nicht aus den behaltenen Objekten genommen werden: %2</translation>
+    </message>
+    <message>
+        <source>Keep a Folder</source>
+        <translation>Einen Ordner behalten</translation>
+    </message>
+    <message>
+        <source>Always Keep</source>
+        <translation>Immer behalten</translation>
+    </message>
+    <message>
+        <source>“%1” could not be kept: %2</source>
+        <translation>„%1“ konnte nicht behalten werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -885,6 +957,18 @@
         <source>Nothing found</source>
         <translation>Nichts gefunden</translation>
     </message>
+    <message>
+        <source>%1 kept</source>
+        <translation>%1 behalten</translation>
+    </message>
+    <message>
+        <source>always kept</source>
+        <translation>wird immer behalten</translation>
+    </message>
+    <message>
+        <source>Close %1 to clean its site data</source>
+        <translation>%1 schließen, um seine Website-Daten zu bereinigen</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanOutlineView</name>
@@ -946,6 +1030,10 @@
     <message>
         <source>Selected size: %1</source>
         <translation>Ausgewählte Größe: %1</translation>
+    </message>
+    <message>
+        <source>The keep list is not available.</source>
+        <translation>Die Liste der behaltenen Objekte ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
+#include "engine/KeepList.h"
 #include "layout/HomeLayout.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
@@ -25,6 +26,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -120,6 +122,30 @@ TEST_F(PreferencesTest, ShowsWhatEveryCleanUpRemovedInAll) {
         else
             EXPECT_TRUE(shown.contains(formatByteCount(stored))) << shown.toStdString();
     }
+}
+
+// The Kept Items section lists the keep list, takes one off with Remove and
+// adds a folder chosen with Add….
+TEST_F(PreferencesTest, KeptItemsAreListedRemovedAndAdded) {
+    Defaults store(QStringLiteral("kept"), tmp / "kept.json");
+    KeepList list(store);
+    engine.keep_list = &list;
+    std::string error;
+    fs::create_directories(home / "Projects");
+    fs::create_directories(home / "Documents");
+    ASSERT_TRUE(list.add(home / "Documents", error)) << error;
+    PreferencesViewController& p = make();
+    auto* kept = p.findChild<QListWidget*>(QStringLiteral("kept_items"));
+    ASSERT_EQ(kept->count(), 1);
+    EXPECT_TRUE(kept->item(0)->text().contains(QStringLiteral("Documents")));
+    kept->setCurrentRow(0);
+    p.findChild<QPushButton*>(QStringLiteral("remove_kept"))->click();
+    EXPECT_EQ(kept->count(), 0);
+    EXPECT_TRUE(list.paths()->empty());
+    picker.answer = home / "Projects";
+    p.findChild<QPushButton*>(QStringLiteral("add_kept"))->click();
+    ASSERT_EQ(kept->count(), 1);
+    EXPECT_EQ(*list.paths(), std::vector<fs::path>{fs::canonical(home / "Projects")});
 }
 
 TEST_F(PreferencesTest, EscapeCtrlWAndReturnCloseIt) {

@@ -4,13 +4,16 @@
 // popovers, and what a screen reader and the keyboard get.
 
 #include "engine/HandOver.h"
+#include "engine/KeepList.h"
 #include "platform/ByteCountFormatter.h"
+#include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
 #include "platform/gui/Reporting.h"
 #include "screens/results/RevealNotice.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
 #include "shell/AppDelegate.h"
+#include "support/FixtureTree.h"
 
 #include "GuiTestSupport.h"
 #include "ResultsFixture.h"
@@ -181,6 +184,36 @@ TEST_F(SmartCleanScreenTest, AScreenReplacedBeforeTheDelayIsNeverTouched) {
     kept.viewWillAppear();
     test::spin(900);
     EXPECT_EQ(expandedCategories(), (std::vector<int>{3, 6}));
+}
+
+// "Always Keep" stores the entry's location, unticks it for good on this
+// screen (a category tick leaves it out), the row and its category say so,
+// and it is never handed over; "Stop Keeping" takes it off the list.
+TEST_F(SmartCleanScreenTest, AnEntryKeptFromTheMenuIsNeverTickedNorHandedOver) {
+    const Location kept = results.tmp / ".Trash/a.txt";
+    test::FixtureTree(results.tmp.path()).file(".Trash/a.txt", 10);
+    Defaults store(QStringLiteral("kept"), results.tmp / "kept.json");
+    KeepList list(store);
+    results.engine.keep_list = &list;
+    SmartCleanViewController& s = results.open();
+    QString error;
+    ASSERT_TRUE(s.keepEntry(entry(6, 0), error)) << error.toStdString();
+    EXPECT_EQ(*list.paths(), std::vector<Location>{kept});
+    EXPECT_FALSE(s.isEntrySelected(6, 0));
+    EXPECT_TRUE(s.outlineModel()->categoryIndex(6).data().toString().contains(QStringLiteral("1 kept")));
+    s.select_item(entry(6, 0), true);
+    s.select_smart_outline_item(6, Qt::Unchecked);
+    s.select_smart_outline_item(6, Qt::Checked);
+    EXPECT_FALSE(s.isEntrySelected(6, 0));
+    EXPECT_TRUE(s.isEntrySelected(6, 1));
+    s.remove();
+    for (const Location& f : results.engine.files)
+        EXPECT_NE(f, kept);
+
+    ASSERT_TRUE(s.stopKeepingEntry(entry(6, 0), error)) << error.toStdString();
+    EXPECT_TRUE(list.paths()->empty());
+    s.select_item(entry(6, 0), true);
+    EXPECT_TRUE(s.isEntrySelected(6, 0));
 }
 
 TEST_F(SmartCleanScreenTest, RemoveHandsOverTheTickedLocationsInOrderAndTheSelectedSize) {

@@ -3,6 +3,7 @@
 #include "controls/DVTShadowLabel.h"
 #include "controls/SwitchButton.h"
 #include "engine/Cleaner.h"
+#include "engine/KeepList.h"
 #include "layout/HomeLayout.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -81,6 +83,35 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
     });
 
     layout->addSpacing(12);
+    layout->addWidget(sectionTitle(tr("Kept Items"), this));
+    auto* keptHint = new QLabel(tr("Never offered for removal, with everything inside them."), this);
+    keptHint->setProperty("role", QStringLiteral("caption"));
+    keptHint->setWordWrap(true);
+    keptHint->setFixedWidth(kWidth);
+    layout->addWidget(keptHint);
+    kept_ = new QListWidget(this);
+    kept_->setObjectName(QStringLiteral("kept_items"));
+    kept_->setAccessibleName(tr("Kept Items"));
+    kept_->setFixedSize(kWidth, 96);
+    kept_->setTextElideMode(Qt::ElideMiddle);
+    layout->addWidget(kept_);
+    auto* keptButtons = new QHBoxLayout;
+    keptButtons->addStretch(1);
+    removeKept_ = new QPushButton(tr("Remove"), this);
+    removeKept_->setObjectName(QStringLiteral("remove_kept"));
+    removeKept_->setAccessibleName(tr("Remove Kept Item"));
+    addKept_ = new QPushButton(tr("Add…"), this);
+    addKept_->setObjectName(QStringLiteral("add_kept"));
+    addKept_->setAccessibleName(tr("Add Kept Folder…"));
+    keptButtons->addWidget(removeKept_);
+    keptButtons->addWidget(addKept_);
+    layout->addLayout(keptButtons);
+    connect(removeKept_, &QPushButton::clicked, this, &PreferencesViewController::remove_kept_item);
+    connect(addKept_, &QPushButton::clicked, this, &PreferencesViewController::add_kept_item);
+    connect(kept_, &QListWidget::currentRowChanged, this,
+            [this](int row) { removeKept_->setEnabled(row >= 0 && keepList_ != nullptr); });
+
+    layout->addSpacing(12);
     layout->addWidget(sectionTitle(tr("Cleaned So Far"), this));
     totally_cleaned_ = new QLabel(this);
     totally_cleaned_->setObjectName(QStringLiteral("totally_cleaned"));
@@ -109,7 +140,10 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
 
     setTabOrder(scheduler_button_, homeRow_.change);
     setTabOrder(homeRow_.change, appsRow_.change);
-    setTabOrder(appsRow_.change, close_);
+    setTabOrder(appsRow_.change, kept_);
+    setTabOrder(kept_, removeKept_);
+    setTabOrder(removeKept_, addKept_);
+    setTabOrder(addKept_, close_);
 }
 
 PreferencesViewController::FolderRow PreferencesViewController::addFolderRow(QGridLayout* grid, int line,
@@ -148,11 +182,60 @@ void PreferencesViewController::viewDidLoad() {
         scheduler_button_->setChecked(true);
     showFolder(FolderGrants::Kind::Home);
     showFolder(FolderGrants::Kind::Applications);
+    Cleaner* cleaner = cleaner_ ? cleaner_() : Cleaner::sharedCleaner();
+    keepList_ = cleaner ? cleaner->keep_list : nullptr;
+    if (keepList_)
+        keepList_->setAsideIfDamaged(); // said through the settings notice
+    showKeptItems();
     // What every clean-up so far has removed, as stored after each one.
     const std::int64_t cleaned = app_settings->integerForKey(QStringLiteral("TotallyCleaned"));
     totally_cleaned_->setText(cleaned > 0 ? tr("%1 removed in all clean-ups.").arg(formatByteCount(cleaned))
                                           : tr("Nothing has been cleaned yet."));
     scheduler_button_->setFocus();
+}
+
+void PreferencesViewController::showKeptItems() {
+    kept_->clear();
+    const auto paths = keepList_ ? keepList_->paths() : std::nullopt;
+    for (const Location& p : paths.value_or(std::vector<Location>{})) {
+        auto* item = new QListWidgetItem(FolderGrants::displayPath(p), kept_);
+        item->setData(Qt::UserRole, QByteArray::fromStdString(p.native()));
+        item->setToolTip(item->text());
+    }
+    removeKept_->setEnabled(keepList_ != nullptr && kept_->currentRow() >= 0);
+    addKept_->setEnabled(keepList_ != nullptr && picker_ != nullptr);
+}
+
+void PreferencesViewController::remove_kept_item() {
+    QListWidgetItem* item = kept_->currentItem();
+    if (item == nullptr || keepList_ == nullptr)
+        return;
+    const QByteArray bytes = item->data(Qt::UserRole).toByteArray();
+    std::string error;
+    if (!keepList_->remove(Location(bytes.toStdString()), error))
+        showMessage(tr("“%1” could not be taken off the kept items: %2")
+                        .arg(item->text(), QString::fromStdString(error)));
+    showKeptItems();
+}
+
+void PreferencesViewController::add_kept_item() {
+    if (picker_ == nullptr || keepList_ == nullptr)
+        return;
+    FolderPicker::Request request;
+    request.title = tr("Keep a Folder");
+    request.prompt = tr("Always Keep");
+    const Grant::Resolution home = Grant::resolve(*app_settings, FolderGrants::key(FolderGrants::Kind::Home));
+    request.startFolder = home.folder.value_or(std::filesystem::path("/"));
+    QPointer<PreferencesViewController> self(this);
+    picker_->pickFolder(this, request, [self](std::optional<std::filesystem::path> folder) {
+        if (!self || !folder || self->keepList_ == nullptr)
+            return;
+        std::string error;
+        if (!self->keepList_->add(*folder, error))
+            self->showMessage(tr("“%1” could not be kept: %2")
+                                  .arg(FolderGrants::displayPath(*folder), QString::fromStdString(error)));
+        self->showKeptItems();
+    });
 }
 
 void PreferencesViewController::enable_scheduler() {
@@ -246,9 +329,13 @@ void PreferencesViewController::picked(FolderGrants::Kind kind, const std::files
         break;
     }
     }
-    message_->setText(refusal);
-    message_->setVisible(!refusal.isEmpty());
-    if (!refusal.isEmpty()) {
+    showMessage(refusal);
+}
+
+void PreferencesViewController::showMessage(const QString& text) {
+    message_->setText(text);
+    message_->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) {
         QAccessibleEvent changed(message_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }

@@ -8,12 +8,14 @@
 class QCheckBox;
 class QGridLayout;
 class QLabel;
+class QListWidget;
 class QPushButton;
 
 namespace dovrel {
 
 class Cleaner;
 class Defaults;
+class KeepList;
 class FolderPicker;
 class SchedulerSwitch;
 
@@ -71,6 +73,12 @@ private:
     void change(FolderGrants::Kind kind);
     void picked(FolderGrants::Kind kind, const std::filesystem::path& folder);
     void showFolder(FolderGrants::Kind kind);
+    // The kept items list, from the keep list as stored now.
+    void showKeptItems();
+    void remove_kept_item();
+    // The amber line under the sections ("" hides it).
+    void showMessage(const QString& text);
+    void add_kept_item();
     // Whether the Applications folder is read for the granted home.
     bool usesApplications() const;
 
@@ -81,6 +89,10 @@ private:
     FolderRow homeRow_;
     FolderRow appsRow_;
     QLabel* totally_cleaned_;
+    QListWidget* kept_;
+    QPushButton* removeKept_;
+    QPushButton* addKept_;
+    KeepList* keepList_ = nullptr;
     QLabel* message_;
     QPushButton* close_;
 };

@@ -22,6 +22,13 @@ CleanItemMenu::CleanItemMenu(SmartCleanViewController& screen)
     look->setObjectName(QStringLiteral("quick_look_item"));
     QAction* info = addAction(tr("Get Info"));
     info->setObjectName(QStringLiteral("get_item_info"));
+    addSeparator();
+    keep_ = addAction(tr("Always Keep"));
+    keep_->setObjectName(QStringLiteral("always_keep_item"));
+    stopKeeping_ = addAction(tr("Stop Keeping"));
+    stopKeeping_->setObjectName(QStringLiteral("stop_keeping_item"));
+    connect(keep_, &QAction::triggered, this, [this] { always_keep_item(); });
+    connect(stopKeeping_, &QAction::triggered, this, [this] { stop_keeping_item(); });
     connect(reveal, &QAction::triggered, this, [this] { show_item_in_finder(); });
     connect(look, &QAction::triggered, this, [this] { quick_look_item(); });
     connect(info, &QAction::triggered, this, [this] { get_item_info(); });
@@ -41,6 +48,10 @@ void CleanItemMenu::rightMouseDown(const QModelIndex& row, const QPoint& globalP
         return;
     }
     screen_.selectedRow = row.siblingAtColumn(0);
+    // One of the two, as the entry stands.
+    const bool kept = screen_.isKeptNow(*entry);
+    keep_->setVisible(!kept);
+    stopKeeping_->setVisible(kept);
     screen_.outlineview()->showSelection(screen_.selectedRow);
     popup(globalPos);
 }
@@ -72,6 +83,30 @@ void CleanItemMenu::show_item_in_finder() {
         if (notice)
             notice->showOutcome(outcome, name);
     });
+}
+
+void CleanItemMenu::always_keep_item() {
+    const ResultEntry* entry = menuEntry();
+    if (entry == nullptr)
+        return;
+    QString error;
+    const QString name = OutlineEntry::title(*entry);
+    if (screen_.keepEntry(screen_.selectedRow, error))
+        notice_->showNote(tr("“%1” will always be kept. Preferences lists what is kept.").arg(name));
+    else
+        notice_->showNote(tr("“%1” could not be added to the kept items: %2").arg(name, error));
+}
+
+void CleanItemMenu::stop_keeping_item() {
+    const ResultEntry* entry = menuEntry();
+    if (entry == nullptr)
+        return;
+    QString error;
+    const QString name = OutlineEntry::title(*entry);
+    if (screen_.stopKeepingEntry(screen_.selectedRow, error))
+        notice_->showNote(tr("“%1” is no longer kept; tick it to remove it.").arg(name));
+    else if (!error.isEmpty())
+        notice_->showNote(tr("“%1” could not be taken off the kept items: %2").arg(name, error));
 }
 
 void CleanItemMenu::quick_look_item() {

@@ -11,7 +11,8 @@ class SmartCleanViewController;
 
 // The context menu of an entry row on the results screen ("cleanItemMenu"):
 // "Show in File Manager", "Quick Look" and "Get Info" for the entry whose
-// row was right-clicked. Only file entries get it; category rows and browser
+// row was right-clicked, then "Always Keep" (or "Stop Keeping" for an entry
+// kept here). Only file entries get it; category rows and browser
 // or mail rows get none.
 //
 // It keeps its state on the screen it belongs to: the row it was opened for
@@ -37,6 +38,10 @@ public:
     // The desktop's properties dialog, or the in-app information window
     // where the desktop has none.
     void get_item_info();
+    // Into the keep list and out again (SmartCleanViewController::keepEntry);
+    // the notice says what happened.
+    void always_keep_item();
+    void stop_keeping_item();
 
     RevealNotice* revealNotice() const { return notice_; }
 
@@ -46,6 +51,8 @@ private:
 
     SmartCleanViewController& screen_;
     RevealNotice* notice_;
+    QAction* keep_;
+    QAction* stopKeeping_;
 };
 
 } // namespace dovrel

@@ -64,6 +64,11 @@ void RevealNotice::showSkipped(const std::vector<SkippedPlace>& places) {
     hideAfter(kSkippedShown);
 }
 
+void RevealNotice::showNote(const QString& text) {
+    present(text);
+    hideAfter(kFailureShown);
+}
+
 void RevealNotice::hideAfter(std::chrono::seconds shown) {
     const quint64 generation = generation_;
     Dispatch::main_after(this, shown, [this, generation] {

@@ -28,6 +28,8 @@ public:
     // a while, then gone. Nothing when the list is empty.
     void showSkipped(const std::vector<SkippedPlace>& places);
     static QString skippedText(const std::vector<SkippedPlace>& places);
+    // Any one sentence, shown a few seconds.
+    void showNote(const QString& text);
 
 private:
     void present(const QString& text);

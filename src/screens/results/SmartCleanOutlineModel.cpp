@@ -135,6 +135,12 @@ QVariant SmartCleanOutlineModel::data(const QModelIndex& index, int role) const 
     const QString sizeText =
         empty ? QString() : formatByteCountInList(category ? item.size : HandOver::sizeOf(*entry));
     QString title = category ? item.label : OutlineEntry::title(*entry);
+    // Kept items are in no size shown; the row says how many there are.
+    if (category)
+        if (const int kept = screen_.keptCount(c); kept > 0)
+            title += QStringLiteral(" — ") + tr("%1 kept").arg(kept);
+    if (!category && screen_.isKeptNow(*entry))
+        title += QStringLiteral(" — ") + tr("always kept");
     // Site data a running browser holds stays until it is closed; the row says so.
     QString inUse;
     if (const auto* source = category ? nullptr : std::get_if<std::shared_ptr<CleanerItem>>(entry))
