@@ -193,6 +193,33 @@ SampleHomeLinux::Result SampleHomeLinux::build(const Location& dir, std::int64_t
     file(h / std::string(".cache/caf\xe9-cache/blob"), 7000);
     file(h / ".cache/name with spaces & [brackets]/x", 3000);
 
+    // Developer tools' download caches outside ~/.cache, beside what of theirs
+    // is not a cache (logs, installed programs, unpacked sources, settings).
+    // Go leaves its module folders read-only; these stay writable so that the
+    // sample can be deleted like any folder.
+    file(h / ".npm/_cacache/content-v2/sha512/3f/a1/9c0d2e4b6a8f", 2400000);
+    file(h / ".npm/_cacache/index-v5/7e/11/b2c4d6e8", 1400);
+    file(h / ".npm/_logs/2026-11-30T09_15_00_000Z-debug-0.log", 3000);
+    file(share / "pnpm/store/v10/files/00/1a2b3c4d5e6f", 860000);
+    file(share / "pnpm/global/5/node_modules/.pnpm/lock.yaml", 2000);
+    file(h / ".cargo/registry/cache/index.crates.io-1949cf8c6b5b557f/serde-1.0.210.crate", 78000);
+    file(h / ".cargo/registry/index/index.crates.io-1949cf8c6b5b557f/.cache/se/rd/serde", 41000);
+    file(h / ".cargo/registry/src/index.crates.io-1949cf8c6b5b557f/serde-1.0.210/src/lib.rs", 12000);
+    file(h / ".cargo/git/db/tokio-2a3b4c5d6e7f8091/objects/pack/pack-1.pack", 4100000);
+    file(h / ".cargo/git/checkouts/tokio-2a3b4c5d6e7f8091/ab12cd3/src/lib.rs", 30000);
+    file(h / ".cargo/bin/cargo-watch", 5200000);
+    file(h / ".gradle/caches/modules-2/files-2.1/com.google.guava/guava/33.0/guava-33.0.jar", 3000000);
+    file(h / ".gradle/wrapper/dists/gradle-8.5-bin/5t9huq95ubn472n8rpzujfbqh/gradle-8.5-bin.zip", 12000000);
+    file(h / ".gradle/gradle.properties", 200);
+    file(h / ".m2/repository/org/apache/commons/commons-lang3/3.14.0/commons-lang3-3.14.0.jar", 650000);
+    file(h / ".m2/settings.xml", 900);
+    file(h / "go/pkg/mod/github.com/google/uuid@v1.6.0/uuid.go", 9000);
+    file(h / "go/pkg/mod/cache/download/github.com/google/uuid/@v/v1.6.0.zip", 28000);
+    file(h / "go/bin/gopls", 31000000);
+    file(h / ".conda/pkgs/numpy-1.26.4-py312h8753938_0/lib/libnumpy.so", 7000000);
+    file(h / "miniconda3/pkgs/python-3.12.1-hab00c5b_0.conda", 31000000);
+    file(h / "miniconda3/conda-meta/history", 4000);
+
     // Logs, and state that is not ours to take.
     file(h / ".xsession-errors", 56000);
     file(h / ".xsession-errors.old", 12000);

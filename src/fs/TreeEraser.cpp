@@ -3,6 +3,7 @@
 #include "fs/DirectoryReader.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstddef>
@@ -51,6 +52,15 @@
 // newcomer is then one more entry that appeared, found by listing the parent
 // again. Everything else (EACCES, EBUSY, EIO, ENOTEMPTY that persists) stays
 // a failure.
+//
+// Read-only folders: some tools make what they download read-only (Go's
+// module cache: folders 0555, files 0444). Removing an entry needs write
+// permission on the folder holding it, not on the entry, so when an unlink
+// in a folder of the location is refused (EACCES) and that folder lacks its
+// owner's write permission, it gets it back (fchmod on the descriptor held,
+// never by name) and the unlink is tried once more. Only folders inside the
+// location are changed, all of which are on their way out: the folder
+// holding the location keeps its mode, and a location it refuses fails.
 //
 // Subfolders handed to helper threads: see SubfolderHandoffs.
 
@@ -173,8 +183,22 @@ void TreeEraser::removeEntry(std::size_t frame, const char* name, unsigned char 
     removeNonFolder(frame, name, st.size, true);
 }
 
+bool TreeEraser::allowRemovalIn(std::size_t frame) {
+    const int saved = errno; // a refusal keeps the unlink's error
+    const int fd = trail_.fd(frame);
+    struct stat st {};
+    const bool changed = fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) &&
+                         (st.st_mode & S_IWUSR) == 0 &&
+                         ::fchmod(fd, (st.st_mode & 07777) | S_IWUSR | S_IXUSR) == 0;
+    errno = saved;
+    return changed;
+}
+
 void TreeEraser::removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder) {
-    if (calls_.unlink(trail_.fd(frame), name, false)) {
+    bool removed = calls_.unlink(trail_.fd(frame), name, false);
+    if (!removed && errno == EACCES && allowRemovalIn(frame))
+        removed = calls_.unlink(trail_.fd(frame), name, false);
+    if (removed) {
         log_.count(1, size);
         return;
     }
@@ -304,7 +328,11 @@ bool TreeEraser::ascend() {
         return true;
     }
 
-    if (calls_.unlink(parentfd, f.name.c_str(), true)) {
+    bool removed = calls_.unlink(parentfd, f.name.c_str(), true);
+    // The folder holding the location (top 0) is never made writable.
+    if (!removed && errno == EACCES && top > 0 && allowRemovalIn(top - 1))
+        removed = calls_.unlink(parentfd, f.name.c_str(), true);
+    if (removed) {
         log_.count(1, 0);
         pop();
         return true;

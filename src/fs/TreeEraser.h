@@ -89,6 +89,10 @@ private:
     void list(std::size_t frame);
     void removeEntry(std::size_t frame, const char* name, unsigned char type);
     void removeNonFolder(std::size_t frame, const char* name, ByteCount size, bool requeueFolder);
+    // Gives the open folder of `frame` back its owner's write permission
+    // when it lacks it; true when it was changed (then an unlink refused
+    // there may be tried again).
+    bool allowRemovalIn(std::size_t frame);
     void descend(Subfolder sub);
     bool ascend();
     bool reopenParent(std::size_t frame);

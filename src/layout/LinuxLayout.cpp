@@ -6,6 +6,7 @@
 #include "fs/PathOps.h"
 #include "fs/SizeMemo.h"
 #include "layout/PackageManagerList.h"
+#include "layout/ToolCaches.h"
 #include "platform/LocalizedText.h"
 
 #include <algorithm>
@@ -190,6 +191,12 @@ std::vector<std::shared_ptr<CacheItem>> LinuxLayout::caches(SizeMemo& sizes, Byt
         auto record = catalogue_.byId(id);
         candidate(record ? record : catalogue_.owner(id), id, e.path, cache);
     }
+
+    // Developer tools' download caches elsewhere in the home, under the
+    // tool's name; one reached through a link is noted and left.
+    for (const ToolCaches::Place& place : ToolCaches::places(dirs_, dirs_.environment))
+        if (reachable(place.folder) && isReal(place.folder, S_IFDIR))
+            candidate(nullptr, place.label, place.folder, place.folder);
 
     std::vector<Location> locations;
     for (const auto& c : candidates)

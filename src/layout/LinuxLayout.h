@@ -31,7 +31,8 @@ class SizeMemo;
 //
 //   category    finder           records             where
 //   caches      caches()         CacheItem           every top-level entry of $XDG_CACHE_HOME;
-//                                                    .var/app/<id>/cache of installed Flatpak apps
+//                                                    .var/app/<id>/cache of installed Flatpak apps;
+//                                                    developer tools' download caches (ToolCaches)
 //   logs        logs()           LargeFile           .xsession-errors(.old); $XDG_DATA_HOME/xorg/*.log(.old),
 //                                                    regular files only
 //   remainders  remainders()     RemainderItem       .var/app/<id> of uninstalled Flatpak apps;

@@ -35,6 +35,7 @@ std::optional<Location> XdgDirs::insideHome(const Location& home, const std::str
 XdgDirs XdgDirs::resolve(const Location& home, const Environment& environment) {
     XdgDirs dirs;
     dirs.home = home;
+    dirs.environment = environment;
     auto pick = [&](const char* variable, const char* fallback) {
         if (auto value = environment(variable))
             if (auto inside = insideHome(home, *value))

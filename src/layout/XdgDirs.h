@@ -29,6 +29,9 @@ struct XdgDirs {
     Location dataHome;
     Location configHome;
     std::vector<Location> dataDirs;
+    // What they were resolved from; developer tools' folders are read from
+    // it too (ToolCaches).
+    Environment environment;
 
     static XdgDirs resolve(const Location& home, const Environment& environment);
     // The process environment.

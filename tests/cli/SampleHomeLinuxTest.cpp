@@ -45,9 +45,10 @@ TEST(SampleHomeLinuxTest, EveryCategoryFindsWhatTheSampleHolds) {
         caches.push_back(NameText::shown(c->label).toStdString());
         found.push_back(c->url);
     }
-    for (const char* expected : {"Firefox ESR", "Google Chrome", "Chromium", "VLC media player",
-                                 "Text Editor", "Visual Editor", "Tidy Photos", "Maps", "Spotify", "mozilla",
-                                 "thumbnails", "caf\xef\xbf\xbd-cache", "name with spaces & [brackets]"})
+    for (const char* expected :
+         {"Firefox ESR", "Google Chrome", "Chromium", "VLC media player", "Text Editor", "Visual Editor",
+          "Tidy Photos", "Maps", "Spotify", "npm", "pnpm", "Cargo", "Gradle", "Maven", "Go", "Conda",
+          "thumbnails", "caf\xef\xbf\xbd-cache", "name with spaces & [brackets]"})
         EXPECT_NE(std::find(caches.begin(), caches.end(), expected), caches.end()) << expected;
     EXPECT_TRUE(std::is_sorted(caches.begin(), caches.end(), [](const auto& a, const auto& b) {
         return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;

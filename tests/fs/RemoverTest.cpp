@@ -293,22 +293,38 @@ TEST_F(RemoverTest, TenThousandLevelsWithin256Descriptors) {
     EXPECT_FALSE(exists(top));
 }
 
-TEST_F(RemoverTest, ReadOnlyFolderIsReportedAndSiblingsGo) {
+// Read-only folders of the user's own (Go's module cache: 0555 folders, 0444
+// files) are made writable to be emptied, inside the location only; a folder
+// the user may not change (someone else's) is reported and its siblings go;
+// the folder holding a location keeps its mode, so a location it refuses fails.
+TEST_F(RemoverTest, ReadOnlyFoldersOfTheUserGoOthersAreReportedAndNothingOutsideChanges) {
     constexpr uid_t kNobody = 65534;
     tree.file("home/Library/Caches/app/a.bin", 10);
     tree.file("home/Library/Caches/app/ro/x", 20);
-    tree.file("home/Library/Caches/app/ro/y", 30);
+    tree.file("home/Library/Caches/app/ro/deeper/y", 30);
+    tree.file("home/Library/Caches/app/theirs/t", 5);
     tree.file("home/Library/Caches/app/z/w", 40);
     tree.file("home/Library/Caches/next/n", 50);
+    tree.file("home/Library/Caches/mod/example.com/m@v1.0.0/go.mod", 60);
+    tree.file("home/Library/Caches/mod/example.com/m@v1.0.0/sub/a.go", 70);
+    tree.file("home/Library/Caches/shut/inner/i", 80);
+    tree.file("home/Library/Caches/shut/sibling/s", 1);
     ASSERT_EQ(::chmod(tmp.path().c_str(), 0755), 0);
     ASSERT_EQ(::chown(caches.c_str(), kNobody, kNobody), 0);
     for (const auto& e : fs::recursive_directory_iterator(caches))
         ASSERT_EQ(::lchown(e.path().c_str(), kNobody, kNobody), 0);
-    ASSERT_EQ(::chmod((caches / "app/ro").c_str(), 0555), 0);
-    const std::vector<RemovalRequest> requests = {scanned(caches / "app"), scanned(caches / "next")};
+    ASSERT_EQ(::chown((caches / "app/theirs").c_str(), 0, 0), 0);
+    // Made read-only from the bottom up, as Go leaves them.
+    for (const char* folder : {"app/ro/deeper", "app/ro", "app/theirs", "mod/example.com/m@v1.0.0/sub",
+                               "mod/example.com/m@v1.0.0", "mod/example.com", "mod", "shut/sibling", "shut"})
+        ASSERT_EQ(::chmod((caches / folder).c_str(), 0555), 0);
+    for (const char* file : {"app/ro/x", "mod/example.com/m@v1.0.0/go.mod"})
+        ASSERT_EQ(::chmod((caches / file).c_str(), 0444), 0);
+    const std::vector<RemovalRequest> requests = {scanned(caches / "app"), scanned(caches / "next"),
+                                                  scanned(caches / "mod"), scanned(caches / "shut/inner")};
 
     const ChildResult child = inChild([&](std::ostream& out) {
-        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             return 77;
         Remover remover(home);
         const RemovalReport report = remover.remove(requests);
@@ -320,20 +336,34 @@ TEST_F(RemoverTest, ReadOnlyFolderIsReportedAndSiblingsGo) {
     ASSERT_EQ(child.exitCode, 0);
 
     std::istringstream in(child.output);
-    std::string first, second, bytes;
-    std::getline(in, first);
-    std::getline(in, second);
-    std::getline(in, bytes);
-    EXPECT_EQ(first.substr(0, 2), std::to_string(static_cast<int>(Status::Failed)) + "|") << first;
-    EXPECT_NE(first.find("ro/"), std::string::npos) << first;
-    EXPECT_NE(first.find("Permission denied"), std::string::npos) << first;
-    EXPECT_EQ(second, std::to_string(static_cast<int>(Status::Removed)) + "|");
-    EXPECT_EQ(bytes, "100"); // a.bin, z/w, next/n
-    EXPECT_TRUE(exists(caches / "app/ro/x"));
-    EXPECT_TRUE(exists(caches / "app/ro/y"));
+    std::string app, next, mod, shut, bytes;
+    for (std::string* line : {&app, &next, &mod, &shut, &bytes})
+        std::getline(in, *line);
+    const auto status = [](Status s) { return std::to_string(static_cast<int>(s)) + "|"; };
+    EXPECT_EQ(app.substr(0, 2), status(Status::Failed)) << app;
+    EXPECT_NE(app.find("theirs/t"), std::string::npos) << app;
+    EXPECT_NE(app.find("Permission denied"), std::string::npos) << app;
+    EXPECT_EQ(next, status(Status::Removed));
+    EXPECT_EQ(mod, status(Status::Removed));
+    EXPECT_EQ(shut.substr(0, 2), status(Status::Failed)) << shut;
+    EXPECT_EQ(bytes, "360"); // all but theirs/t and shut/sibling/s
+    EXPECT_TRUE(exists(caches / "app/theirs/t"));
+    EXPECT_FALSE(exists(caches / "app/ro"));
     EXPECT_FALSE(exists(caches / "app/a.bin"));
     EXPECT_FALSE(exists(caches / "app/z"));
     EXPECT_FALSE(exists(caches / "next"));
+    EXPECT_FALSE(exists(caches / "mod"));
+    EXPECT_TRUE(fs::is_empty(caches / "shut/inner"));
+    // Outside the locations every mode is as it was.
+    const auto mode = [](const fs::path& p) {
+        struct stat st {};
+        ::lstat(p.c_str(), &st);
+        return st.st_mode & 07777;
+    };
+    EXPECT_EQ(mode(caches / "shut"), 0555u);
+    EXPECT_EQ(mode(caches / "shut/sibling"), 0555u);
+    EXPECT_EQ(mode(caches / "app/theirs"), 0555u);
+    ASSERT_EQ(::chmod((caches / "shut").c_str(), 0755), 0);
 }
 
 TEST_F(RemoverTest, MountsAreNeitherEnteredNorRemoved) {
