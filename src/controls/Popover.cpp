@@ -1,12 +1,19 @@
 #include "controls/Popover.h"
 
 #include <QGuiApplication>
-
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include <QtGui/qguiapplication_platform.h>
+#if DOVREL_HAVE_XCB && QT_CONFIG(xcb)
+#define DOVREL_ASK_X11 1
+#include <xcb/xcb.h>
+#endif
 
 namespace dovrel {
 
@@ -33,13 +40,52 @@ Qt::Edge opposite(Qt::Edge edge) {
 
 Popover::Popover(QWidget* parent) : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Popover"));
-    setAttribute(Qt::WA_TranslucentBackground);
+    setTranslucent(windowsHaveAlpha());
     QPalette dark = palette();
     dark.setColor(QPalette::Window, kPanel);
     dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe9, 0xf0));
     dark.setColor(QPalette::Text, QColor(0xe8, 0xe9, 0xf0));
     dark.setColor(QPalette::ButtonText, Qt::white);
     setPalette(dark);
+}
+
+bool Popover::windowsHaveAlpha() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+#ifdef DOVREL_ASK_X11
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (connection == nullptr)
+        return false;
+    // One selection per X screen; this application draws on one of them, and
+    // a compositing manager composes every screen it runs on.
+    const int screens = xcb_setup_roots_length(xcb_get_setup(connection));
+    for (int n = 0; n < screens; ++n) {
+        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(n);
+        // Only if it exists: no compositing manager ever ran without it.
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(name.size()), name.constData()),
+            nullptr);
+        const xcb_atom_t selection = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(atom);
+        if (selection == XCB_ATOM_NONE)
+            continue;
+        xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, selection), nullptr);
+        const bool owned = owner != nullptr && owner->owner != XCB_NONE;
+        std::free(owner);
+        if (owned)
+            return true;
+    }
+#endif
+    return false;
+}
+
+void Popover::setTranslucent(bool translucent) {
+    translucent_ = translucent;
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    updateMask();
 }
 
 void Popover::setContentView(QWidget* content) {
@@ -76,6 +122,16 @@ void Popover::layoutContent() {
     resize(inner + (beside ? QSize(kArrow, 0) : QSize(0, kArrow)));
     if (content_)
         content_->move(panelRect().topLeft());
+    updateMask();
+}
+
+void Popover::updateMask() {
+    // Opaque, the window shows only its shape (the edges are not blended:
+    // there is nothing to blend with).
+    if (translucent_)
+        clearMask();
+    else
+        setMask(QRegion(shape().toFillPolygon().toPolygon()));
 }
 
 void Popover::showRelativeToRect(const QRect& anchor, Qt::Edge preferredEdge) {
@@ -126,20 +182,19 @@ void Popover::showRelativeToRect(const QRect& anchor, Qt::Edge preferredEdge) {
     else
         topLeft.setX(std::clamp(topLeft.x(), room.left(), std::max(room.left(), room.right() - width())));
     move(topLeft);
+    updateMask(); // the arrow moved with the tip
     show();
     raise();
     if (content_)
         content_->setFocus(Qt::PopupFocusReason);
 }
 
-void Popover::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+QPainterPath Popover::shape() const {
     const QRectF panel = QRectF(panelRect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath path;
     path.addRoundedRect(panel, kRadius, kRadius);
     // The arrow, pointing at the tip (in local coordinates).
-    const QPointF tip = mapFromGlobal(tip_);
+    const QPointF tip = tip_ - geometry().topLeft();
     QPolygonF arrow;
     switch (edge_) {
     case Qt::LeftEdge:
@@ -162,7 +217,16 @@ void Popover::paintEvent(QPaintEvent*) {
     QPainterPath arrowPath;
     arrowPath.addPolygon(arrow);
     arrowPath.closeSubpath();
-    path = path.united(arrowPath);
+    return path.united(arrowPath);
+}
+
+void Popover::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath path = shape();
+    // Opaque, the pixels along the shape's edge have nothing behind them.
+    if (!translucent_)
+        p.fillRect(rect(), QColor(kPanel.rgb()));
     p.fillPath(path, kPanel);
     p.setPen(QPen(kBorder, 1));
     p.drawPath(path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainterPath>
 #include <QPointer>
 #include <QWidget>
 
@@ -20,6 +21,11 @@ namespace dovrel {
 // The content area takes the size of the content view (its size when it was
 // given one, else its size hint). Without room on the preferred side the
 // popover opens on the opposite side; it is kept on the control's screen.
+//
+// Its rounded corners and the sides of the arrow are see-through where the
+// windowing system composes windows with their alpha channel. Where it does
+// not (X11 without a compositing manager shows such pixels black), the
+// popover is an opaque window cut to the panel's shape instead.
 class Popover : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +48,17 @@ public:
     Qt::Edge shownEdge() const { return edge_; }
     QPoint arrowTip() const { return tip_; }
 
+    // Whether this popover draws into a window with an alpha channel (else
+    // it is opaque and cut to its shape). Chosen when it is made, from
+    // windowsHaveAlpha(); set it before the popover is first shown.
+    bool isTranslucent() const { return translucent_; }
+    void setTranslucent(bool translucent);
+
+    // Whether windows on this display are composed with their alpha channel:
+    // on X11 only while a compositing manager runs (it owns the
+    // _NET_WM_CM_S<screen> selection); other window systems always do.
+    static bool windowsHaveAlpha();
+
 signals:
     void closed();
 
@@ -52,11 +69,15 @@ protected:
 
 private:
     QRect panelRect() const;
+    // The rounded panel and its arrow, in local coordinates.
+    QPainterPath shape() const;
     void layoutContent();
+    void updateMask();
 
     QPointer<QWidget> content_;
     Qt::Edge edge_ = Qt::LeftEdge;
     QPoint tip_;
+    bool translucent_ = true;
 };
 
 } // namespace dovrel
