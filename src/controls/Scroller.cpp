@@ -56,10 +56,9 @@ QRect Scroller::knobRect() const {
 }
 
 void Scroller::paintEvent(QPaintEvent*) {
+    // No track: what lies below has been painted already and shows through
+    // (clearing it here would punch a black band into an opaque window).
     QPainter p(this);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(rect(), Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QRect knob = knobRect();
     if (knob.isEmpty())
         return;
