@@ -5,6 +5,7 @@
 #include "fs/ParentReach.h"
 #include "fs/UniqueFd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -187,6 +188,12 @@ bool TrashMover::inTrash(const Location& location) const {
     return true;
 }
 
+bool TrashMover::holdsTrash(const Location& location) const {
+    const std::vector<std::string> trash = componentsOf(trash_);
+    const std::vector<std::string> parts = componentsOf(location.lexically_normal());
+    return parts.size() < trash.size() && std::equal(parts.begin(), parts.end(), trash.begin());
+}
+
 std::string TrashMover::percentEncoded(std::string_view bytes) {
     static constexpr char hex[] = "0123456789ABCDEF";
     static constexpr std::string_view kept = "-_.!~*'()/";
@@ -230,6 +237,8 @@ RemovalReport TrashMover::move(const std::vector<RemovalRequest>& requests) {
         else if (inTrash(request.location))
             report.outcomes.push_back(
                 outcome(request.location, Status::Refused, "in the Trash: only ever removed for good"));
+        else if (holdsTrash(request.location))
+            report.outcomes.push_back(outcome(request.location, Status::Refused, "holds the Trash"));
         else if (!home)
             report.outcomes.push_back(
                 outcome(request.location, Status::Failed,

@@ -42,8 +42,8 @@ namespace dovrel {
 //    entry now there is another one, or when the entry renamed is not the
 //    one checked (it is then put back and its .trashinfo removed);
 //  - Refused when it is a mount point, on another file system than the
-//    Trash (it is never copied and deleted), or the Trash or inside it
-//    (what is in the Trash is only ever removed for good);
+//    Trash (it is never copied and deleted), the Trash or inside it (what
+//    is in the Trash is only ever removed for good), or a folder holding it;
 //  - Failed for every location when the Trash, its files or info folder (or
 //    a folder on their way from the home) is a symbolic link, a mount point
 //    or cannot be made.
@@ -73,6 +73,8 @@ public:
 
     // The Trash folder or something inside it (compared lexically).
     bool inTrash(const Location& location) const;
+    // A folder the Trash lies in (compared lexically).
+    bool holdsTrash(const Location& location) const;
     const Location& trash() const { return trash_; }
 
     void cancel() { stopped_.store(true, std::memory_order_relaxed); }

@@ -229,12 +229,18 @@ TEST_F(TrashMoverTest, TrashFoldersThatAreLinksAreRefused) {
         EXPECT_TRUE(victimIntact());
         EXPECT_EQ(namesIn(victim).size(), 6u);
     }
-    // What lies in the Trash never moves into it.
+    // What lies in the Trash never moves into it, nor what holds it.
     fs::remove_all(trash);
     tree.file(trash / "files/old", 5);
-    const RemovalReport report = mover().move({scanned(trash / "files/old")});
+    RemovalReport report = mover().move({scanned(trash / "files/old")});
     EXPECT_EQ(report.outcomes[0].status, Status::Refused);
     EXPECT_TRUE(exists(trash / "files/old"));
+    tree.file("home/data/Trash/files/old", 5);
+    report = TrashMover(home, home / "data/Trash", TrashMover::Kind::Freedesktop, calls)
+                 .move({scanned(home / "data")});
+    EXPECT_EQ(report.outcomes[0].status, Status::Refused);
+    EXPECT_EQ(report.outcomes[0].reason, "holds the Trash");
+    EXPECT_TRUE(exists(home / "data/Trash/files/old"));
 }
 
 TEST_F(TrashMoverTest, NothingCrossesToAnotherFileSystem) {
