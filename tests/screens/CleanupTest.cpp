@@ -2,6 +2,7 @@
 #include "controls/ProgressRing.h"
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
+#include "engine/CleaningMode.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/gui/Reporting.h"
 #include "screens/cleanup/CleanedViewController.h"
@@ -182,6 +183,36 @@ TEST_F(CleanupTest, TheCompletionScreenShowsWhatWasFreedAndTheTotalGrowsOnceWhen
         vc.reset();
         test::spin();
     }
+}
+
+TEST_F(CleanupTest, InTrashModeTheCompletionScreenSaysMovedAndOnlyWhatWasRemovedJoinsTheTotal) {
+    ASSERT_TRUE(CleaningMode::store(Defaults::standard(), CleaningMode::Mode::Trash));
+    const auto app = tree.folder("Library/Caches/com.example.app");
+    tree.file("Library/Caches/com.example.app/a", 700'000);
+    tree.file("Library/Caches/com.example.app/b/c", 300'000);
+    const auto trashed = tree.file(".Trash/movie.mov", 500'000);
+    handOver({app, trashed}, 1'500'000);
+    const std::int64_t before = totallyCleaned();
+    root();
+
+    post("smart_cleanup_view_controller");
+    ASSERT_TRUE(test::waitFor([&] { return contentId() == QStringLiteral("Cleaned"); }));
+    ASSERT_TRUE(CleanupRun::shared().waitUntilIdle(std::chrono::seconds(30)));
+    CleanedViewController* screen = cleaned(content());
+    ASSERT_NE(screen, nullptr);
+    ASSERT_TRUE(test::waitFor([&] { return screen->status()->isHidden(); })); // report shown
+    // The figure is what emptying the Trash will free; the Trash's own item
+    // went for good and is named apart.
+    EXPECT_EQ(screen->was_cleaned_size()->text(), formatByteCountInList(1'000'000));
+    EXPECT_EQ(screen->label()->text(),
+              QStringLiteral("moved to the Trash, freed when it is emptied; %1 removed for good")
+                  .arg(formatByteCountInList(500'000)));
+    EXPECT_TRUE(screen->failures()->isHidden());
+    EXPECT_FALSE(exists(app));
+    EXPECT_TRUE(exists(home / ".Trash/com.example.app/b/c"));
+    EXPECT_FALSE(exists(trashed));
+    test::spin(50);
+    EXPECT_EQ(totallyCleaned(), before + 500'000); // moving frees nothing
 }
 
 TEST_F(CleanupTest, TwoCleanupsOfOneAndThreeMegabytesRaiseTheTotalByFour) {

@@ -50,7 +50,7 @@ ConfigHome g_configHome;
 void resetSettings() {
     Defaults& d = Defaults::standard();
     for (const char* key : {"home", "Applications", "appLaunchCount", "PrivacyAccess", "PrivacyFullDisk",
-                            "Scheduler", "EnableScheduler", "TotallyCleaned", "HomeLayout"})
+                            "Scheduler", "EnableScheduler", "TotallyCleaned", "HomeLayout", "CleaningMode"})
         d.removeObjectForKey(QString::fromLatin1(key));
     Defaults::sharedSuite().removeObjectForKey(QStringLiteral("Date"));
 }
