@@ -169,7 +169,10 @@ RemovalReport TrashPairRemoval::remove(const std::vector<RemovalRequest>& reques
             add(outcome(r.location, Status::Cancelled));
             continue;
         }
-        const std::optional<std::string> browser = BrowserInUse::holderOf(home_, l);
+        // A location already gone is no one's to refuse.
+        struct stat st {};
+        const std::optional<std::string> browser =
+            ::lstat(l.c_str(), &st) == 0 ? BrowserInUse::holderOf(home_, l) : std::nullopt;
         if (!pair && !loneInfo && !structure && !browser) {
             pending.push_back(r);
             continue;

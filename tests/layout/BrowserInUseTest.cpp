@@ -119,8 +119,11 @@ TEST_F(BrowserInUseTest, SiteDataOfARunningBrowserIsListedMarkedAndRefusedAtRemo
         const std::optional<Location> trash =
             paired ? std::optional<Location>(home / ".local/share/Trash") : std::nullopt;
         RemovalReport report = TrashPairRemoval::removeFor(
-            remover, home, trash, {{storage, {}}, {firefoxStorage, {}}, {cache, {}}});
-        ASSERT_EQ(report.outcomes.size(), 3u);
+            remover, home, trash,
+            {{storage, {}}, {firefoxStorage, {}}, {cache, {}}, {chromium / "Default/Thumbnails", {}}});
+        ASSERT_EQ(report.outcomes.size(), 4u);
+        // Not there at all: gone already, not refused.
+        EXPECT_EQ(report.outcomes[3].status, RemovalOutcome::Status::AlreadyGone);
         EXPECT_EQ(report.outcomes[0].status, RemovalOutcome::Status::Refused);
         EXPECT_EQ(report.outcomes[0].reason, "Close Chromium to clean its site data");
         EXPECT_TRUE(fs::exists(storage / "leveldb/1.ldb"));
