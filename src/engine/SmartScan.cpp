@@ -98,8 +98,8 @@ void SmartScan::remember(const CleanerItem& category, SmartScanResult& result) {
 }
 
 int SmartScan::keepBack(const ScanCategory& category, CleanerItem& found, SmartScanResult& result) {
-    if (!kept_ || !found.items)
-        return 0;
+    if (!kept_ || kept_->empty() || !found.items)
+        return 0; // an empty keep list costs no look at the disk
     int count = 0;
     std::vector<ResultEntry> staying;
     for (ResultEntry& e : *found.items) {

@@ -4,6 +4,7 @@
 #include "controls/CategoryArtwork.h"
 #include "controls/DVTShadowLabel.h"
 #include "controls/ScanButton.h"
+#include "controls/TextFit.h"
 #include "fs/DirectoryReader.h"
 #include "fs/UniqueFd.h"
 #include "platform/Defaults.h"
@@ -55,6 +56,7 @@ HomeViewController::HomeViewController(QWidget* parent) : Screen(parent), stage_
     label_ = new DVTShadowLabel(tr("Time for a clean-up"), titleBox_);
     label_->setProperty("role", QStringLiteral("title"));
     label_->setGeometry(19, 6, 370, 40);
+    TextFit::shrinkToWidth(label_);
 
     textBox_ = new QWidget(stage_);
     textBox_->setGeometry(-3, 206, 440, 100);
