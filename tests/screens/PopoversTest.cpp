@@ -1,3 +1,4 @@
+#include "controls/Popover.h"
 #include "engine/BrowserChoice.h"
 #include "engine/Cleaner.h"
 #include "platform/ByteCountFormatter.h"
@@ -393,6 +394,20 @@ TEST_F(PopoversTest, TickingAndUntickingChangesTheKeyTheEngineAndTellsTheResults
     BrowserChoice choice(engine, Defaults::standard());
     EXPECT_FALSE(choice.isChosen(*engine.browser_safari_item));
     EXPECT_TRUE(choice.isChosen(*engine.browser_chrome_item));
+}
+
+TEST_F(PopoversTest, TheTextLeavesThePanelsRoundedCornersSeeThrough) {
+    for (const char* identifier : {"AboutTrash", "AboutRemainders"}) {
+        SCOPED_TRACE(identifier);
+        Popover popover;
+        popover.setTranslucent(true);
+        popover.setContentView(make(identifier).release());
+        popover.showRelativeToRect(QRect(900, 400, 20, 20), Qt::LeftEdge);
+        const QImage picture = popover.grab().toImage();
+        EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0);
+        EXPECT_EQ(picture.pixelColor(0, picture.height() - 1).alpha(), 0);
+        EXPECT_EQ(picture.pixelColor(Popover::kRadius, picture.height() / 2).alpha(), 255);
+    }
 }
 
 TEST_F(PopoversTest, Screenshots) {

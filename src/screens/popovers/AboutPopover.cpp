@@ -2,6 +2,7 @@
 
 #include "controls/CellButton.h"
 #include "controls/DVTShadowLabel.h"
+#include "controls/Popover.h"
 #include "engine/Cleaner.h"
 #include "fs/PathOps.h"
 #include "platform/gui/HexColor.h"
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -94,7 +96,11 @@ void AboutPopover::revealCategoryFolder(const std::optional<Location>& folder) {
 void AboutPopover::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     QPainter painter(this);
-    painter.fillRect(rect(), HexColor::colorFromHexString(QStringLiteral("2c2d33")));
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Rounded as the popover's panel below, whose corners stay see-through.
+    QPainterPath panel;
+    panel.addRoundedRect(QRectF(rect()), Popover::kRadius, Popover::kRadius);
+    painter.fillPath(panel, HexColor::colorFromHexString(QStringLiteral("2c2d33")));
 }
 
 } // namespace dovrel
