@@ -955,7 +955,7 @@
     <name>dovrel::SmartCleanOutlineModel</name>
     <message>
         <source>%1 kept</source>
-        <translation>%1 conservés</translation>
+        <translation>conservés : %1</translation>
     </message>
     <message>
         <source>always kept</source>

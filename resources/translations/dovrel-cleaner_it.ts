@@ -955,7 +955,7 @@
     <name>dovrel::SmartCleanOutlineModel</name>
     <message>
         <source>%1 kept</source>
-        <translation>%1 conservati</translation>
+        <translation>conservati: %1</translation>
     </message>
     <message>
         <source>always kept</source>

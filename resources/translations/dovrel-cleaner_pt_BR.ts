@@ -955,7 +955,7 @@
     <name>dovrel::SmartCleanOutlineModel</name>
     <message>
         <source>%1 kept</source>
-        <translation>%1 mantidos</translation>
+        <translation>mantidos: %1</translation>
     </message>
     <message>
         <source>always kept</source>
