@@ -1,8 +1,10 @@
 #include "screens/results/CleanItemCellView.h"
 
+#include "controls/BidiText.h"
 #include "screens/results/OutlineCheckBox.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace dovrel {
 
@@ -11,28 +13,30 @@ constexpr int kInset = 8;
 constexpr int kIcon = 18;
 } // namespace
 
-QRect CleanItemCellView::checkBoxRect(const QRect& cell) {
-    return OutlineCheckBox::rectIn(cell, kInset);
+QRect CleanItemCellView::checkBoxRect(const QRect& cell, Qt::LayoutDirection direction) {
+    return QStyle::visualRect(direction, cell, OutlineCheckBox::rectIn(cell, kInset));
 }
 
-QRect CleanItemCellView::iconRect(const QRect& cell) {
+QRect CleanItemCellView::iconRect(const QRect& cell, Qt::LayoutDirection direction) {
     const QRect box = checkBoxRect(cell);
-    return QRect(box.right() + 11, cell.top() + (cell.height() - kIcon) / 2, kIcon, kIcon);
+    return QStyle::visualRect(
+        direction, cell, QRect(box.right() + 11, cell.top() + (cell.height() - kIcon) / 2, kIcon, kIcon));
 }
 
 void CleanItemCellView::paintTitle(QPainter& p, const QRect& cell, const Content& content) {
     p.save();
-    OutlineCheckBox::paint(p, checkBoxRect(cell), content.check);
+    const Qt::LayoutDirection direction = p.layoutDirection();
+    OutlineCheckBox::paint(p, checkBoxRect(cell, direction), content.check);
     const QRect icon = iconRect(cell);
     if (!content.icon.isNull())
-        content.icon.paint(&p, icon);
+        content.icon.paint(&p, iconRect(cell, direction));
     QFont font = p.font();
     font.setPixelSize(13);
     p.setFont(font);
     p.setPen(QColor(255, 255, 255, 225));
     const QRect text(icon.right() + 9, cell.top(), cell.right() - icon.right() - 9 - 8, cell.height());
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-               p.fontMetrics().elidedText(content.title, Qt::ElideMiddle, text.width()));
+    p.drawText(QStyle::visualRect(direction, cell, text), Qt::AlignLeft | Qt::AlignVCenter,
+               BidiText::isolated(p.fontMetrics().elidedText(content.title, Qt::ElideMiddle, text.width())));
     p.restore();
 }
 
@@ -45,7 +49,8 @@ void CleanItemCellView::paintSize(QPainter& p, const QRect& cell, const Content&
     font.setPixelSize(13);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(cell.adjusted(0, 0, -14, 0), Qt::AlignRight | Qt::AlignVCenter, content.size);
+    p.drawText(cell.adjusted(0, 0, -14, 0), Qt::AlignRight | Qt::AlignVCenter,
+               BidiText::leftToRight(content.size));
     p.restore();
 }
 

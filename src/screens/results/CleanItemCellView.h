@@ -24,8 +24,8 @@ public:
         double sizeOpacity = 1.0;
     };
 
-    static QRect checkBoxRect(const QRect& titleCell);
-    static QRect iconRect(const QRect& titleCell);
+    static QRect checkBoxRect(const QRect& titleCell, Qt::LayoutDirection direction = Qt::LeftToRight);
+    static QRect iconRect(const QRect& titleCell, Qt::LayoutDirection direction = Qt::LeftToRight);
 
     static void paintTitle(QPainter& painter, const QRect& titleCell, const Content& content);
     static void paintSize(QPainter& painter, const QRect& sizeCell, const Content& content);

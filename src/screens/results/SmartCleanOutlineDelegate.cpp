@@ -16,9 +16,10 @@ Qt::CheckState SmartCleanOutlineDelegate::nextState(Qt::CheckState current) {
     return current == Qt::Checked ? Qt::Unchecked : Qt::Checked;
 }
 
-QRect SmartCleanOutlineDelegate::checkBoxRect(const QModelIndex& index, const QRect& titleCell) {
-    return Model::isCategory(index) ? SmartOutlineCellView::checkBoxRect(titleCell)
-                                    : CleanItemCellView::checkBoxRect(titleCell);
+QRect SmartCleanOutlineDelegate::checkBoxRect(const QModelIndex& index, const QRect& titleCell,
+                                              Qt::LayoutDirection direction) {
+    return Model::isCategory(index) ? SmartOutlineCellView::checkBoxRect(titleCell, direction)
+                                    : CleanItemCellView::checkBoxRect(titleCell, direction);
 }
 
 void SmartCleanOutlineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -69,8 +70,9 @@ bool SmartCleanOutlineDelegate::editorEvent(QEvent* event, QAbstractItemModel* m
     if (index.column() != Model::TitleColumn || !(model->flags(index) & Qt::ItemIsUserCheckable))
         return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton ||
-        !checkBoxRect(index, option.rect).adjusted(-3, -3, 3, 3).contains(mouse->position().toPoint()))
+    if (mouse->button() != Qt::LeftButton || !checkBoxRect(index, option.rect, option.direction)
+                                                  .adjusted(-3, -3, 3, 3)
+                                                  .contains(mouse->position().toPoint()))
         return false;
     if (type == QEvent::MouseButtonRelease) {
         const auto current = static_cast<Qt::CheckState>(index.data(Qt::CheckStateRole).toInt());

@@ -15,7 +15,8 @@ public:
     // The state a click (or Space) gives a box that shows `current`.
     static Qt::CheckState nextState(Qt::CheckState current);
     // The check box of the row's title cell.
-    static QRect checkBoxRect(const QModelIndex& index, const QRect& titleCell);
+    static QRect checkBoxRect(const QModelIndex& index, const QRect& titleCell,
+                              Qt::LayoutDirection direction = Qt::LeftToRight);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

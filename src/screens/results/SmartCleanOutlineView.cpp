@@ -146,7 +146,7 @@ QRect SmartCleanOutlineView::rowRect(const QModelIndex& index) const {
 
 QPoint SmartCleanOutlineView::checkBoxCenter(const QModelIndex& index) const {
     const QModelIndex title = index.siblingAtColumn(0);
-    return SmartCleanOutlineDelegate::checkBoxRect(title, visualRect(title)).center();
+    return SmartCleanOutlineDelegate::checkBoxRect(title, visualRect(title), layoutDirection()).center();
 }
 
 void SmartCleanOutlineView::updateRowButtons() {
@@ -174,8 +174,9 @@ void SmartCleanOutlineView::updateRowButtons() {
     // The buttons are the view's own children (beside the viewport), so
     // assistive technology finds them in the outline.
     const QPoint origin = viewport()->geometry().topLeft();
-    outline_button_->move(origin + SmartOutlineCellView::outlineButtonRect(cell).topLeft());
-    about_button_->move(origin + SmartOutlineCellView::aboutButtonRect(cell).topLeft());
+    outline_button_->move(origin +
+                          SmartOutlineCellView::outlineButtonRect(cell, layoutDirection()).topLeft());
+    about_button_->move(origin + SmartOutlineCellView::aboutButtonRect(cell, layoutDirection()).topLeft());
     outline_button_->raise();
     about_button_->raise();
     outline_button_->setVisible(!empty);

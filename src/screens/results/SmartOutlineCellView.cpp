@@ -1,8 +1,10 @@
 #include "screens/results/SmartOutlineCellView.h"
 
+#include "controls/BidiText.h"
 #include "screens/results/OutlineCheckBox.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace dovrel {
 
@@ -14,28 +16,33 @@ constexpr int kOutlineWidth = 52;
 constexpr int kButtonHeight = 20;
 } // namespace
 
-QRect SmartOutlineCellView::checkBoxRect(const QRect& cell) {
-    return OutlineCheckBox::rectIn(cell, kInset);
+QRect SmartOutlineCellView::checkBoxRect(const QRect& cell, Qt::LayoutDirection direction) {
+    return QStyle::visualRect(direction, cell, OutlineCheckBox::rectIn(cell, kInset));
 }
 
-QRect SmartOutlineCellView::aboutButtonRect(const QRect& cell) {
-    return QRect(cell.right() - 8 - kAbout + 1, cell.top() + (cell.height() - kAbout) / 2, kAbout, kAbout);
+QRect SmartOutlineCellView::aboutButtonRect(const QRect& cell, Qt::LayoutDirection direction) {
+    return QStyle::visualRect(
+        direction, cell,
+        QRect(cell.right() - 8 - kAbout + 1, cell.top() + (cell.height() - kAbout) / 2, kAbout, kAbout));
 }
 
-QRect SmartOutlineCellView::outlineButtonRect(const QRect& cell) {
+QRect SmartOutlineCellView::outlineButtonRect(const QRect& cell, Qt::LayoutDirection direction) {
     const QRect about = aboutButtonRect(cell);
-    return QRect(about.left() - 8 - kOutlineWidth, cell.top() + (cell.height() - kButtonHeight) / 2,
-                 kOutlineWidth, kButtonHeight);
+    return QStyle::visualRect(direction, cell,
+                              QRect(about.left() - 8 - kOutlineWidth,
+                                    cell.top() + (cell.height() - kButtonHeight) / 2, kOutlineWidth,
+                                    kButtonHeight));
 }
 
 void SmartOutlineCellView::paintTitle(QPainter& p, const QRect& cell, const Content& content) {
     p.save();
+    const Qt::LayoutDirection direction = p.layoutDirection();
     const QRect box = checkBoxRect(cell);
     if (!content.empty)
-        OutlineCheckBox::paint(p, box, content.check);
+        OutlineCheckBox::paint(p, QStyle::visualRect(direction, cell, box), content.check);
     const QRect image(box.right() + 11, cell.top() + (cell.height() - kImage) / 2, kImage, kImage);
     if (!content.image.isNull())
-        content.image.paint(&p, image);
+        content.image.paint(&p, QStyle::visualRect(direction, cell, image));
     QFont font = p.font();
     font.setPixelSize(14);
     font.setWeight(QFont::DemiBold);
@@ -43,8 +50,8 @@ void SmartOutlineCellView::paintTitle(QPainter& p, const QRect& cell, const Cont
     p.setPen(content.empty ? QColor(255, 255, 255, 150) : QColor(Qt::white));
     const QRect text(image.right() + 9, cell.top(), outlineButtonRect(cell).left() - 8 - image.right() - 9,
                      cell.height());
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-               p.fontMetrics().elidedText(content.title, Qt::ElideRight, text.width()));
+    p.drawText(QStyle::visualRect(direction, cell, text), Qt::AlignLeft | Qt::AlignVCenter,
+               BidiText::isolated(p.fontMetrics().elidedText(content.title, Qt::ElideRight, text.width())));
     p.restore();
 }
 
@@ -58,7 +65,8 @@ void SmartOutlineCellView::paintSize(QPainter& p, const QRect& cell, const Conte
     font.setWeight(QFont::DemiBold);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(cell.adjusted(0, 0, -14, 0), Qt::AlignRight | Qt::AlignVCenter, content.size);
+    p.drawText(cell.adjusted(0, 0, -14, 0), Qt::AlignRight | Qt::AlignVCenter,
+               BidiText::leftToRight(content.size));
     p.restore();
 }
 

@@ -34,11 +34,13 @@ public:
         double sizeOpacity = 1.0;
     };
 
-    static QRect checkBoxRect(const QRect& titleCell);
+    static QRect checkBoxRect(const QRect& titleCell, Qt::LayoutDirection direction = Qt::LeftToRight);
     // Where the outline button ("Show"/"Hide") and the about button sit.
-    static QRect outlineButtonRect(const QRect& titleCell);
-    static QRect aboutButtonRect(const QRect& titleCell);
+    static QRect outlineButtonRect(const QRect& titleCell, Qt::LayoutDirection direction = Qt::LeftToRight);
+    static QRect aboutButtonRect(const QRect& titleCell, Qt::LayoutDirection direction = Qt::LeftToRight);
 
+    // Right to left (the painter's direction), every part is mirrored in
+    // the cell.
     static void paintTitle(QPainter& painter, const QRect& titleCell, const Content& content);
     static void paintSize(QPainter& painter, const QRect& sizeCell, const Content& content);
 };
