@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>cleaned from your home folder</source>
-        <translation>をホームフォルダから削除しました</translation>
+        <translation>ホームフォルダからクリーンアップしました</translation>
     </message>
     <message>
         <source>Still removing the last files...</source>
