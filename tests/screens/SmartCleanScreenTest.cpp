@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -214,6 +215,21 @@ TEST_F(SmartCleanScreenTest, AnEntryKeptFromTheMenuIsNeverTickedNorHandedOver) {
     EXPECT_TRUE(list.paths()->empty());
     s.select_item(entry(6, 0), true);
     EXPECT_TRUE(s.isEntrySelected(6, 0));
+}
+
+// Right to left the rows mirror: the tick box sits at the right of the
+// title cell, and a click there ticks.
+TEST_F(SmartCleanScreenTest, RightToLeftTheTickBoxesSitAtTheRightAndStillTick) {
+    qApp->setLayoutDirection(Qt::RightToLeft);
+    SmartCleanViewController& s = results.open();
+    s.outlineview()->expand(category(6));
+    const QModelIndex row = entry(6, 0);
+    s.outlineview()->scrollTo(row);
+    const QPoint box = s.outlineview()->checkBoxCenter(row);
+    EXPECT_GT(box.x(), s.outlineview()->viewport()->width() / 2);
+    QTest::mouseClick(s.outlineview()->viewport(), Qt::LeftButton, {}, box);
+    EXPECT_FALSE(s.isEntrySelected(6, 0));
+    qApp->setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST_F(SmartCleanScreenTest, RemoveHandsOverTheTickedLocationsInOrderAndTheSelectedSize) {
