@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPixmap>
 #include <QTest>
 #include <QWidget>
 
@@ -72,8 +73,12 @@ std::filesystem::path saveScreenshot(QWidget* widget, const QString& name) {
         "screenshots";
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    const std::filesystem::path file = folder / (name.toStdString() + ".png");
-    widget->grab().save(QString::fromStdString(file.string()));
+    // A denser screen (QT_SCALE_FACTOR) saves beside the plain one: "@2x".
+    const QPixmap picture = widget->grab();
+    const qreal ratio = picture.devicePixelRatio();
+    const QString suffix = ratio > 1.01 ? QStringLiteral("@%1x").arg(ratio) : QString();
+    const std::filesystem::path file = folder / ((name + suffix).toStdString() + ".png");
+    picture.save(QString::fromStdString(file.string()));
     return file;
 }
 
