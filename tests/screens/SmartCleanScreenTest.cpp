@@ -12,6 +12,7 @@
 #include "screens/results/RevealNotice.h"
 #include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanOutlineView.h"
+#include "screens/results/SmartOutlineCellView.h"
 #include "shell/AppDelegate.h"
 #include "support/FixtureTree.h"
 
@@ -20,10 +21,12 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
-#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -482,6 +485,34 @@ TEST_F(SmartCleanScreenTest, ArrowsOpenAndCloseCategoriesAndStepBetweenRows) {
     // The focused category row gets its buttons for the keyboard too.
     EXPECT_TRUE(view->aboutButton()->isVisible());
     EXPECT_EQ(view->rowForView(view->aboutButton()), category(0));
+}
+
+// An empty category's title is dimmed, yet hides the window's moving
+// background as any text does: its glyphs look the same over any colour.
+TEST(SmartOutlineCellView, AnEmptyCategorysTitleIsDimmedButOpaque) {
+    const auto over = [](const QColor& behind) {
+        QImage image(300, 30, QImage::Format_RGB32);
+        image.fill(behind);
+        QPainter p(&image);
+        SmartOutlineCellView::Content content;
+        content.title = QStringLiteral("Trash Bin");
+        content.empty = true;
+        SmartOutlineCellView::paintTitle(p, image.rect(), content);
+        return image;
+    };
+    const QImage red = over(Qt::red);
+    const QImage blue = over(Qt::blue);
+    int glyphs = 0;
+    int sameOverBoth = 0;
+    for (int y = 0; y < red.height(); ++y)
+        for (int x = 0; x < red.width(); ++x) {
+            if (red.pixel(x, y) == QColor(Qt::red).rgb())
+                continue;
+            ++glyphs;
+            sameOverBoth += red.pixel(x, y) == blue.pixel(x, y);
+        }
+    ASSERT_GT(glyphs, 50);
+    EXPECT_GT(sameOverBoth, glyphs / 4);
 }
 
 } // namespace

@@ -47,7 +47,9 @@ void SmartOutlineCellView::paintTitle(QPainter& p, const QRect& cell, const Cont
     font.setPixelSize(14);
     font.setWeight(QFont::DemiBold);
     p.setFont(font);
-    p.setPen(content.empty ? QColor(255, 255, 255, 150) : QColor(Qt::white));
+    // Dimmed, yet opaque: the moving background must not show through the
+    // glyphs (the grey is what white at 59 % gives over the list).
+    p.setPen(content.empty ? QColor(0xb4, 0xb5, 0xb9) : QColor(Qt::white));
     const QRect text(image.right() + 9, cell.top(), outlineButtonRect(cell).left() - 8 - image.right() - 9,
                      cell.height());
     p.drawText(QStyle::visualRect(direction, cell, text), Qt::AlignLeft | Qt::AlignVCenter,
