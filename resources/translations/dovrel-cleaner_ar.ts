@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>عند التنظيف:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>الحذف نهائيًا</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>النقل إلى سلة المهملات</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>عند التنظيف</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>

@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>Al limpiar:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>Eliminar definitivamente</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>Mover a la Papelera</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>Al limpiar</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>

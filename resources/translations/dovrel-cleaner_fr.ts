@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Applications keep copies of data they downloaded or worked out before, so they can start and work faster. Removing caches is safe: your documents and settings stay as they are. Applications rebuild what they need as you use them, so they may start a little slower the first time.</source>
-        <translation>Les applications gardent des copies des données qu’elles ont téléchargées ou calculées, afin de démarrer et de travailler plus vite. Supprimer les caches est sans danger : vos documents et vos réglages restent tels quels. Les applications reconstruisent ce dont elles ont besoin à l’usage ; elles peuvent donc démarrer un peu plus lentement la première fois.</translation>
+        <translation>Les applications gardent des copies des données qu’elles ont téléchargées ou calculées, afin de démarrer et de travailler plus vite. Supprimer les caches est sans danger&#xa0;: vos documents et vos réglages restent tels quels. Les applications reconstruisent ce dont elles ont besoin à l’usage&#xa0;; elles peuvent donc démarrer un peu plus lentement la première fois.</translation>
     </message>
     <message>
         <source>Show Caches Folder</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Applications and the system write notes about their work and their errors into log files. Nothing needs old logs to run, so removing them is safe. New logs are written as applications keep running.</source>
-        <translation>Les applications et le système consignent leur activité et leurs erreurs dans des fichiers journaux. Rien n’a besoin des anciens journaux pour fonctionner : les supprimer est sans danger. De nouveaux journaux sont écrits à mesure que les applications fonctionnent.</translation>
+        <translation>Les applications et le système consignent leur activité et leurs erreurs dans des fichiers journaux. Rien n’a besoin des anciens journaux pour fonctionner&#xa0;: les supprimer est sans danger. De nouveaux journaux sont écrits à mesure que les applications fonctionnent.</translation>
     </message>
     <message>
         <source>Show Logs Folder</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Mail, Airmail and Spark keep copies of attachments and downloaded messages on your disk. Removing them is safe as long as your mail stays on the mail server: messages and their attachments are downloaded again when you open them.</source>
-        <translation>Mail, Airmail et Spark gardent sur votre disque des copies des pièces jointes et des messages téléchargés. Les supprimer est sans danger tant que votre courrier reste sur le serveur de messagerie : les messages et leurs pièces jointes sont de nouveau téléchargés quand vous les ouvrez.</translation>
+        <translation>Mail, Airmail et Spark gardent sur votre disque des copies des pièces jointes et des messages téléchargés. Les supprimer est sans danger tant que votre courrier reste sur le serveur de messagerie&#xa0;: les messages et leurs pièces jointes sont de nouveau téléchargés quand vous les ouvrez.</translation>
     </message>
     <message>
         <source>Show Downloads Folder</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Settings, caches and support files left behind by applications you have removed. Nothing uses them any more, so removing them is safe. They come back only if you install those applications again.</source>
-        <translation>Réglages, caches et fichiers de support laissés par des applications que vous avez supprimées. Plus rien ne les utilise : les supprimer est sans danger. Ils ne reviennent que si vous réinstallez ces applications.</translation>
+        <translation>Réglages, caches et fichiers de support laissés par des applications que vous avez supprimées. Plus rien ne les utilise&#xa0;: les supprimer est sans danger. Ils ne reviennent que si vous réinstallez ces applications.</translation>
     </message>
     <message>
         <source>Installation files</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Disk images and installer packages you downloaded to install applications. Once an application is installed its installer is no longer needed, so removing them is safe. They do not come back: download the installer again if you ever need it.</source>
-        <translation>Images disque et paquets d’installation téléchargés pour installer des applications. Une fois l’application installée, son programme d’installation n’est plus nécessaire : les supprimer est sans danger. Ils ne reviennent pas : téléchargez de nouveau le programme d’installation si vous en avez besoin un jour.</translation>
+        <translation>Images disque et paquets d’installation téléchargés pour installer des applications. Une fois l’application installée, son programme d’installation n’est plus nécessaire&#xa0;: les supprimer est sans danger. Ils ne reviennent pas&#xa0;: téléchargez de nouveau le programme d’installation si vous en avez besoin un jour.</translation>
     </message>
 </context>
 <context>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Files and folders you moved to the Trash. Removing them deletes them for good, so look inside first if you are not sure. The Trash fills again as you delete files.</source>
-        <translation>Fichiers et dossiers que vous avez placés dans la Corbeille. Les supprimer les efface définitivement ; en cas de doute, regardez d’abord ce qu’elle contient. La Corbeille se remplit de nouveau quand vous supprimez des fichiers.</translation>
+        <translation>Fichiers et dossiers que vous avez placés dans la Corbeille. Les supprimer les efface définitivement&#xa0;; en cas de doute, regardez d’abord ce qu’elle contient. La Corbeille se remplit de nouveau quand vous supprimez des fichiers.</translation>
     </message>
     <message>
         <source>Show Trash</source>
@@ -165,19 +165,19 @@
     </message>
     <message>
         <source>“%1” will always be kept. Preferences lists what is kept.</source>
-        <translation>« %1 » sera toujours conservé. Les Préférences listent les éléments conservés.</translation>
+        <translation>«&#xa0;%1&#xa0;» sera toujours conservé. Les Préférences listent les éléments conservés.</translation>
     </message>
     <message>
         <source>“%1” could not be added to the kept items: %2</source>
-        <translation>Impossible d’ajouter « %1 » aux éléments conservés : %2</translation>
+        <translation>Impossible d’ajouter «&#xa0;%1&#xa0;» aux éléments conservés&#xa0;: %2</translation>
     </message>
     <message>
         <source>“%1” is no longer kept; tick it to remove it.</source>
-        <translation>« %1 » n’est plus conservé ; cochez-le pour le supprimer.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est plus conservé&#xa0;; cochez-le pour le supprimer.</translation>
     </message>
     <message>
         <source>“%1” could not be taken off the kept items: %2</source>
-        <translation>Impossible de retirer « %1 » des éléments conservés : %2</translation>
+        <translation>Impossible de retirer «&#xa0;%1&#xa0;» des éléments conservés&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -220,15 +220,15 @@
     </message>
     <message>
         <source>moved to the Trash, freed when it is emptied; %1 removed for good</source>
-        <translation>placés dans la Corbeille, libérés quand elle sera vidée ; %1 supprimés définitivement</translation>
+        <translation>placés dans la Corbeille, libérés quand elle sera vidée&#xa0;; %1 supprimés définitivement</translation>
     </message>
     <message>
         <source>1 location could not be removed.</source>
-        <translation>1 emplacement n’a pas pu être supprimé.</translation>
+        <translation>1&#xa0;emplacement n’a pas pu être supprimé.</translation>
     </message>
     <message>
         <source>%1 locations could not be removed.</source>
-        <translation>%1 emplacements n’ont pas pu être supprimés.</translation>
+        <translation>%1&#xa0;emplacements n’ont pas pu être supprimés.</translation>
     </message>
     <message>
         <source>Hide List</source>
@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>Lors du nettoyage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>Supprimer définitivement</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>Placer dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>Lors du nettoyage</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>
@@ -282,11 +301,11 @@
     </message>
     <message>
         <source>Remind me to clean up?</source>
-        <translation>Vous rappeler de faire le ménage ?</translation>
+        <translation>Vous rappeler de faire le ménage&#xa0;?</translation>
     </message>
     <message>
         <source>Dovrel Cleaner can remind you to clean up every few weeks. The reminder starts with your session; you can switch it off in Preferences at any time.</source>
-        <translation>Dovrel Cleaner peut vous rappeler de faire le ménage toutes les quelques semaines. Le rappel démarre avec votre session ; vous pouvez le désactiver à tout moment dans les Préférences.</translation>
+        <translation>Dovrel Cleaner peut vous rappeler de faire le ménage toutes les quelques semaines. Le rappel démarre avec votre session&#xa0;; vous pouvez le désactiver à tout moment dans les Préférences.</translation>
     </message>
     <message>
         <source>Not Now</source>
@@ -305,7 +324,7 @@
     </message>
     <message>
         <source>Tell us what you like, what is missing or what went wrong. Your message is saved as a text file in the folder “%1” on this computer; nothing is sent over the network.</source>
-        <translation>Dites-nous ce qui vous plaît, ce qui manque ou ce qui n’a pas fonctionné. Votre message est enregistré dans un fichier texte du dossier « %1 » sur cet ordinateur ; rien n’est envoyé sur le réseau.</translation>
+        <translation>Dites-nous ce qui vous plaît, ce qui manque ou ce qui n’a pas fonctionné. Votre message est enregistré dans un fichier texte du dossier «&#xa0;%1&#xa0;» sur cet ordinateur&#xa0;; rien n’est envoyé sur le réseau.</translation>
     </message>
     <message>
         <source>Your feedback</source>
@@ -317,7 +336,7 @@
     </message>
     <message>
         <source>Thank you. Your feedback was saved in the file “%1”.</source>
-        <translation>Merci. Votre commentaire a été enregistré dans le fichier « %1 ».</translation>
+        <translation>Merci. Votre commentaire a été enregistré dans le fichier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Close</source>
@@ -325,7 +344,7 @@
     </message>
     <message>
         <source>Your feedback could not be saved in the folder “%1”. Your text is still here: copy it before you close this window.</source>
-        <translation>Votre commentaire n’a pas pu être enregistré dans le dossier « %1 ». Votre texte est toujours là : copiez-le avant de fermer cette fenêtre.</translation>
+        <translation>Votre commentaire n’a pas pu être enregistré dans le dossier «&#xa0;%1&#xa0;». Votre texte est toujours là&#xa0;: copiez-le avant de fermer cette fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -367,15 +386,15 @@
     </message>
     <message>
         <source>“%1” is not your home folder. Please choose the folder named “%2” (%3).</source>
-        <translation>« %1 » n’est pas votre dossier personnel. Veuillez choisir le dossier nommé « %2 » (%3).</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas votre dossier personnel. Veuillez choisir le dossier nommé «&#xa0;%2&#xa0;» (%3).</translation>
     </message>
     <message>
         <source>“%1” is not an Applications folder. Please choose the folder named “Applications” (%2).</source>
-        <translation>« %1 » n’est pas un dossier Applications. Veuillez choisir le dossier nommé « Applications » (%2).</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un dossier Applications. Veuillez choisir le dossier nommé «&#xa0;Applications&#xa0;» (%2).</translation>
     </message>
     <message>
         <source>“%1” is not an Applications folder. Please choose a folder named “Applications”.</source>
-        <translation>« %1 » n’est pas un dossier Applications. Veuillez choisir un dossier nommé « Applications ».</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un dossier Applications. Veuillez choisir un dossier nommé «&#xa0;Applications&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -496,11 +515,11 @@
     </message>
     <message>
         <source>%1, less than its size: some files in it are sparse or compressed and take less room on the disk than they hold</source>
-        <translation>%1, moins que sa taille : certains fichiers qu’il contient sont creux ou compressés et occupent moins de place sur le disque que leur contenu</translation>
+        <translation>%1, moins que sa taille&#xa0;: certains fichiers qu’il contient sont creux ou compressés et occupent moins de place sur le disque que leur contenu</translation>
     </message>
     <message>
         <source>%1, less than its size: the file is sparse or compressed and takes less room on the disk than it holds</source>
-        <translation>%1, moins que sa taille : le fichier est creux ou compressé et occupe moins de place sur le disque que son contenu</translation>
+        <translation>%1, moins que sa taille&#xa0;: le fichier est creux ou compressé et occupe moins de place sur le disque que son contenu</translation>
     </message>
     <message>
         <source>%1 Info</source>
@@ -516,7 +535,7 @@
     </message>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation>%1 (%2 octets)</translation>
+        <translation>%1 (%2&#xa0;octets)</translation>
     </message>
     <message>
         <source>, not all of it could be read</source>
@@ -527,7 +546,7 @@
     <name>dovrel::LayoutChoice</name>
     <message>
         <source>Home folder layout:</source>
-        <translation>Organisation du dossier personnel :</translation>
+        <translation>Organisation du dossier personnel&#xa0;:</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -557,7 +576,7 @@
     </message>
     <message>
         <source>On Linux there is no Full Disk Access list: a file can be read when your account has read permission for it. Press “Open Settings” to show the protected file in your file manager, open its Properties and allow reading for your account. If Dovrel Cleaner runs in a sandbox (Flatpak or Snap), also give it access to your home folder in that system&apos;s permission settings.</source>
-        <translation>Sous Linux, il n’y a pas de liste d’accès complet au disque : un fichier est lisible quand votre compte a le droit de le lire. Appuyez sur « Ouvrir les réglages » pour afficher le fichier protégé dans votre gestionnaire de fichiers, ouvrez ses Propriétés et autorisez la lecture pour votre compte. Si Dovrel Cleaner s’exécute dans un bac à sable (Flatpak ou Snap), donnez-lui aussi accès à votre dossier personnel dans les réglages d’autorisations de ce système.</translation>
+        <translation>Sous Linux, il n’y a pas de liste d’accès complet au disque&#xa0;: un fichier est lisible quand votre compte a le droit de le lire. Appuyez sur «&#xa0;Ouvrir les réglages&#xa0;» pour afficher le fichier protégé dans votre gestionnaire de fichiers, ouvrez ses Propriétés et autorisez la lecture pour votre compte. Si Dovrel Cleaner s’exécute dans un bac à sable (Flatpak ou Snap), donnez-lui aussi accès à votre dossier personnel dans les réglages d’autorisations de ce système.</translation>
     </message>
 </context>
 <context>
@@ -568,7 +587,7 @@
     </message>
     <message>
         <source>When you have allowed reading, press “Confirm”. Dovrel Cleaner checks the access and closes this window once it can read the protected files.</source>
-        <translation>Une fois la lecture autorisée, appuyez sur « Confirmer ». Dovrel Cleaner vérifie l’accès et ferme cette fenêtre dès qu’il peut lire les fichiers protégés.</translation>
+        <translation>Une fois la lecture autorisée, appuyez sur «&#xa0;Confirmer&#xa0;». Dovrel Cleaner vérifie l’accès et ferme cette fenêtre dès qu’il peut lire les fichiers protégés.</translation>
     </message>
 </context>
 <context>
@@ -655,7 +674,7 @@
     </message>
     <message>
         <source>“%1” could not be taken off the kept items: %2</source>
-        <translation>Impossible de retirer « %1 » des éléments conservés : %2</translation>
+        <translation>Impossible de retirer «&#xa0;%1&#xa0;» des éléments conservés&#xa0;: %2</translation>
     </message>
     <message>
         <source>Keep a Folder</source>
@@ -667,7 +686,7 @@
     </message>
     <message>
         <source>“%1” could not be kept: %2</source>
-        <translation>Impossible de conserver « %1 » : %2</translation>
+        <translation>Impossible de conserver «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Not chosen</source>
@@ -687,7 +706,7 @@
     </message>
     <message>
         <source>This folder is not named “%1”. Please choose the right one.</source>
-        <translation>Ce dossier ne s’appelle pas « %1 ». Veuillez choisir le bon.</translation>
+        <translation>Ce dossier ne s’appelle pas «&#xa0;%1&#xa0;». Veuillez choisir le bon.</translation>
     </message>
 </context>
 <context>
@@ -710,7 +729,7 @@
     </message>
     <message>
         <source>“%1” is no longer there.</source>
-        <translation>« %1 » n’existe plus.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’existe plus.</translation>
     </message>
 </context>
 <context>
@@ -756,7 +775,7 @@
     </message>
     <message>
         <source>1 item, %1</source>
-        <translation>1 élément, %1</translation>
+        <translation>1&#xa0;élément, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n items, %1</source>
@@ -767,19 +786,19 @@
     </message>
     <message>
         <source>Points to: %1</source>
-        <translation>Pointe vers : %1</translation>
+        <translation>Pointe vers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Created: %1</source>
-        <translation>Créé : %1</translation>
+        <translation>Créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Modified: %1</source>
-        <translation>Modifié : %1</translation>
+        <translation>Modifié&#xa0;: %1</translation>
     </message>
     <message>
         <source>Last opened: %1</source>
-        <translation>Dernière ouverture : %1</translation>
+        <translation>Dernière ouverture&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -823,15 +842,15 @@
     </message>
     <message>
         <source>No file manager could be opened to show “%1”.</source>
-        <translation>Aucun gestionnaire de fichiers n’a pu être ouvert pour afficher « %1 ».</translation>
+        <translation>Aucun gestionnaire de fichiers n’a pu être ouvert pour afficher «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Not scanned: “%1” is a symbolic link, and what it leads to is not part of your home folder.</source>
-        <translation>Non analysé : « %1 » est un lien symbolique, et sa cible ne fait pas partie de votre dossier personnel.</translation>
+        <translation>Non analysé&#xa0;: «&#xa0;%1&#xa0;» est un lien symbolique, et sa cible ne fait pas partie de votre dossier personnel.</translation>
     </message>
     <message>
         <source>Left alone: “%1”, because its .trashinfo file is not a regular file.</source>
-        <translation>Laissé tel quel : « %1 », car son fichier .trashinfo n’est pas un fichier ordinaire.</translation>
+        <translation>Laissé tel quel&#xa0;: «&#xa0;%1&#xa0;», car son fichier .trashinfo n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>One more place was left out for a like reason.</source>
@@ -858,7 +877,7 @@
     </message>
     <message>
         <source>the folder named “%1”</source>
-        <translation>le dossier nommé « %1 »</translation>
+        <translation>le dossier nommé «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -866,7 +885,7 @@
     </message>
     <message>
         <source>the folder named “Applications”</source>
-        <translation>le dossier nommé « Applications »</translation>
+        <translation>le dossier nommé «&#xa0;Applications&#xa0;»</translation>
     </message>
     <message>
         <source>Allow Home Folder</source>
@@ -878,7 +897,7 @@
     </message>
     <message>
         <source>Why does Dovrel Cleaner need access?</source>
-        <translation>Pourquoi Dovrel Cleaner a-t-il besoin d’accès ?</translation>
+        <translation>Pourquoi Dovrel Cleaner a-t-il besoin d’accès&#xa0;?</translation>
     </message>
     <message>
         <source>Dovrel Cleaner looks for clutter only where you let it. Please choose your home folder.</source>
@@ -894,7 +913,7 @@
     </message>
     <message>
         <source>“%1” cannot be opened as a folder. Please choose it again.</source>
-        <translation>« %1 » ne peut pas être ouvert comme dossier. Veuillez le choisir de nouveau.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert comme dossier. Veuillez le choisir de nouveau.</translation>
     </message>
     <message>
         <source>Why Dovrel Cleaner needs access</source>
@@ -955,7 +974,7 @@
     <name>dovrel::SmartCleanOutlineModel</name>
     <message>
         <source>%1 kept</source>
-        <translation>conservés : %1</translation>
+        <translation>conservés&#xa0;: %1</translation>
     </message>
     <message>
         <source>always kept</source>
@@ -982,7 +1001,7 @@
     </message>
     <message>
         <source>Tick what to remove. Space ticks the focused row, the arrow keys open and close a category.</source>
-        <translation>Cochez ce qu’il faut supprimer. Espace coche la ligne sélectionnée ; les flèches ouvrent et ferment une catégorie.</translation>
+        <translation>Cochez ce qu’il faut supprimer. Espace coche la ligne sélectionnée&#xa0;; les flèches ouvrent et ferment une catégorie.</translation>
     </message>
     <message>
         <source>Hide</source>
@@ -998,7 +1017,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>À propos : %1</translation>
+        <translation>À propos&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1029,7 +1048,7 @@
     </message>
     <message>
         <source>Selected size: %1</source>
-        <translation>Taille sélectionnée : %1</translation>
+        <translation>Taille sélectionnée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The keep list is not available.</source>
@@ -1044,7 +1063,7 @@
     </message>
     <message>
         <source>Selected files are removed for good; nothing goes to the Trash.</source>
-        <translation>Les fichiers sélectionnés sont supprimés définitivement ; rien ne va dans la Corbeille.</translation>
+        <translation>Les fichiers sélectionnés sont supprimés définitivement&#xa0;; rien ne va dans la Corbeille.</translation>
     </message>
     <message>
         <source>Cleanup complete...</source>
@@ -1067,7 +1086,7 @@
     </message>
     <message>
         <source>Scan in &quot;%1&quot;</source>
-        <translation>Analyse de « %1 »</translation>
+        <translation>Analyse de «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>Durante la pulizia:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>Elimina definitivamente</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>Sposta nel Cestino</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>Durante la pulizia</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>

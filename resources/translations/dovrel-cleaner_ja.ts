@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>クリーンアップ時:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>完全に削除</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>ゴミ箱に移動</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>クリーンアップ時</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>

@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>Ao limpar:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>Apagar definitivamente</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>Mover para a Lixeira</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>Ao limpar</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>

@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>При очистке:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>Удалять безвозвратно</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>Перемещать в Корзину</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>При очистке</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>

@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>清理时：</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>永久删除</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>移到废纸篓</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>清理时</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>

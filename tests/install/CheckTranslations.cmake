@@ -1,8 +1,23 @@
 # Compiles every translation with lrelease and fails when one has an
-# unfinished or missing entry. After new texts: update_translations, then
-# translate what it added.
+# unfinished or missing entry, when a translation drops or adds a placeholder
+# (%1, %2, %n) or loses its keyboard accelerator, or when a file's language is
+# not the one its name says (the language decides the plural forms). After new
+# texts: update_translations, then translate what it added.
 #
 #   -DLRELEASE=... -DTS_FILES=a.ts;b.ts -DOUT_DIR=...
+
+# The placeholders of an escaped text, sorted; with DROP_N, %n left out.
+function(placeholders text out)
+  string(REGEX MATCHALL "%[0-9n]" marks "${text}")
+  if(ARGN)
+    list(REMOVE_ITEM marks "%n")
+  endif()
+  list(SORT marks)
+  set(${out} "${marks}" PARENT_SCOPE)
+endfunction()
+
+string(ASCII 1 semicolon)
+string(ASCII 2 bracket)
 set(problems "")
 foreach(ts ${TS_FILES})
   get_filename_component(name "${ts}" NAME_WE)
@@ -17,8 +32,54 @@ foreach(ts ${TS_FILES})
   elseif(out MATCHES "Ignored|untranslated")
     list(APPEND problems "${name}: ${out}")
   endif()
+
+  file(READ "${ts}" xml)
+  string(REGEX REPLACE "^dovrel-cleaner_" "" lang "${name}")
+  if(NOT xml MATCHES "<TS [^>]*language=\"${lang}(_[A-Z]+)?\"")
+    list(APPEND problems "${name}: the language attribute is not ${lang}")
+  endif()
+  # One list element per message, with the characters that a list treats
+  # specially set aside; no text in a .ts holds a raw '<', so the tags can be
+  # matched with [^<]*.
+  string(REPLACE ";" "${semicolon}" xml "${xml}")
+  string(REPLACE "[" "${bracket}" xml "${xml}")
+  string(REPLACE "]" "${bracket}" xml "${xml}")
+  string(REPLACE "</message>" ";" messages "${xml}")
+  foreach(message IN LISTS messages)
+    if(NOT message MATCHES "<source>([^<]*)</source>")
+      continue()
+    endif()
+    set(source "${CMAKE_MATCH_1}")
+    if(message MATCHES "<numerusform")
+      placeholders("${source}" wanted DROP_N)
+      string(REGEX MATCHALL "<numerusform>[^<]*</numerusform>" forms "${message}")
+      set(translations "")
+      foreach(form IN LISTS forms)
+        string(REGEX REPLACE "</?numerusform>" "" form "${form}")
+        list(APPEND translations "${form}")
+      endforeach()
+      set(drop_n DROP_N)
+    elseif(message MATCHES "<translation>([^<]*)</translation>")
+      placeholders("${source}" wanted)
+      set(translations "${CMAKE_MATCH_1}")
+      set(drop_n "")
+    else()
+      continue() # unfinished: reported by lrelease above
+    endif()
+    foreach(translation IN LISTS translations)
+      placeholders("${translation}" given ${drop_n})
+      if(NOT given STREQUAL wanted)
+        list(APPEND problems "${name}: \"${source}\" has placeholders \"${given}\" in \"${translation}\"")
+      endif()
+      if(source MATCHES "&amp${semicolon}[A-Za-z]" AND NOT translation MATCHES "&amp${semicolon}[^ ]")
+        list(APPEND problems "${name}: \"${source}\" lost its accelerator in \"${translation}\"")
+      endif()
+    endforeach()
+  endforeach()
 endforeach()
 if(problems)
-  message(FATAL_ERROR "translations not complete:\n${problems}")
+  string(REPLACE ";" "\n  " problems "${problems}")
+  string(REPLACE "${semicolon}" ";" problems "${problems}")
+  message(FATAL_ERROR "translations not complete:\n  ${problems}")
 endif()
 message(STATUS "every translation is complete")
