@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QTest>
 #include <QWidget>
@@ -76,7 +77,10 @@ std::filesystem::path saveScreenshot(QWidget* widget, const QString& name) {
     // A denser screen (QT_SCALE_FACTOR) saves beside the plain one: "@2x".
     const QPixmap picture = widget->grab();
     const qreal ratio = picture.devicePixelRatio();
-    const QString suffix = ratio > 1.01 ? QStringLiteral("@%1x").arg(ratio) : QString();
+    QString suffix = ratio > 1.01 ? QStringLiteral("@%1x").arg(ratio) : QString();
+    // And one under a Wayland compositor: "-wayland".
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        suffix += QStringLiteral("-wayland");
     const std::filesystem::path file = folder / ((name + suffix).toStdString() + ".png");
     picture.save(QString::fromStdString(file.string()));
     return file;
