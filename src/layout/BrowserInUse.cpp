@@ -151,6 +151,10 @@ std::optional<std::string> BrowserInUse::holderOf(const Location& home, const Lo
     const Location relative = location.lexically_normal().lexically_relative(base);
     if (relative.empty() || relative == "." || *relative.begin() == "..")
         return std::nullopt;
+    // Nothing there, nothing to protect: it is simply gone.
+    struct stat st {};
+    if (::lstat(location.c_str(), &st) != 0)
+        return std::nullopt;
     Location folder = base;
     std::vector<Location> folders;
     for (const auto& part : relative) {

@@ -33,7 +33,8 @@ public:
 
     // The holder of the first folder, from `location` itself up to the home
     // (the home excluded), that a running browser holds; absent when none
-    // is, or when `location` is not below `home`.
+    // is, when `location` does not exist (it is gone already), or when it is
+    // not below `home`.
     static std::optional<std::string> holderOf(const Location& home, const Location& location);
 
     // Why a location a running browser holds is left alone:

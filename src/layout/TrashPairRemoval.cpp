@@ -169,10 +169,7 @@ RemovalReport TrashPairRemoval::remove(const std::vector<RemovalRequest>& reques
             add(outcome(r.location, Status::Cancelled));
             continue;
         }
-        // A location already gone is no one's to refuse.
-        struct stat st {};
-        const std::optional<std::string> browser =
-            ::lstat(l.c_str(), &st) == 0 ? BrowserInUse::holderOf(home_, l) : std::nullopt;
+        const std::optional<std::string> browser = BrowserInUse::holderOf(home_, l);
         if (!pair && !loneInfo && !structure && !browser) {
             pending.push_back(r);
             continue;

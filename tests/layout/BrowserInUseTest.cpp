@@ -74,6 +74,7 @@ TEST_F(BrowserInUseTest, LocksNameTheRunningBrowserAndStaleOnesNothing) {
         EXPECT_EQ(BrowserInUse::holderOf(home, home / c.folder / "storage/x").value_or("-"),
                   c.holder ? c.holder : "-");
         EXPECT_FALSE(BrowserInUse::holderOf(home / c.folder, home / c.folder));
+        EXPECT_FALSE(BrowserInUse::holderOf(home, home / c.folder / "storage/gone"));
     }
 }
 
