@@ -16,8 +16,10 @@ QMenuBar::item:selected { background: #5d6070; }
 QMenu { background: #3e3f47; color: #e8e9f0; border: 1px solid #2c2d33; }
 QMenu::item:selected { background: #0a84ff; }
 QLabel[role="title"] { color: white; font-size: 26px; font-weight: 600; }
-QLabel[role="text"] { color: rgba(255,255,255,0.78); font-size: 14px; }
-QLabel[role="caption"] { color: rgba(255,255,255,0.6); font-size: 12px; }
+/* Dimmed text is opaque (white at 78 % and 60 % over the window colour):
+   the moving background must not show through the letters. */
+QLabel[role="text"] { color: #d9d9dc; font-size: 14px; }
+QLabel[role="caption"] { color: #b9bac0; font-size: 12px; }
 QPushButton[role="primary"] {
     color: white; font-weight: 600; font-size: 13px; padding: 8px 18px; border: none; border-radius: 8px;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2bbcff, stop:1 #0076ff);
