@@ -10,7 +10,13 @@ namespace {
 
 std::unique_ptr<QTranslator> installed(const QLocale& locale, const QString& name, const QString& folder) {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(locale, name, QStringLiteral("_"), folder) ||
+    const auto load = [&](const QLocale& l) {
+        return translator->load(l, name, QStringLiteral("_"), folder);
+    };
+    // Without a file of its own a locale reads the one of its language and
+    // script in their usual territory: pt_PT reads pt_BR, zh_SG reads zh_CN
+    // (but zh_TW, written in the other script, does not).
+    if (!(load(locale) || load(QLocale(locale.language(), locale.script(), QLocale::AnyTerritory))) ||
         !QCoreApplication::installTranslator(translator.get()))
         return nullptr;
     return translator;

@@ -21,7 +21,9 @@ namespace dovrel {
 //
 // Each is looked up by the locale's UI languages in order (LANGUAGE, then
 // LC_ALL/LC_MESSAGES/LANG for the system locale), so "de_AT" finds the "de"
-// file. Without a file the English source texts are shown.
+// file; a locale with no file of its own takes its language's usual one
+// ("pt_PT" finds "pt_BR", "zh_SG" finds "zh_CN"). Without a file the English
+// source texts are shown.
 //
 // Construct it after the QCoreApplication and destroy it before.
 class Translations {
