@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>Acerca de: %1</translation>
+        <translation>Acerca de %1</translation>
     </message>
 </context>
 <context>

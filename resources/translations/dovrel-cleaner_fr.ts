@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>À propos&#xa0;: %1</translation>
+        <translation>À propos de %1</translation>
     </message>
 </context>
 <context>

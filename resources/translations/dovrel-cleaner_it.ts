@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>Informazioni: %1</translation>
+        <translation>Informazioni su %1</translation>
     </message>
 </context>
 <context>

@@ -1019,7 +1019,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>О категории: %1</translation>
+        <translation>Сведения о категории «%1»</translation>
     </message>
 </context>
 <context>
