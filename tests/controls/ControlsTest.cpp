@@ -8,11 +8,13 @@
 #include "controls/GCheckButton.h"
 #include "controls/PushButton.h"
 #include "controls/RippleLayer.h"
+#include "controls/RtlMirror.h"
 #include "controls/SwitchButton.h"
 #include "controls/SwitchLayer.h"
 #include "controls/TransitionLabel.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
@@ -321,6 +323,40 @@ TEST(TransitionLabel, MidTransitionOnlyTheGlyphsCoverWhatIsBehind) {
         EXPECT_EQ(picture.pixelColor(295, 55), QColor(Qt::red));
         label.setTransitionProgress(1);
     }
+}
+
+// Right to left, children placed by arithmetic show mirrored in their
+// container, follow every later move (an animation's too) and the
+// container's width; left to right nothing changes.
+TEST(RtlMirror, ChildrenPlacedByArithmeticShowMirrored) {
+    QWidget container;
+    container.resize(400, 100);
+    QWidget child(&container);
+    child.setGeometry(10, 5, 100, 20);
+    RtlMirror::install(&container);
+    EXPECT_EQ(child.x(), 10); // left to right: untouched
+
+    qApp->setLayoutDirection(Qt::RightToLeft);
+    QWidget mirrored;
+    mirrored.resize(400, 100);
+    QWidget a(&mirrored);
+    a.setGeometry(10, 5, 100, 20);
+    RtlMirror::install(&mirrored);
+    QWidget late(&mirrored); // added after
+    late.setGeometry(0, 0, 50, 10);
+    mirrored.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(a.pos(), QPoint(290, 5));
+    EXPECT_EQ(late.x(), 350);
+    for (const int x : {20, 25, 30}) { // frames of a move
+        a.move(x, 5);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(a.x(), 400 - x - 100);
+    }
+    mirrored.resize(500, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(a.x(), 500 - 30 - 100);
+    qApp->setLayoutDirection(Qt::LeftToRight);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "controls/Animator.h"
 #include "controls/CellButton.h"
 #include "controls/DVTShadowLabel.h"
+#include "controls/RtlMirror.h"
 #include "controls/VisualCleanButton.h"
 #include "layout/HomeLayout.h"
 #include "platform/Defaults.h"
@@ -145,6 +146,10 @@ SandboxViewController::SandboxViewController(FolderPicker& picker, QWidget* pare
 
     setTabOrder(allowHome_, allowApps_);
     setTabOrder(allowApps_, help_);
+    // Right to left, what is placed by arithmetic mirrors.
+    for (QWidget* container :
+         std::initializer_list<QWidget*>{stage_, directory_view_, buttons_view_, info_text_})
+        RtlMirror::install(container);
 }
 
 QUrl SandboxViewController::sandboxWebpage() {

@@ -3,6 +3,7 @@
 #include "controls/Animator.h"
 #include "controls/ApplicationsScroller.h"
 #include "controls/CellButton.h"
+#include "controls/RtlMirror.h"
 #include "controls/SmallWaitProgress.h"
 #include "controls/TransitionLabel.h"
 #include "engine/Cleaner.h"
@@ -144,6 +145,9 @@ CleanedViewController::CleanedViewController(std::function<Cleaner*()> cleaner, 
     was_cleaned_size_->setGeometry(0, 0, kColumn, 56);
     label_->setGeometry(0, 56, kColumn, 24);
     layoutStage();
+    // Right to left, what is placed by arithmetic mirrors.
+    for (QWidget* container : std::initializer_list<QWidget*>{stage_, headline_})
+        RtlMirror::install(container);
 }
 
 void CleanedViewController::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,7 @@
 #include "controls/Animator.h"
 #include "controls/CategoryArtwork.h"
 #include "controls/DVTShadowLabel.h"
+#include "controls/RtlMirror.h"
 #include "controls/ScanButton.h"
 #include "controls/TextFit.h"
 #include "fs/DirectoryReader.h"
@@ -92,6 +93,9 @@ HomeViewController::HomeViewController(QWidget* parent) : Screen(parent), stage_
     // Return starts the scan, as Space on the focused button does.
     setDefaultButton(scan_);
     setFocusProxy(scan_);
+    // Right to left, the stage and the boxes the labels move in mirror.
+    for (QWidget* container : {stage_, titleBox_, textBox_})
+        RtlMirror::install(container);
 }
 
 QStringList HomeViewController::categoryTitles() {
