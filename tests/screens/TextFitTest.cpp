@@ -12,6 +12,7 @@
 #include "platform/gui/UserAccount.h"
 #include "screens/ScreenCatalogue.h"
 #include "screens/ScreenServices.h"
+#include "screens/results/SmartCleanOutlineModel.h"
 #include "screens/results/SmartCleanViewController.h"
 #include "shell/AppStyle.h"
 #include "shell/CleanerWindowController.h"
@@ -23,6 +24,7 @@
 #include "support/FixtureTree.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -127,6 +129,13 @@ TEST_P(TextFitTest, EveryTextFitsOnHomeResultsAndPreferences) {
     test::spin(30);
     EXPECT_EQ(clippedTexts(window.get()), QStringList()) << "home";
     const QString shot = QStringLiteral("lang-%1-").arg(GetParam());
+    const bool english = GetParam() == QLatin1String("en");
+    // What a screen reader hears is the language's own text.
+    auto* scan = window->findChild<QWidget*>(QStringLiteral("scan"));
+    ASSERT_NE(scan, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(scan)->text(QAccessible::Description) ==
+                  QStringLiteral("Starts a smart scan"),
+              english);
     test::saveScreenshot(window.get(), shot + QStringLiteral("home"));
     {
         // The check itself sees a text cut off.
@@ -146,6 +155,11 @@ TEST_P(TextFitTest, EveryTextFitsOnHomeResultsAndPreferences) {
         30000));
     test::spin(30);
     EXPECT_EQ(clippedTexts(window.get()), QStringList()) << "results";
+    auto* results =
+        qobject_cast<SmartCleanViewController*>(window->contentViewController()->viewcontrollerC());
+    EXPECT_EQ(results->outlineModel()->categoryIndex(0).data(Qt::AccessibleTextRole).toString() ==
+                  QStringLiteral("Applications caches"),
+              english);
     test::saveScreenshot(window.get(), shot + QStringLiteral("results"));
 
     window->showPreferences();
