@@ -275,6 +275,25 @@
     </message>
 </context>
 <context>
+    <name>dovrel::CleaningChoice</name>
+    <message>
+        <source>When cleaning:</source>
+        <translation>Beim Bereinigen:</translation>
+    </message>
+    <message>
+        <source>Delete permanently</source>
+        <translation>Endgültig löschen</translation>
+    </message>
+    <message>
+        <source>Move to the Trash</source>
+        <translation>In den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>When cleaning</source>
+        <translation>Beim Bereinigen</translation>
+    </message>
+</context>
+<context>
     <name>dovrel::EnableSchedulerViewController</name>
     <message>
         <source>Cleanup reminders</source>
