@@ -40,7 +40,10 @@ bool RtlMirror::eventFilter(QObject* watched, QEvent* event) {
             if (w && !w->isWindow() && !spots_.count(w))
                 watch(w);
         } else if (event->type() == QEvent::ChildRemoved) {
-            spots_.erase(static_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()));
+            // The child may be half destroyed already: compared as an object only.
+            const QObject* gone = static_cast<QChildEvent*>(event)->child();
+            std::erase_if(spots_,
+                          [gone](const auto& spot) { return static_cast<QObject*>(spot.first) == gone; });
         } else if (event->type() == QEvent::Resize) {
             for (auto& [child, spot] : spots_)
                 place(child);
