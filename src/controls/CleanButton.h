@@ -4,7 +4,8 @@
 
 namespace dovrel {
 
-// A rounded surface (corner radius 12) filled with black at 10%. It holds
+// A rounded surface (corner radius 12) filled with black at 10% over the
+// window colour (opaque, so nothing drawn behind it shows through). It holds
 // other widgets; clicking it does nothing.
 class CleanButton : public QWidget {
     Q_OBJECT

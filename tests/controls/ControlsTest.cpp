@@ -5,6 +5,7 @@
 #include "controls/Animator.h"
 #include "controls/ButtonCell.h"
 #include "controls/CellButton.h"
+#include "controls/CleanButton.h"
 #include "controls/GCheckButton.h"
 #include "controls/PushButton.h"
 #include "controls/RippleLayer.h"
@@ -357,6 +358,18 @@ TEST(RtlMirror, ChildrenPlacedByArithmeticShowMirrored) {
     QCoreApplication::processEvents();
     EXPECT_EQ(a.x(), 500 - 30 - 100);
     qApp->setLayoutDirection(Qt::LeftToRight);
+}
+
+// The results' surface is opaque: what is drawn behind it (the window's
+// moving dots) does not show through.
+TEST(CleanButton, NothingBehindShowsThrough) {
+    CleanButton panel;
+    panel.resize(120, 80);
+    QImage image(panel.size(), QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    panel.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QColor centre = image.pixelColor(60, 40);
+    EXPECT_LT(centre.red() - centre.blue(), 20) << centre.name().toStdString();
 }
 
 } // namespace
