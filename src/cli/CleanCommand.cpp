@@ -7,13 +7,14 @@
 #include "cli/ScanJson.h"
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
+#include "engine/CleaningMode.h"
 #include "engine/HandOver.h"
 #include "engine/KeptPaths.h"
 #include "engine/SelectionSize.h"
 #include "engine/SmartScan.h"
 #include "fs/Remover.h"
+#include "fs/TrashMover.h"
 #include "layout/BrowserInUse.h"
-#include "layout/TrashPairRemoval.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/JsonText.h"
@@ -106,6 +107,7 @@ int CleanCommand::run(std::vector<std::string> args) {
         return usageError(error);
     const bool yes = CliArguments::takeFlag(args, "--yes");
     const bool json = CliArguments::takeFlag(args, "--json");
+    const bool toTrash = CliArguments::takeFlag(args, "--to-trash");
     if (!args.empty())
         return usageError("unknown argument for clean: " + CliText::escaped(args.front()));
     std::set<std::string> tags;
@@ -191,6 +193,11 @@ int CleanCommand::run(std::vector<std::string> args) {
     }
     cleaner.files = files;
     cleaner.wasCleaned = chosen;
+    // Into the Trash, all but what lies in it: that only ever goes for good.
+    std::optional<TrashMover> mover;
+    if (toTrash)
+        mover.emplace(folders->home, cleaner.trash_pairs);
+    const auto intoTrash = [&](const Location& l) { return mover && !mover->inTrash(l); };
     for (const auto& u : inUse)
         std::fprintf(stderr, "dovrel-cleaner-cli: left alone: %s: %s\n", CliText::display(u.location).c_str(),
                      BrowserInUse::reason(u.browser).c_str());
@@ -199,7 +206,8 @@ int CleanCommand::run(std::vector<std::string> args) {
     // here would leave the user blind: then nothing is removed.
     if (json) {
         CliOutput::write(std::string("{\"format\":\"dovrel-clean/1\",\"dry_run\":") +
-                         (yes ? "false" : "true") + ",\"chosen_size\":" + std::to_string(chosen) +
+                         (yes ? "false" : "true") + ",\"to_trash\":" + (toTrash ? "true" : "false") +
+                         ",\"chosen_size\":" + std::to_string(chosen) +
                          ",\"locations\":" + jsonLocations(files) + ",\"kept\":" + jsonKept(held) +
                          ",\"in_use\":" + jsonInUse(inUse));
         if (!yes)
@@ -207,7 +215,9 @@ int CleanCommand::run(std::vector<std::string> args) {
     } else {
         std::string plan;
         for (const auto& f : files)
-            plan += (yes ? "remove    " : "would remove  ") + CliText::display(f) + "\n";
+            plan += (intoTrash(f) ? (yes ? "to Trash  " : "would trash   ")
+                                  : (yes ? "remove    " : "would remove  ")) +
+                    CliText::display(f) + "\n";
         for (const auto& h : held)
             plan += (yes ? "keep      " : "keep          ") + CliText::display(h.location) +
                     (h.fromList ? "  (kept: " : "  (--keep ") + CliText::escaped(h.keep) + ")\n";
@@ -220,7 +230,9 @@ int CleanCommand::run(std::vector<std::string> args) {
                       inUse.empty() ? "" : ", some left to running browsers");
         plan += line;
         if (!yes)
-            plan += "Nothing was removed. Run the same command with --yes to remove them for good.\n";
+            plan += toTrash
+                        ? "Nothing was moved. Run the same command with --yes to move them to the Trash.\n"
+                        : "Nothing was removed. Run the same command with --yes to remove them for good.\n";
         CliOutput::write(plan);
     }
     if (!yes)
@@ -232,8 +244,8 @@ int CleanCommand::run(std::vector<std::string> args) {
     }
 
     Remover remover(folders->home);
-    const RemovalReport report = TrashPairRemoval::removeFor(remover, folders->home, cleaner.trash_pairs,
-                                                             HandOver::requests(cleaner, files));
+    const RemovalReport report = CleaningMode::clean(remover, mover ? &*mover : nullptr, folders->home,
+                                                     cleaner.trash_pairs, HandOver::requests(cleaner, files));
 
     // What was actually freed joins the all-time total, not what was chosen;
     // added in one step under the settings lock, so concurrent cleans add up.
@@ -252,6 +264,7 @@ int CleanCommand::run(std::vector<std::string> args) {
 
     if (json) {
         std::string out = ",\"bytes_freed\":" + std::to_string(report.bytesFreed) +
+                          ",\"bytes_moved_to_trash\":" + std::to_string(report.bytesMovedToTrash) +
                           ",\"items_removed\":" + std::to_string(report.itemsRemoved) +
                           ",\"total_recorded\":" + (recorded ? "true" : "false") + ",\"outcomes\":[";
         for (std::size_t i = 0; i < report.outcomes.size(); ++i) {
@@ -259,7 +272,8 @@ int CleanCommand::run(std::vector<std::string> args) {
             out += std::string(i ? "," : "") +
                    "{\"url\":" + jsonString(ScanJson::normalisedPath(o.location)) + ",\"status\":\"" +
                    statusText(o.status) + "\",\"reason\":" + jsonString(o.reason) +
-                   ",\"items\":" + std::to_string(o.items) + ",\"bytes\":" + std::to_string(o.bytes) + "}";
+                   ",\"items\":" + std::to_string(o.items) + ",\"bytes\":" + std::to_string(o.bytes) +
+                   ",\"moved_to_trash\":" + (o.movedToTrash ? "true" : "false") + "}";
         }
         out += "]}\n";
         CliOutput::write(out);
@@ -275,11 +289,21 @@ int CleanCommand::run(std::vector<std::string> args) {
             out += status + CliText::display(o.location) + ": " + CliText::escaped(o.reason) + "\n";
         }
         char line[512];
-        std::snprintf(line, sizeof line,
-                      "Freed %s (%lld items) of %s chosen; %zu locations, %d not removed.\n",
-                      CliText::utf8(formatByteCount(report.bytesFreed)).c_str(),
-                      static_cast<long long>(report.itemsRemoved),
-                      CliText::utf8(formatByteCount(chosen)).c_str(), report.outcomes.size(), problems);
+        if (toTrash)
+            std::snprintf(
+                line, sizeof line,
+                "Moved %s to the Trash (freed when it is emptied), freed %s for good (%lld items) of %s "
+                "chosen; %zu locations, %d not moved or removed.\n",
+                CliText::utf8(formatByteCount(report.bytesMovedToTrash)).c_str(),
+                CliText::utf8(formatByteCount(report.bytesFreed)).c_str(),
+                static_cast<long long>(report.itemsRemoved), CliText::utf8(formatByteCount(chosen)).c_str(),
+                report.outcomes.size(), problems);
+        else
+            std::snprintf(line, sizeof line,
+                          "Freed %s (%lld items) of %s chosen; %zu locations, %d not removed.\n",
+                          CliText::utf8(formatByteCount(report.bytesFreed)).c_str(),
+                          static_cast<long long>(report.itemsRemoved),
+                          CliText::utf8(formatByteCount(chosen)).c_str(), report.outcomes.size(), problems);
         CliOutput::write(out + line);
     }
     return report.allDone() ? 0 : 1;

@@ -26,11 +26,17 @@ namespace dovrel {
 // left alone: named on stderr with the reason ("Close Chromium to clean its
 // site data") and in the plan; the removal checks the lock again as it goes.
 //
+// With --to-trash every location but those in the Trash (which only ever go
+// for good) is moved into the home's Trash (see TrashMover, CleaningMode):
+// the plan says "to Trash", the report what emptying the Trash will free,
+// and only what was removed for good joins "TotallyCleaned".
+//
 // --json writes one object: {"format":"dovrel-clean/1","dry_run":B,
-// "chosen_size":N,"locations":[P...],"kept":[{"url":P,"keep":ARG}...],
+// "to_trash":B,"chosen_size":N,"locations":[P...],"kept":[{"url":P,"keep":ARG}...],
 // "in_use":[{"url":P,"browser":NAME,"reason":TEXT}...]} and,
-// after a removal, also "bytes_freed":N,"items_removed":N,
-// "total_recorded":B,"outcomes":[{"url","status","reason","items","bytes"}...].
+// after a removal, also "bytes_freed":N,"bytes_moved_to_trash":N,
+// "items_removed":N,"total_recorded":B,
+// "outcomes":[{"url","status","reason","items","bytes","moved_to_trash"}...].
 // Paths as in ScanJson; the plan's part is written before the removal starts.
 //
 // Exit status: 0 all went (or dry run), 1 some location failed or the output
