@@ -6,6 +6,7 @@
 #include "catalogue/Cache.h"
 #include "catalogue/Remainders.h"
 #include "engine/Cleaner.h"
+#include "engine/CleaningMode.h"
 #include "engine/KeepList.h"
 #include "layout/HomeLayout.h"
 #include "platform/ByteCountFormatter.h"
@@ -14,6 +15,7 @@
 #include "platform/gui/UserAccount.h"
 #include "screens/ScreenCatalogue.h"
 #include "screens/ScreenServices.h"
+#include "screens/preferences/CleaningChoice.h"
 #include "screens/preferences/LayoutChoice.h"
 #include "screens/preferences/PreferencesViewController.h"
 #include "shell/CleanerWindowController.h"
@@ -122,6 +124,19 @@ TEST_F(PreferencesTest, ShowsWhatEveryCleanUpRemovedInAll) {
         else
             EXPECT_TRUE(shown.contains(formatByteCount(stored))) << shown.toStdString();
     }
+}
+
+// "When cleaning" shows the stored cleaning mode and stores a change at once.
+TEST_F(PreferencesTest, WhenCleaningShowsAndStoresTheCleaningMode) {
+    QComboBox* box = make().findChild<CleaningChoice*>()->box();
+    EXPECT_EQ(box->accessibleName(), QStringLiteral("When cleaning"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("Delete permanently"));
+    box->setCurrentIndex(1);
+    EXPECT_EQ(CleaningMode::stored(Defaults::standard()), CleaningMode::Mode::Trash);
+    box = make().findChild<CleaningChoice*>()->box();
+    EXPECT_EQ(box->currentText(), QStringLiteral("Move to the Trash"));
+    box->setCurrentIndex(0);
+    EXPECT_EQ(CleaningMode::stored(Defaults::standard()), CleaningMode::Mode::Delete);
 }
 
 // The Kept Items section lists the keep list, takes one off with Remove and

@@ -9,6 +9,7 @@
 #include "platform/Defaults.h"
 #include "platform/gui/FolderPicker.h"
 #include "scheduler/SchedulerSwitch.h"
+#include "screens/preferences/CleaningChoice.h"
 #include "screens/preferences/LayoutChoice.h"
 
 #include <QAccessible>
@@ -83,6 +84,11 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
     });
 
     layout->addSpacing(12);
+    layout->addWidget(sectionTitle(tr("Cleaning"), this));
+    auto* cleaningChoice = new CleaningChoice(Defaults::standard(), this);
+    layout->addWidget(cleaningChoice);
+
+    layout->addSpacing(12);
     layout->addWidget(sectionTitle(tr("Kept Items"), this));
     auto* keptHint = new QLabel(tr("Never offered for removal, with everything inside them."), this);
     keptHint->setProperty("role", QStringLiteral("caption"));
@@ -140,7 +146,8 @@ PreferencesViewController::PreferencesViewController(SchedulerSwitch& schedulerS
 
     setTabOrder(scheduler_button_, homeRow_.change);
     setTabOrder(homeRow_.change, appsRow_.change);
-    setTabOrder(appsRow_.change, kept_);
+    setTabOrder(appsRow_.change, cleaningChoice->box());
+    setTabOrder(cleaningChoice->box(), kept_);
     setTabOrder(kept_, removeKept_);
     setTabOrder(removeKept_, addKept_);
     setTabOrder(addKept_, close_);
