@@ -194,6 +194,14 @@ TEST_F(CleanupTest, InTrashModeTheCompletionScreenSaysMovedAndOnlyWhatWasRemoved
     handOver({app, trashed}, 1'500'000);
     const std::int64_t before = totallyCleaned();
     root();
+    // The progress screen says where the files go before anything goes.
+    const SmartCleanupViewController progress([this] { return &engine; });
+    QStringList texts;
+    for (const QLabel* l : progress.findChildren<QLabel*>())
+        texts << l->text();
+    EXPECT_TRUE(texts.contains(
+        QStringLiteral("Selected files go to the Trash; what was in the Trash is removed for good.")))
+        << texts.join(QLatin1Char('|')).toStdString();
 
     post("smart_cleanup_view_controller");
     ASSERT_TRUE(test::waitFor([&] { return contentId() == QStringLiteral("Cleaned"); }));

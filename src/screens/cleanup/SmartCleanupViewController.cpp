@@ -7,7 +7,9 @@
 #include "controls/SmartProgressView.h"
 #include "controls/TransitionLabel.h"
 #include "engine/Cleaner.h"
+#include "engine/CleaningMode.h"
 #include "platform/ByteCountFormatter.h"
+#include "platform/Defaults.h"
 #include "platform/Dispatch.h"
 #include "platform/NotificationCenter.h"
 #include "shell/AppDelegate.h"
@@ -21,8 +23,13 @@ namespace dovrel {
 SmartCleanupViewController::SmartCleanupViewController(std::function<Cleaner*()> cleaner, QWidget* parent)
     : Screen(parent), cleanerProvider_(std::move(cleaner)), stage_(new RingStage(this)) {
     setObjectName(QStringLiteral("SmartCleanupViewController"));
-    stage_->smart_item()->setText(tr("Removing the selected files..."));
-    stage_->addCaption(tr("Selected files are removed for good; nothing goes to the Trash."));
+    // The cleanup starting with this screen reads the same stored mode.
+    const bool toTrash = CleaningMode::stored(Defaults::standard()) == CleaningMode::Mode::Trash;
+    stage_->smart_item()->setText(toTrash ? tr("Moving the selected files to the Trash...")
+                                          : tr("Removing the selected files..."));
+    stage_->addCaption(toTrash
+                           ? tr("Selected files go to the Trash; what was in the Trash is removed for good.")
+                           : tr("Selected files are removed for good; nothing goes to the Trash."));
 }
 
 void SmartCleanupViewController::resizeEvent(QResizeEvent* event) {

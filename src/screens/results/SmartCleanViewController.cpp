@@ -6,6 +6,7 @@
 #include "controls/DVTShadowLabel.h"
 #include "controls/Popover.h"
 #include "engine/Cleaner.h"
+#include "engine/CleaningMode.h"
 #include "engine/HandOver.h"
 #include "engine/KeepList.h"
 #include "engine/KeptPaths.h"
@@ -31,6 +32,19 @@
 
 namespace dovrel {
 
+namespace {
+
+// Where the ticked items go follows Preferences.
+QString hintText() {
+    return CleaningMode::stored(Defaults::standard()) == CleaningMode::Mode::Trash
+               ? SmartCleanViewController::tr(
+                     "Untick what you want to keep. Everything ticked goes to the Trash.")
+               : SmartCleanViewController::tr(
+                     "Untick what you want to keep. Everything ticked is removed for good.");
+}
+
+} // namespace
+
 using Model = SmartCleanOutlineModel;
 
 const char* const SmartCleanViewController::kAboutIdentifiers[kCategories] = {
@@ -51,7 +65,8 @@ SmartCleanViewController::SmartCleanViewController(std::function<Cleaner*()> cle
     auto* title = new DVTShadowLabel(tr("Smart Scan results"));
     title->setProperty("role", QStringLiteral("title"));
     heading->addWidget(title);
-    auto* hint = new QLabel(tr("Untick what you want to keep. Everything ticked is removed for good."));
+    auto* hint = new QLabel(hintText());
+    hint->setObjectName(QStringLiteral("hint"));
     hint->setProperty("role", QStringLiteral("caption"));
     heading->addWidget(hint);
     header->addLayout(heading, 1);
@@ -174,6 +189,9 @@ void SmartCleanViewController::viewDidLoad() {
 }
 
 void SmartCleanViewController::viewWillAppear() {
+    // Where the ticked items go follows Preferences, read as the screen shows.
+    if (auto* hint = findChild<QLabel*>(QStringLiteral("hint")))
+        hint->setText(hintText());
     if (lifetime() == nullptr)
         return;
     Dispatch::main_after(lifetime(), std::chrono::milliseconds(kExpandDelayMs), [this] {
