@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>اسم هذا المجلد ليس «%1». يُرجى اختيار المجلد الصحيح.</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>التنظيف</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1062,6 +1066,10 @@
         <source>The keep list is not available.</source>
         <translation>قائمة العناصر المُبقاة غير متاحة.</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>أزل العلامة عمّا تريد الإبقاء عليه. كل ما عليه علامة يُنقل إلى سلة المهملات.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1080,6 +1088,14 @@
     <message>
         <source>Done</source>
         <translation>تم</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>جارٍ نقل الملفات المحددة إلى سلة المهملات…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>تُنقل الملفات المحددة إلى سلة المهملات؛ وما كان فيها من قبل يُزال نهائيًا.</translation>
     </message>
 </context>
 <context>

@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>Esta carpeta no se llama «%1». Elija la correcta.</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpieza</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1054,6 +1058,10 @@
         <source>The keep list is not available.</source>
         <translation>La lista de elementos conservados no está disponible.</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>Desmarque lo que quiera conservar. Todo lo marcado va a la Papelera.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1072,6 +1080,14 @@
     <message>
         <source>Done</source>
         <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>Moviendo los archivos seleccionados a la Papelera…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>Los archivos seleccionados van a la Papelera; lo que ya había en ella se elimina definitivamente.</translation>
     </message>
 </context>
 <context>

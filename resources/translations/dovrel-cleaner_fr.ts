@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>Ce dossier ne s’appelle pas «&#xa0;%1&#xa0;». Veuillez choisir le bon.</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Nettoyage</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1054,6 +1058,10 @@
         <source>The keep list is not available.</source>
         <translation>La liste des éléments conservés n’est pas disponible.</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>Décochez ce que vous voulez garder. Tout ce qui est coché va dans la Corbeille.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1072,6 +1080,14 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>Déplacement des fichiers sélectionnés vers la Corbeille…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>Les fichiers sélectionnés vont dans la Corbeille&#xa0;; ce qui s’y trouvait déjà est supprimé définitivement.</translation>
     </message>
 </context>
 <context>

@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>Questa cartella non si chiama “%1”. Scegli quella giusta.</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Pulizia</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1054,6 +1058,10 @@
         <source>The keep list is not available.</source>
         <translation>L’elenco degli elementi conservati non è disponibile.</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>Deseleziona ciò che vuoi conservare. Tutto ciò che è selezionato finisce nel Cestino.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1072,6 +1080,14 @@
     <message>
         <source>Done</source>
         <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>Spostamento dei file selezionati nel Cestino…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>I file selezionati finiscono nel Cestino; ciò che c’era già nel Cestino viene rimosso definitivamente.</translation>
     </message>
 </context>
 <context>

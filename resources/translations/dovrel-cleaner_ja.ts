@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>このフォルダの名前は「%1」ではありません。正しいフォルダを選択してください。</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>クリーンアップ</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1052,6 +1056,10 @@
         <source>The keep list is not available.</source>
         <translation>保持リストを利用できません。</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>残したい項目のチェックを外してください。チェックの入った項目はすべてゴミ箱に移動します。</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1070,6 +1078,14 @@
     <message>
         <source>Done</source>
         <translation>完了</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>選択したファイルをゴミ箱に移動しています…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>選択したファイルはゴミ箱に移動します。ゴミ箱に入っていたものは完全に削除されます。</translation>
     </message>
 </context>
 <context>

@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>Esta pasta não se chama “%1”. Escolha a pasta certa.</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpeza</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1054,6 +1058,10 @@
         <source>The keep list is not available.</source>
         <translation>A lista de itens mantidos não está disponível.</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>Desmarque o que deseja manter. Tudo o que estiver marcado vai para a Lixeira.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1072,6 +1080,14 @@
     <message>
         <source>Done</source>
         <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>Movendo os arquivos selecionados para a Lixeira…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>Os arquivos selecionados vão para a Lixeira; o que já estava na Lixeira é removido definitivamente.</translation>
     </message>
 </context>
 <context>

@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>Эта папка называется не «%1». Выберите нужную.</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Очистка</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1056,6 +1060,10 @@
         <source>The keep list is not available.</source>
         <translation>Список сохраняемых объектов недоступен.</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>Снимите отметку с того, что хотите оставить. Всё отмеченное будет перемещено в Корзину.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1074,6 +1082,14 @@
     <message>
         <source>Done</source>
         <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>Перемещение выбранных файлов в Корзину…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>Выбранные файлы перемещаются в Корзину; то, что уже было в Корзине, удаляется безвозвратно.</translation>
     </message>
 </context>
 <context>

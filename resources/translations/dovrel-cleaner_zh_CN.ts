@@ -708,6 +708,10 @@
         <source>This folder is not named “%1”. Please choose the right one.</source>
         <translation>此文件夹的名称不是“%1”。请选择正确的文件夹。</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>清理</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1052,6 +1056,10 @@
         <source>The keep list is not available.</source>
         <translation>保留列表不可用。</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>取消勾选您想保留的内容。所有勾选的内容都将移到废纸篓。</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1070,6 +1078,14 @@
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>正在将所选文件移到废纸篓…</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>所选文件将移到废纸篓；废纸篓中原有的内容将被永久删除。</translation>
     </message>
 </context>
 <context>
