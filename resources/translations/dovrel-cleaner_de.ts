@@ -708,6 +708,10 @@
         <source>“%1” could not be kept: %2</source>
         <translation>„%1“ konnte nicht behalten werden: %2</translation>
     </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Bereinigen</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::PreviewLoader</name>
@@ -1054,6 +1058,10 @@
         <source>The keep list is not available.</source>
         <translation>Die Liste der behaltenen Objekte ist nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>Untick what you want to keep. Everything ticked goes to the Trash.</source>
+        <translation>Haken entfernen, was bleiben soll. Angehaktes kommt in den Papierkorb.</translation>
+    </message>
 </context>
 <context>
     <name>dovrel::SmartCleanupViewController</name>
@@ -1072,6 +1080,14 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Moving the selected files to the Trash...</source>
+        <translation>Die ausgewählten Dateien werden in den Papierkorb verschoben ...</translation>
+    </message>
+    <message>
+        <source>Selected files go to the Trash; what was in the Trash is removed for good.</source>
+        <translation>Ausgewählte Dateien kommen in den Papierkorb; was im Papierkorb war, wird endgültig entfernt.</translation>
     </message>
 </context>
 <context>
