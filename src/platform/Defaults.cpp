@@ -1,5 +1,7 @@
 #include "platform/Defaults.h"
 
+#include "platform/FileLock.h"
+
 #include <QJsonDocument>
 #include <QJsonValue>
 
@@ -63,58 +65,6 @@ bool writeAll(int fd, const QByteArray& data) {
     }
     return true;
 }
-
-// Advisory lock on "<file>.lock". Polls with a growing pause (1 ms up to
-// 100 ms) until `wait` has passed; locked() says whether it was had. Without
-// it nothing may be written.
-class FileLock {
-public:
-    FileLock(const std::filesystem::path& file, std::chrono::milliseconds wait) {
-        std::filesystem::path lockPath = file;
-        lockPath += ".lock";
-        fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
-        if (fd_ < 0) {
-            error_ = errno;
-            return;
-        }
-        const auto deadline = std::chrono::steady_clock::now() + wait;
-        auto pause = std::chrono::milliseconds(1);
-        for (;;) {
-            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-                locked_ = true;
-                return;
-            }
-            if (errno != EWOULDBLOCK && errno != EINTR) {
-                error_ = errno;
-                return;
-            }
-            const auto now = std::chrono::steady_clock::now();
-            if (now >= deadline) {
-                error_ = EWOULDBLOCK;
-                return;
-            }
-            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
-            pause = std::min(pause * 2, std::chrono::milliseconds(100));
-        }
-    }
-    ~FileLock() {
-        if (fd_ >= 0) {
-            if (locked_)
-                ::flock(fd_, LOCK_UN);
-            ::close(fd_);
-        }
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-    bool locked() const { return locked_; }
-    int error() const { return error_; }
-
-private:
-    int fd_ = -1;
-    bool locked_ = false;
-    int error_ = 0;
-};
 
 QString errorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
