@@ -3,6 +3,7 @@
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
 #include "engine/HandOver.h"
+#include "fs/PathOps.h"
 #include "platform/JsonText.h"
 #include "platform/NameText.h"
 
@@ -81,17 +82,7 @@ std::string category(const std::shared_ptr<CleanerItem>& result, const std::shar
 } // namespace
 
 std::string ScanJson::normalisedPath(const Location& location) {
-    const std::string& in = location.native();
-    std::string out;
-    out.reserve(in.size());
-    for (char c : in) {
-        if (c == '/' && !out.empty() && out.back() == '/')
-            continue;
-        out += c;
-    }
-    while (out.size() > 1 && out.back() == '/')
-        out.pop_back();
-    return out;
+    return PathOps::tidy(location.native());
 }
 
 std::string ScanJson::write(const Cleaner& c, const std::optional<Location>& applications) {

@@ -1,5 +1,6 @@
 #include "engine/KeepList.h"
 
+#include "fs/PathOps.h"
 #include "platform/Defaults.h"
 
 #include <QJsonArray>
@@ -22,16 +23,7 @@ Location written(const Location& path) {
     Location p = std::filesystem::absolute(path, ec);
     if (ec)
         p = path;
-    const std::string tidy = p.lexically_normal().native();
-    std::string out;
-    for (char c : tidy) {
-        if (c == '/' && !out.empty() && out.back() == '/')
-            continue;
-        out += c;
-    }
-    while (out.size() > 1 && out.back() == '/')
-        out.pop_back();
-    return Location(out);
+    return Location(PathOps::tidy(p.lexically_normal().native()));
 }
 
 } // namespace

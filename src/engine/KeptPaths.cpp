@@ -1,5 +1,7 @@
 #include "engine/KeptPaths.h"
 
+#include "fs/PathOps.h"
+
 #include <climits>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -39,20 +41,6 @@ bool within(const std::string& inner, const std::string& outer) {
     return inner.size() == outer.size() || outer == "/" || inner[outer.size()] == '/';
 }
 
-// Doubled slashes and trailing ones dropped.
-std::string normalised(const std::string& in) {
-    std::string out;
-    out.reserve(in.size());
-    for (char c : in) {
-        if (c == '/' && !out.empty() && out.back() == '/')
-            continue;
-        out += c;
-    }
-    while (out.size() > 1 && out.back() == '/')
-        out.pop_back();
-    return out;
-}
-
 bool meets(const std::set<KeptPaths::Id>& a, const std::set<KeptPaths::Id>& b) {
     for (const auto& id : a)
         if (b.count(id))
@@ -69,7 +57,7 @@ bool KeptPaths::add(const std::string& argument, std::string& error) {
     // system's business.
     std::error_code ec;
     const Location given = std::filesystem::absolute(Location(argument), ec);
-    k.text = normalised((ec ? Location(argument) : given).lexically_normal().native());
+    k.text = PathOps::tidy((ec ? Location(argument) : given).lexically_normal().native());
     const std::string followed = given.native();
     std::string entry = followed;
     while (entry.size() > 1 && entry.back() == '/')
@@ -112,7 +100,7 @@ std::optional<std::string> KeptPaths::keepsBack(const Location& location,
     if (auto id = idOf(location.native(), false))
         self.insert(*id);
     const std::set<Id>& around = ancestorsOf(location.parent_path());
-    const std::string text = normalised(location.native());
+    const std::string text = PathOps::tidy(location.native());
 
     std::optional<std::string> first;
     for (Kept& k : kept_) {

@@ -132,4 +132,17 @@ bool PathOps::isDirectory(const Location& path) {
     return status(path, st, true) && S_ISDIR(st.st_mode);
 }
 
+std::string PathOps::tidy(const std::string& path) {
+    std::string out;
+    out.reserve(path.size());
+    for (char c : path) {
+        if (c == '/' && !out.empty() && out.back() == '/')
+            continue;
+        out += c;
+    }
+    while (out.size() > 1 && out.back() == '/')
+        out.pop_back();
+    return out;
+}
+
 } // namespace dovrel

@@ -2,6 +2,8 @@
 
 #include "fs/Types.h"
 
+#include <string>
+
 #include <sys/stat.h>
 
 namespace dovrel {
@@ -23,6 +25,9 @@ public:
     static bool exists(const Location& path);
     // True when the path exists and is a folder (following links).
     static bool isDirectory(const Location& path);
+    // The path's bytes with doubled slashes made single and trailing ones
+    // dropped ("/" stays): how the same location is written the same way.
+    static std::string tidy(const std::string& path);
 };
 
 } // namespace dovrel
