@@ -2,6 +2,8 @@
 
 #include "engine/CategoryTable.h"
 #include "engine/Cleaner.h"
+#include "engine/KeepList.h"
+#include "engine/KeptPaths.h"
 
 #include <string>
 #include <unordered_set>
@@ -55,6 +57,21 @@ std::vector<Location> HandOver::build(const Cleaner& cleaner, const Selected& se
         }
     }
     return files;
+}
+
+void HandOver::dropKept(const Cleaner& cleaner, std::vector<Location>& files) {
+    if (cleaner.keep_list == nullptr)
+        return;
+    KeptPaths kept = cleaner.keep_list->matcher();
+    if (kept.empty())
+        return;
+    std::erase_if(files, [&](const Location& l) {
+        const auto seen = cleaner.scanned_identities.find(l.native());
+        const std::optional<FileIdentity> identity = seen == cleaner.scanned_identities.end()
+                                                         ? std::nullopt
+                                                         : std::optional<FileIdentity>(seen->second);
+        return kept.keepsBack(l, identity).has_value();
+    });
 }
 
 std::vector<RemovalRequest> HandOver::requests(const Cleaner& cleaner, const std::vector<Location>& files) {

@@ -33,6 +33,11 @@ public:
     using Selected = std::function<bool(const QString& tag, const ResultEntry& entry)>;
     static std::vector<Location> build(const Cleaner& cleaner, const Selected& selected);
 
+    // Takes out of `files` what the engine's keep list holds now (links
+    // resolved, a location holding a kept path kept whole); nothing without
+    // a keep list.
+    static void dropKept(const Cleaner& cleaner, std::vector<Location>& files);
+
     // Removal requests carrying the identity the scan recorded for each
     // location (absent when the scan did not report it).
     static std::vector<RemovalRequest> requests(const Cleaner& cleaner, const std::vector<Location>& files);

@@ -201,7 +201,7 @@ TEST_F(SmartCleanScreenTest, AnEntryKeptFromTheMenuIsNeverTickedNorHandedOver) {
     results.engine.keep_list = &list;
     SmartCleanViewController& s = results.open();
     QString error;
-    ASSERT_TRUE(s.keepEntry(entry(6, 0), error)) << error.toStdString();
+    ASSERT_TRUE(s.keptEntries().keep(entry(6, 0), error)) << error.toStdString();
     EXPECT_EQ(*list.paths(), std::vector<Location>{kept});
     EXPECT_FALSE(s.isEntrySelected(6, 0));
     EXPECT_TRUE(s.outlineModel()->categoryIndex(6).data().toString().contains(QStringLiteral("1 kept")));
@@ -214,7 +214,7 @@ TEST_F(SmartCleanScreenTest, AnEntryKeptFromTheMenuIsNeverTickedNorHandedOver) {
     for (const Location& f : results.engine.files)
         EXPECT_NE(f, kept);
 
-    ASSERT_TRUE(s.stopKeepingEntry(entry(6, 0), error)) << error.toStdString();
+    ASSERT_TRUE(s.keptEntries().stopKeeping(entry(6, 0), error)) << error.toStdString();
     EXPECT_TRUE(list.paths()->empty());
     s.select_item(entry(6, 0), true);
     EXPECT_TRUE(s.isEntrySelected(6, 0));

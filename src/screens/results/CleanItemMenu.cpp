@@ -49,7 +49,7 @@ void CleanItemMenu::rightMouseDown(const QModelIndex& row, const QPoint& globalP
     }
     screen_.selectedRow = row.siblingAtColumn(0);
     // One of the two, as the entry stands.
-    const bool kept = screen_.isKeptNow(*entry);
+    const bool kept = screen_.keptEntries().holds(*entry);
     keep_->setVisible(!kept);
     stopKeeping_->setVisible(kept);
     screen_.outlineview()->showSelection(screen_.selectedRow);
@@ -91,7 +91,7 @@ void CleanItemMenu::always_keep_item() {
         return;
     QString error;
     const QString name = OutlineEntry::title(*entry);
-    if (screen_.keepEntry(screen_.selectedRow, error))
+    if (screen_.keptEntries().keep(screen_.selectedRow, error))
         notice_->showNote(tr("“%1” will always be kept. Preferences lists what is kept.").arg(name));
     else
         notice_->showNote(tr("“%1” could not be added to the kept items: %2").arg(name, error));
@@ -103,7 +103,7 @@ void CleanItemMenu::stop_keeping_item() {
         return;
     QString error;
     const QString name = OutlineEntry::title(*entry);
-    if (screen_.stopKeepingEntry(screen_.selectedRow, error))
+    if (screen_.keptEntries().stopKeeping(screen_.selectedRow, error))
         notice_->showNote(tr("“%1” is no longer kept; tick it to remove it.").arg(name));
     else if (!error.isEmpty())
         notice_->showNote(tr("“%1” could not be taken off the kept items: %2").arg(name, error));

@@ -38,7 +38,7 @@ public:
     // The desktop's properties dialog, or the in-app information window
     // where the desktop has none.
     void get_item_info();
-    // Into the keep list and out again (SmartCleanViewController::keepEntry);
+    // Into the keep list and out again (KeptEntries);
     // the notice says what happened.
     void always_keep_item();
     void stop_keeping_item();

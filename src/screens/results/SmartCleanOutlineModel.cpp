@@ -137,9 +137,9 @@ QVariant SmartCleanOutlineModel::data(const QModelIndex& index, int role) const 
     QString title = category ? item.label : OutlineEntry::title(*entry);
     // Kept items are in no size shown; the row says how many there are.
     if (category)
-        if (const int kept = screen_.keptCount(c); kept > 0)
+        if (const int kept = screen_.keptEntries().count(c); kept > 0)
             title += QStringLiteral(" — ") + tr("%1 kept").arg(kept);
-    if (!category && screen_.isKeptNow(*entry))
+    if (!category && screen_.keptEntries().holds(*entry))
         title += QStringLiteral(" — ") + tr("always kept");
     // Site data a running browser holds stays until it is closed; the row says so.
     QString inUse;

@@ -8,8 +8,6 @@
 #include "engine/Cleaner.h"
 #include "engine/CleaningMode.h"
 #include "engine/HandOver.h"
-#include "engine/KeepList.h"
-#include "engine/KeptPaths.h"
 #include "platform/ByteCountFormatter.h"
 #include "platform/Defaults.h"
 #include "platform/Dispatch.h"
@@ -243,7 +241,7 @@ void SmartCleanViewController::select_smart_outline_item(int row, Qt::CheckState
     }
     selection_.tickCategory(row, reported == Qt::Checked);
     if (reported == Qt::Checked)
-        untickKept(row);
+        kept_.untickIn(row);
     // The category's row view and every entry row view redraw from the lists.
     model_->entriesChanged(row);
     model_->categoryChanged(row);
@@ -281,7 +279,7 @@ void SmartCleanViewController::tickEntry(int c, const ResultEntry& entry, int po
         browserTicks_.tick(entry, on);
         return;
     }
-    if (on && isKeptNow(entry))
+    if (on && kept_.holds(entry))
         return; // kept on this screen: never ticked again
     selection_.tickEntry(c, entry, position, on);
     // The entry's row view (selectItem / unselectItem) and the category's
@@ -404,81 +402,6 @@ void SmartCleanViewController::about_item(QWidget* sender) {
         popover_ = popover;
 }
 
-// ---- keeping ----
-
-bool SmartCleanViewController::isKeptNow(const ResultEntry& entry) const {
-    if (keptNow_.empty())
-        return false;
-    for (const Location& l : HandOver::locationsOf(entry))
-        if (keptNow_.count(l.native()))
-            return true;
-    return false;
-}
-
-int SmartCleanViewController::keptCount(int c) const {
-    int n = c >= 0 && c < static_cast<int>(outlineItems.size())
-                ? outlineItems[static_cast<std::size_t>(c)]->kept
-                : 0;
-    if (!keptNow_.empty())
-        for (const SelectionSlot& slot : selection_.full(c))
-            if (const ResultEntry* e = slot.entry(); e && isKeptNow(*e))
-                ++n;
-    return n;
-}
-
-void SmartCleanViewController::untickKept(int c) {
-    const SelectionList& full = selection_.full(c);
-    for (int p = 0; p < static_cast<int>(full.size()); ++p)
-        if (const ResultEntry* e = full[static_cast<std::size_t>(p)].entry(); e && isKeptNow(*e))
-            if (selection_.isEntrySelected(c, p))
-                selection_.tickEntry(c, *e, p, false);
-}
-
-bool SmartCleanViewController::keepEntry(const QModelIndex& entryRow, QString& error) {
-    const ResultEntry* entry = model_ ? model_->entryAt(entryRow) : nullptr;
-    if (entry == nullptr || Model::isCategory(entryRow))
-        return false;
-    if (sharedCleaner == nullptr || sharedCleaner->keep_list == nullptr) {
-        error = tr("The keep list is not available.");
-        return false;
-    }
-    for (const Location& l : HandOver::locationsOf(*entry)) {
-        std::string why;
-        if (!sharedCleaner->keep_list->add(l, why)) {
-            error = QString::fromStdString(why);
-            return false;
-        }
-        keptNow_.insert(l.native());
-    }
-    const int c = Model::categoryOf(entryRow);
-    const int position = Model::positionOf(entryRow);
-    if (isEntrySelected(c, position))
-        selection_.tickEntry(c, *entry, position, false);
-    model_->entryChanged(c, position);
-    model_->categoryChanged(c);
-    update_ui();
-    return true;
-}
-
-bool SmartCleanViewController::stopKeepingEntry(const QModelIndex& entryRow, QString& error) {
-    const ResultEntry* entry = model_ ? model_->entryAt(entryRow) : nullptr;
-    if (entry == nullptr || !isKeptNow(*entry) || sharedCleaner == nullptr ||
-        sharedCleaner->keep_list == nullptr)
-        return false;
-    for (const Location& l : HandOver::locationsOf(*entry)) {
-        std::string why;
-        if (!sharedCleaner->keep_list->remove(l, why) && sharedCleaner->keep_list->holdsExactly(l)) {
-            error = QString::fromStdString(why);
-            return false;
-        }
-        keptNow_.erase(l.native());
-    }
-    const int c = Model::categoryOf(entryRow);
-    model_->entryChanged(c, Model::positionOf(entryRow));
-    model_->categoryChanged(c);
-    return true;
-}
-
 // ---- hand-over ----
 
 void SmartCleanViewController::remove() {
@@ -488,21 +411,11 @@ void SmartCleanViewController::remove() {
     // the selection lists hold (an entry whose slot holds it).
     std::vector<Location> files =
         HandOver::build(*sharedCleaner, [this](const QString& tag, const ResultEntry& e) {
-            return selection_.holds(tag, e) && !isKeptNow(e);
+            return selection_.holds(tag, e) && !kept_.holds(e);
         });
     // The keep list as it stands now has the last word (it may have grown in
     // Preferences while these results were shown).
-    if (sharedCleaner->keep_list) {
-        KeptPaths kept = sharedCleaner->keep_list->matcher();
-        std::erase_if(files, [&](const Location& l) {
-            const auto seen = sharedCleaner->scanned_identities.find(l.native());
-            return kept
-                .keepsBack(l, seen == sharedCleaner->scanned_identities.end()
-                                  ? std::nullopt
-                                  : std::optional<FileIdentity>(seen->second))
-                .has_value();
-        });
-    }
+    HandOver::dropKept(*sharedCleaner, files);
     sharedCleaner->files = std::move(files);
     sharedCleaner->wasCleaned = smart_junk;
     NotificationCenter::defaultCenter().post(

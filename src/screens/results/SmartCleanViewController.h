@@ -9,6 +9,7 @@
 #include "screens/results/BrowserTicks.h"
 #include "screens/results/CategorySelection.h"
 #include "screens/results/CleanItemMenu.h"
+#include "screens/results/KeptEntries.h"
 #include "screens/results/SelectionSlot.h"
 #include "shell/Screen.h"
 
@@ -19,7 +20,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -158,16 +158,9 @@ public:
     // would not change the entry's state changes nothing.
     void select_item(const QModelIndex& entryRow, bool on);
 
-    // "Always Keep" on an entry row: its locations go into the keep list,
-    // the entry is unticked and stays so while this screen shows (a whole
-    // category tick leaves it out, the hand-over drops it). "Stop Keeping"
-    // takes them out again. False, with `error`, when the keep list could
-    // not be changed (or there is none).
-    bool keepEntry(const QModelIndex& entryRow, QString& error);
-    bool stopKeepingEntry(const QModelIndex& entryRow, QString& error);
-    bool isKeptNow(const ResultEntry& entry) const;
-    // What the scan held back in category c plus what was kept here since.
-    int keptCount(int c) const;
+    // What was kept on this screen ("Always Keep"; see KeptEntries).
+    KeptEntries& keptEntries() { return kept_; }
+    const KeptEntries& keptEntries() const { return kept_; }
     // Ticking one entry on or off. `rowIndex` is the entry's position under
     // its category (its outline row minus the category's row minus 1).
     void select_cache_item(const ResultEntry& item, const std::shared_ptr<SmartOutlineItem>& smartItem,
@@ -229,9 +222,6 @@ public:
     Popover* popover() const { return popover_; }
 
 private:
-    // Unticks the entries of category c that were kept on this screen.
-    void untickKept(int c);
-    std::set<std::string> keptNow_;
     void expandOnAppear();
     void expandCategory(int c);
     void collapseCategory(int c);
@@ -240,6 +230,7 @@ private:
 
     std::function<Cleaner*()> cleanerProvider_;
     CategorySelection selection_;
+    KeptEntries kept_{*this, selection_};
     BrowserTicks browserTicks_;
     SmartCleanOutlineModel* model_ = nullptr;
     SmartCleanOutlineView* outlineview_ = nullptr;
