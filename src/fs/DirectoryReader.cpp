@@ -49,10 +49,14 @@ bool DirectoryReader::next(Entry& out) {
             return false;
         }
         pos_ += d->d_reclen;
-        if (isDotOrDotDot(d->d_name))
+        if (isDotOrDotDot(d->d_name)) {
+            if (d->d_name[1] == '\0')
+                self_ = d->d_ino;
             continue;
+        }
         out.name = std::string_view(d->d_name);
         out.type = d->d_type;
+        out.inode = d->d_ino;
         return true;
     }
 }

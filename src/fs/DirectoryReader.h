@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace dovrel {
@@ -16,6 +17,7 @@ public:
     struct Entry {
         std::string_view name; // NUL-terminated in the buffer
         unsigned char type;    // DT_* value; DT_UNKNOWN when the file system does not say
+        std::uint64_t inode;   // the inode number the folder gives the entry
     };
 
     // With the real system calls.
@@ -30,11 +32,15 @@ public:
     // more): that is the end, not an error.
     bool next(Entry& out);
     int error() const { return error_; }
+    // The inode number the folder gives itself (its "." entry), once that
+    // entry has been read; 0 before or when it has none.
+    std::uint64_t selfInode() const { return self_; }
 
 private:
     FsCalls* calls_;
     int fd_;
     int error_ = 0;
+    std::uint64_t self_ = 0;
     alignas(8) char buffer_[32768];
     std::size_t pos_ = 0;
     std::size_t end_ = 0;

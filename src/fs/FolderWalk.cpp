@@ -100,7 +100,7 @@ bool FolderWalk::walkImpl(const Location& root, int rootfd, const Options& optio
                 if (!options.sizes || type == DT_DIR)
                     size = 0;
             }
-            Item item{fd, e.name, relView, type, depth, size};
+            Item item{fd, e.name, relView, type, depth, size, e.inode};
             const bool enter = cb(ctx, item);
             if (type == DT_DIR && enter)
                 frame.subdirs.emplace_back(e.name);

@@ -4,6 +4,7 @@
 
 #include <type_traits>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,6 +42,7 @@ public:
         unsigned char type;         // DT_* (resolved when the file system gives DT_UNKNOWN)
         int depth;                  // 0 for items directly in the root
         ByteCount size;             // logical size of a non-folder when Options::sizes, else 0
+        std::uint64_t inode;        // the inode number the folder's listing gives the item
 
         bool isDirectory() const;
         Location path(const Location& root) const;

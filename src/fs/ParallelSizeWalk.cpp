@@ -1,8 +1,10 @@
 #include "fs/ParallelSizeWalk.h"
 
 #include "fs/DirectoryReader.h"
+#include "fs/FolderTotals.h"
 #include "fs/FolderWalk.h"
 #include "fs/FsCalls.h"
+#include "fs/IoWaitProbe.h"
 #include "fs/PathOps.h"
 #include "fs/Syscalls.h"
 #include "fs/WalkPool.h"
@@ -13,6 +15,7 @@
 #include <dirent.h>
 #include <mutex>
 #include <sys/stat.h>
+#include <unordered_map>
 #include <vector>
 
 namespace dovrel {
@@ -21,44 +24,125 @@ namespace {
 
 constexpr std::size_t kMaxQueued = 64;
 
+// A folder being measured: done when its own listing and every subfolder
+// queued from it are done; then its total goes to its parent (or, for a root,
+// to the walk's results and to the roots waiting for it).
+struct Node {
+    Node* parent = nullptr;
+    std::size_t root = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0; // as the parent's listing (a root: its stat) gives it
+    bool trusted = false;    // (device, inode) names this folder
+    bool hidden = false;     // its name starts with "."
+    std::atomic<bool> marked{false};
+    std::atomic<ByteCount> sum{0};
+    std::atomic<int> pending{1}; // its own listing + subfolders not yet done
+};
+
+struct Queued {
+    int fd = -1;
+    Node* node = nullptr;
+};
+
+struct IdentityHash {
+    std::size_t operator()(const std::pair<std::uint64_t, std::uint64_t>& k) const {
+        return std::hash<std::uint64_t>()(k.second * 0x9e3779b97f4a7c15ULL ^ k.first);
+    }
+};
+
 class Walk {
 public:
-    Walk(Syscalls& sys, int rootfd) : sys_(sys), calls_(sys) { queue_.push_back(rootfd); }
+    Walk(Syscalls& sys, WalkPool& pool, FolderTotals* memo, const std::vector<ParallelSizeWalk::Root>& roots,
+         ParallelSizeWalk::NameMark marks)
+        : sys_(sys), calls_(sys), pool_(pool), memo_(memo), marks_(marks), roots_(roots),
+          totals_(roots.size(), 0), done_(roots.size(), false), waiters_(roots.size()) {
+        for (std::size_t i = 0; i < roots.size(); ++i) {
+            const FileIdentity& id = roots[i].identity;
+            if (id.inode != 0)
+                rootIndex_.emplace(std::make_pair(id.device, id.inode), i);
+        }
+    }
 
     void work() {
-        ByteCount local = 0;
+        IoWaitProbe probe;
         for (;;) {
-            int fd;
+            Queued item;
+            std::size_t root = 0;
+            bool isRoot = false;
             {
                 std::unique_lock lock(mutex_);
-                ready_.wait(lock, [&] { return !queue_.empty() || busy_ == 0; });
-                if (queue_.empty())
-                    break; // nothing queued and nobody can queue more
-                fd = queue_.back();
-                queue_.pop_back();
+                ready_.wait(lock, [&] { return !queue_.empty() || nextRoot_ < roots_.size() || busy_ == 0; });
+                if (!queue_.empty()) {
+                    item = queue_.back();
+                    queue_.pop_back();
+                } else if (nextRoot_ < roots_.size()) {
+                    root = nextRoot_++;
+                    isRoot = true;
+                } else {
+                    break; // nothing queued, no root left, and nobody can queue more
+                }
                 ++busy_;
             }
-            local += readFolder(fd);
-            calls_.close(fd);
+            if (isRoot)
+                item = openRoot(root);
+            if (item.fd >= 0) {
+                probe.begin();
+                readFolder(item);
+                if (probe.end() && hasWaiting())
+                    pool_.moreInFlight();
+            }
             {
                 std::lock_guard lock(mutex_);
                 --busy_;
-                if (busy_ == 0 && queue_.empty())
+                if (busy_ == 0 && queue_.empty() && nextRoot_ == roots_.size())
                     ready_.notify_all();
             }
         }
-        total_.fetch_add(local, std::memory_order_relaxed);
     }
 
-    ByteCount total() const { return total_.load(); }
+    const std::vector<ByteCount>& totals() const { return totals_; }
 
 private:
-    ByteCount readFolder(int fd) {
+    using Identity = std::pair<std::uint64_t, std::uint64_t>;
+
+    Queued openRoot(std::size_t index) {
+        const ParallelSizeWalk::Root& r = roots_[index];
+        auto duplicate = rootIndex_.find({r.identity.device, r.identity.inode});
+        if (r.identity.inode != 0 && duplicate != rootIndex_.end() && duplicate->second != index) {
+            // The same folder as another root: its total, once known.
+            auto* node = new Node;
+            node->root = index;
+            node->pending = 2;
+            waitFor(duplicate->second, node);
+            finish(node);
+            return {};
+        }
+        const int fd = PathOps::openDirectory(r.folder, false);
+        if (fd < 0) {
+            completeRoot(index, 0);
+            return {};
+        }
+        auto* node = new Node;
+        node->root = index;
+        node->device = r.identity.device;
+        node->inode = r.identity.inode;
+        node->trusted = memo_ != nullptr && r.identity.inode != 0;
+        return {fd, node};
+    }
+
+    // Lists the folder, closes it, and counts its listing as done.
+    void readFolder(Queued item) {
+        Node* node = item.node;
+        const int fd = item.fd;
         ByteCount sum = 0;
+        bool marked = marks_ == nullptr;
         DirectoryReader reader(calls_, fd);
         DirectoryReader::Entry e{};
         while (reader.next(e)) {
             const char* name = e.name.data();
+            const bool hidden = name[0] == '.';
+            if (!marked && !hidden && marks_(e.name))
+                marked = true;
             if (e.type != DT_DIR) {
                 unsigned type = 0;
                 ByteCount size = 0;
@@ -69,57 +153,173 @@ private:
                     continue;
                 }
             }
+            // Below a folder whose "." agrees with its key, a subfolder's key
+            // is this folder's device and the inode the listing gives it.
+            const bool keyed = node->trusted && reader.selfInode() == node->inode;
+            if (keyed && reuse(node, fd, name, e.inode, sum, hidden ? nullptr : &marked))
+                continue;
             int child = calls_.openFolder(fd, name, true);
             while (child < 0 && (errno == EMFILE || errno == ENFILE)) {
                 // Out of descriptors: work off a queued folder here to free one.
-                const int queued = takeQueued();
-                if (queued < 0)
+                const Queued queued = takeQueued();
+                if (queued.fd < 0)
                     break;
-                sum += readFolder(queued);
-                calls_.close(queued);
+                readFolder(queued);
                 child = calls_.openFolder(fd, name, true);
             }
             if (child < 0)
                 continue; // unreadable or vanished: counts 0
+            auto* sub = new Node;
+            sub->parent = node;
+            sub->root = node->root;
+            sub->device = node->device;
+            sub->inode = e.inode;
+            sub->trusted = keyed;
+            sub->hidden = hidden;
             bool queued = false;
             {
                 std::lock_guard lock(mutex_);
                 if (queue_.size() < kMaxQueued) {
-                    queue_.push_back(child);
+                    node->pending.fetch_add(1);
+                    queue_.push_back({child, sub});
                     queued = true;
                 }
             }
             if (queued) {
                 ready_.notify_one();
             } else {
+                delete sub;
+                marked = marked || !hidden; // not looked at closely enough to tell
                 FolderWalk::Options options;
                 options.calls = &sys_;
-                FolderWalk::walkDescriptor(child, options, [&sum](const FolderWalk::Item& item) {
-                    sum += item.size;
+                FolderWalk::walkDescriptor(child, options, [&sum](const FolderWalk::Item& i) {
+                    sum += i.size;
                     return true;
                 });
                 calls_.close(child);
             }
         }
-        return sum;
+        calls_.close(fd);
+        node->sum.fetch_add(sum);
+        if (marked)
+            node->marked = true;
+        if (node->trusted && reader.selfInode() != node->inode)
+            node->trusted = false; // not what its parent took it for: nothing to record
+        finish(node);
     }
 
-    int takeQueued() {
+    // A subfolder already measured (recorded, or another root of this walk)
+    // is taken from there once a stat shows it is that folder.
+    bool reuse(Node* node, int fd, const char* name, std::uint64_t inode, ByteCount& sum, bool* marked) {
+        const Identity key{node->device, inode};
+        const std::optional<FolderTotals::Measured> known = memo_->find(key.first, key.second);
+        auto root = rootIndex_.end();
+        if (!known) {
+            root = rootIndex_.find(key);
+            if (root == rootIndex_.end())
+                return false;
+        }
+        FsCalls::Status st;
+        if (!calls_.status(fd, name, st) || !st.isDirectory() || st.identity.device != key.first ||
+            st.identity.inode != key.second)
+            return false;
+        if (known) {
+            sum += known->total;
+            if (marked && known->marked)
+                *marked = true;
+            return true;
+        }
+        // Another root of this walk, maybe not done yet: this folder waits.
+        auto* stand = new Node;
+        stand->parent = node;
+        stand->pending = 2; // the root's total, and this placeholder's own "listing"
+        stand->hidden = marked == nullptr;
+        stand->marked = true; // another root's marks are not carried over
+        node->pending.fetch_add(1);
+        waitFor(root->second, stand);
+        finish(stand);
+        return true;
+    }
+
+    void waitFor(std::size_t root, Node* waiter) {
+        ByteCount total = 0;
+        {
+            std::lock_guard lock(rootsMutex_);
+            if (!done_[root]) {
+                waiters_[root].push_back(waiter);
+                return;
+            }
+            total = totals_[root];
+        }
+        waiter->sum.fetch_add(total);
+        finish(waiter);
+    }
+
+    void completeRoot(std::size_t root, ByteCount total) {
+        std::vector<Node*> waiting;
+        {
+            std::lock_guard lock(rootsMutex_);
+            totals_[root] = total;
+            done_[root] = true;
+            waiting.swap(waiters_[root]);
+        }
+        for (Node* w : waiting) {
+            w->sum.fetch_add(total);
+            finish(w);
+        }
+    }
+
+    // One part of `node` is done; when it was the last, its total goes up
+    // (and so on up the tree).
+    void finish(Node* node) {
+        while (node && node->pending.fetch_sub(1) == 1) {
+            const ByteCount total = node->sum.load();
+            Node* parent = node->parent;
+            if (node->trusted)
+                memo_->record(node->device, node->inode, {total, node->marked.load()});
+            if (parent) {
+                parent->sum.fetch_add(total);
+                if (!node->hidden && node->marked)
+                    parent->marked = true;
+            } else
+                completeRoot(node->root, total);
+            delete node;
+            node = parent;
+        }
+    }
+
+    Queued takeQueued() {
         std::lock_guard lock(mutex_);
         if (queue_.empty())
-            return -1;
-        const int fd = queue_.back();
+            return {};
+        const Queued q = queue_.back();
         queue_.pop_back();
-        return fd;
+        return q;
+    }
+
+    bool hasWaiting() {
+        std::lock_guard lock(mutex_);
+        return !queue_.empty() || nextRoot_ < roots_.size();
     }
 
     Syscalls& sys_;
     FsCalls calls_;
+    WalkPool& pool_;
+    FolderTotals* memo_;
+    ParallelSizeWalk::NameMark marks_;
+    const std::vector<ParallelSizeWalk::Root>& roots_;
+    std::unordered_map<Identity, std::size_t, IdentityHash> rootIndex_;
+
     std::mutex mutex_;
     std::condition_variable ready_;
-    std::vector<int> queue_;
+    std::vector<Queued> queue_;
+    std::size_t nextRoot_ = 0;
     int busy_ = 0;
-    std::atomic<ByteCount> total_{0};
+
+    std::mutex rootsMutex_;
+    std::vector<ByteCount> totals_;
+    std::vector<bool> done_;
+    std::vector<std::vector<Node*>> waiters_;
 };
 
 } // namespace
@@ -133,7 +333,7 @@ ByteCount ParallelSizeWalk::total(const Location& folder, WalkPool& pool, Syscal
     if (folder.empty())
         return 0;
     Syscalls& sys = calls ? *calls : Syscalls::system();
-    if (pool.threads() <= 1) {
+    if (pool.maxThreads() <= 1) {
         ByteCount sum = 0;
         FolderWalk::Options options;
         options.calls = &sys;
@@ -143,13 +343,18 @@ ByteCount ParallelSizeWalk::total(const Location& folder, WalkPool& pool, Syscal
         });
         return sum;
     }
-    const int rootfd = PathOps::openDirectory(folder, false);
-    if (rootfd < 0)
-        return 0;
-    Walk walk(sys, rootfd);
+    return totals({Root{folder, {}}}, pool, nullptr, calls).front();
+}
+
+std::vector<ByteCount> ParallelSizeWalk::totals(const std::vector<Root>& roots, WalkPool& pool,
+                                                FolderTotals* memo, Syscalls* calls, NameMark marks) {
+    if (roots.empty())
+        return {};
+    Syscalls& sys = calls ? *calls : Syscalls::system();
+    Walk walk(sys, pool, memo, roots, marks);
     if (!pool.runOnAll([&walk] { walk.work(); }))
         walk.work(); // the pool is busy with another walk: this thread alone
-    return walk.total();
+    return walk.totals();
 }
 
 } // namespace dovrel

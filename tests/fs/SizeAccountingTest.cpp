@@ -1,8 +1,11 @@
 #include "fs/SizeAccounting.h"
 #include "engine/Cleaner.h"
 #include "fs/DirectoryReader.h"
+#include "fs/FolderTotals.h"
 #include "fs/FolderWalk.h"
 #include "fs/ParallelSizeWalk.h"
+#include "fs/Syscalls.h"
+#include "fs/WalkPool.h"
 #include "support/FixtureTree.h"
 #include "support/TempDir.h"
 
@@ -282,6 +285,77 @@ TEST(ParallelSizeWalkTest, SameTotalOnAnyThreadCountAndPastTheQueueBound) {
     EXPECT_EQ(ParallelSizeWalk::total(link, 2), 0);            // a link is never entered
     EXPECT_EQ(ParallelSizeWalk::total(tree / "p/d5/a", 2), 0); // a file is no folder
     EXPECT_EQ(ParallelSizeWalk::total(tree / "missing", 2), 0);
+}
+
+// Counts the walk's calls through the seam.
+class CountingSyscalls : public Syscalls {
+public:
+    std::atomic<int> stats{0}, opens{0};
+    int statx(int dirfd, const char* name, int flags, unsigned mask, struct statx* out) override {
+        ++stats;
+        return Syscalls::statx(dirfd, name, flags, mask, out);
+    }
+    int openat(int dirfd, const char* name, int flags) override {
+        ++opens;
+        return Syscalls::openat(dirfd, name, flags);
+    }
+};
+
+ParallelSizeWalk::Root rootAt(const std::filesystem::path& folder) {
+    struct stat st {};
+    EXPECT_EQ(::lstat(folder.c_str(), &st), 0) << folder;
+    return {folder, FileIdentity::of(st)};
+}
+
+TEST(ParallelSizeWalkTest, AFolderMeasuredOnceIsNeverWalkedAgain) {
+    TempDir tmp;
+    FixtureTree tree(tmp.path());
+    tree.file("outer/f1", 10);
+    tree.file("outer/f2", 20);
+    tree.file("outer/in/g1", 5);
+    tree.file("outer/in/deep/g2", 7);
+    tree.file("outer/in/deep/g3", 1);
+    const auto outer = rootAt(tree / "outer"), in = rootAt(tree / "outer/in");
+    for (int threads : {1, 3}) {
+        SCOPED_TRACE(threads);
+        WalkPool pool(threads);
+        { // nested roots walked together: every file stat'ed once, the inner root checked once
+            FolderTotals memo;
+            CountingSyscalls calls;
+            EXPECT_EQ(ParallelSizeWalk::totals({outer, in, outer}, pool, &memo, &calls),
+                      (std::vector<ByteCount>{43, 13, 43}));
+            EXPECT_EQ(calls.stats, 5 + 1);
+        }
+        FolderTotals memo;
+        CountingSyscalls first, second;
+        EXPECT_EQ(ParallelSizeWalk::totals({in}, pool, &memo, &first), std::vector<ByteCount>{13});
+        EXPECT_EQ(first.stats, 3);
+        // Outer later: its two files, and one stat telling that "in" is the folder measured.
+        EXPECT_EQ(ParallelSizeWalk::totals({outer}, pool, &memo, &second), std::vector<ByteCount>{43});
+        EXPECT_EQ(second.stats, 2 + 1);
+        EXPECT_EQ(second.opens, 0);
+        EXPECT_EQ(memo.find(in.identity.device, in.identity.inode)->total, 13);
+    }
+}
+
+TEST(WalkPoolTest, GrowsOnRequestUpToItsMaximumForThatWalkOnly) {
+    WalkPool pool(2, 4);
+    std::atomic<int> ran{0};
+    const std::function<void()> asking = [&] {
+        if (ran++ == 0)
+            while (pool.moreInFlight()) {
+            }
+    };
+    ASSERT_TRUE(pool.runOnAll(asking));
+    EXPECT_EQ(ran, 4);
+    ran = 0;
+    ASSERT_TRUE(pool.runOnAll([&] { ++ran; }));
+    EXPECT_EQ(ran, 2);
+    EXPECT_FALSE(pool.moreInFlight()); // no walk runs
+    WalkPool fixed(3);
+    ran = 0;
+    ASSERT_TRUE(fixed.runOnAll(asking));
+    EXPECT_EQ(ran, 3);
 }
 
 } // namespace
