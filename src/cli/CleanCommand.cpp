@@ -98,7 +98,7 @@ int CleanCommand::run(std::vector<std::string> args) {
     auto folders = ScanCommand::resolveFolders(args, error);
     if (!folders)
         return usageError(error);
-    int threads = 8; // as scan
+    int threads = 0; // as scan
     if (!ScanCommand::takeThreads(args, threads, error))
         return usageError(error);
     std::vector<std::string> only, keep;

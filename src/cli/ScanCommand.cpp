@@ -248,7 +248,7 @@ int ScanCommand::run(std::vector<std::string> args) {
     }
     const bool json = CliArguments::takeFlag(args, "--json");
     const bool entries = CliArguments::takeFlag(args, "--entries");
-    int threads = 8; // a cold disk answers sooner with more requests in flight
+    int threads = 0; // from the machine: one per processor, more while the disk is slow
     if (!takeThreads(args, threads, error)) {
         std::fprintf(stderr, "dovrel-cleaner-cli: %s\n", error.c_str());
         return 2;

@@ -131,10 +131,11 @@ public:
     KeepList* keep_list = nullptr;
     std::vector<SmartScanResult::Kept> kept_locations;
 
-    // Threads a scan may use to measure (at least 1).
-    // Eight keep enough requests in flight that a cold scan is not bound to
-    // one or two outstanding reads; results are the same at any count.
-    int scan_threads = 8;
+    // Threads a scan measures with; 0 picks them from the machine: one per
+    // processor, more while the walkers wait on the disk (up to 16), so a
+    // cold scan is not bound to one or two outstanding reads. Results are
+    // the same at any count.
+    int scan_threads = 0;
 
     Cache* cache() const;
     Remainders* remainders() const;

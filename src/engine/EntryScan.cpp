@@ -34,15 +34,14 @@ std::shared_ptr<CleanerItem> EntryScan::category(const std::vector<std::shared_p
 }
 
 std::vector<std::shared_ptr<LargeFile>> EntryScan::measureEntries(const std::vector<Location>& entries) {
-    std::vector<Location> existing;
-    for (const Location& e : entries)
-        if (PathOps::exists(e))
-            existing.push_back(e);
-    const std::vector<ByteCount> sizes = sizes_.locationSizes(existing);
+    // Entries gone since they were listed (or links leading nowhere) are left out.
+    const std::vector<std::optional<ByteCount>> sizes = sizes_.existingSizes(entries);
     std::vector<std::shared_ptr<LargeFile>> files;
-    files.reserve(existing.size());
-    for (std::size_t i = 0; i < existing.size(); ++i)
-        files.push_back(LargeFile::init_with_file_url(existing[i], nameOf(existing[i]), sizes[i], QString()));
+    files.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (sizes[i])
+            files.push_back(
+                LargeFile::init_with_file_url(entries[i], nameOf(entries[i]), *sizes[i], QString()));
     return files;
 }
 
@@ -62,6 +61,14 @@ std::shared_ptr<CleanerItem> EntryScan::logs() {
     return category(files);
 }
 
+bool EntryScan::isInstallerName(std::string_view name) {
+    const auto dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return false;
+    const std::string_view ext = name.substr(dot + 1);
+    return ext == "dmg" || ext == "pkg" || ext == "ipa";
+}
+
 std::shared_ptr<CleanerItem> EntryScan::installs() {
     std::vector<Location> candidates;
     if (places_.url_home) {
@@ -77,17 +84,16 @@ std::shared_ptr<CleanerItem> EntryScan::installs() {
     }
     if (places_.url_library) {
         const Location support = *places_.url_library / "Application Support";
+        // A folder this scan has measured already (a browser's profile, a
+        // leftover) is entered only when that walk saw such a name in it.
+        const std::optional<FileIdentity> top = sizes_.identityOf(support);
         FolderWalk::Options options;
         options.skipHidden = true;
         options.sizes = false; // only names are needed here
         FolderWalk::walk(support, options, [&](const FolderWalk::Item& item) {
-            const auto dot = item.name.rfind('.');
-            if (dot != std::string_view::npos && dot > 0) {
-                const std::string_view ext = item.name.substr(dot + 1);
-                if (ext == "dmg" || ext == "pkg" || ext == "ipa")
-                    candidates.push_back(item.path(support));
-            }
-            return true;
+            if (isInstallerName(item.name))
+                candidates.push_back(item.path(support));
+            return !(item.isDirectory() && top && sizes_.measuredWithoutMarks(top->device, item.inode));
         });
     }
 

@@ -6,6 +6,7 @@
 #include "fs/Types.h"
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace dovrel {
@@ -25,6 +26,8 @@ public:
     // Installer files in Downloads, Desktop, Documents (one level) and
     // anywhere under Library/Application Support, in name order.
     std::shared_ptr<CleanerItem> installs();
+    // A name the installers search takes (an installer image or package).
+    static bool isInstallerName(std::string_view name);
     // The Trash, one level, hidden entries included, in listing order.
     std::shared_ptr<CleanerItem> trash();
 

@@ -36,7 +36,11 @@ std::vector<ResultEntry> entriesOf(const auto& records) {
 SmartScan::SmartScan(ScanPlaces places, Cache& cache, Remainders& remainders, int threads,
                      std::atomic<ByteCount>* runningTotal)
     : places_(std::move(places)), cache_(cache), remainders_(remainders), runningTotal_(runningTotal),
-      sizes_(threads) {}
+      sizes_(threads) {
+    // The installers search comes after the categories that measure inside
+    // Application Support, and skips what they found free of its names.
+    sizes_.markNames(&EntryScan::isInstallerName);
+}
 
 SmartScanResult SmartScan::run() {
     SmartScanResult result;
@@ -86,9 +90,8 @@ void SmartScan::remember(const CleanerItem& category, SmartScanResult& result) {
     for (const ResultEntry& e : *category.items) {
         const std::vector<Location> locations = HandOver::locationsOf(e);
         for (const Location& l : locations) {
-            struct stat st {};
-            if (PathOps::status(l, st, false))
-                result.scanned_identities[l.native()] = FileIdentity::of(st);
+            if (const auto identity = sizes_.identityOf(l))
+                result.scanned_identities[l.native()] = *identity;
             // A lone location is what its entry measured; the others were
             // measured through this scan's memo, so asking again is free.
             result.scanned_sizes[l.native()] =
@@ -107,11 +110,7 @@ int SmartScan::keepBack(const ScanCategory& category, CleanerItem& found, SmartS
         std::vector<Location> going;
         ByteCount heldSize = 0;
         for (const Location& l : locations) {
-            struct stat st {};
-            std::optional<FileIdentity> seen;
-            if (PathOps::status(l, st, false))
-                seen = FileIdentity::of(st);
-            if (auto by = kept_->keepsBack(l, seen)) {
+            if (auto by = kept_->keepsBack(l, sizes_.identityOf(l))) {
                 const ByteCount size = locations.size() == 1 ? HandOver::sizeOf(e) : sizes_.locationSize(l);
                 result.kept.push_back({l, *by, category.index(), size});
                 heldSize += size;
