@@ -6,6 +6,10 @@
 #   inside   the same, with Documents/Archive moved into Library/Caches, so
 #            that about 95 % of the files lie inside the categories
 #   small    folders of 50 files each (FILES/50 of them) under Library/Caches
+#   spread   the sample home with no bulk of its own, and FILES/50 folders of
+#            50 files spread over the places where its bulk lies (caches,
+#            containers, application support, logs, trash, a browser's
+#            application cache, Documents)
 #   flat     one folder of FILES files under Library/Caches
 #   deep     a chain 2,000 folders deep under Library/Caches, files at each level
 #   linux    sample-home --layout linux (Trash pairs, .cache of many
@@ -31,7 +35,7 @@ cd "$(dirname "$0")/.."
 FILES="${FILES:-1000000}"
 ROUNDS="${ROUNDS:-3}"
 COLD="${COLD:-1}"
-SHAPES="${SHAPES:-sample inside small flat deep linux}"
+SHAPES="${SHAPES:-sample inside small spread flat deep linux}"
 BUILD="${BUILD:-build/dev}"
 CACHE="${CACHE:-bench/cache}"
 # The yardstick lives next to the checkout (../shared), or next to the
@@ -82,6 +86,29 @@ elif shape == "deep":
         folder = os.path.join(folder, "d")
 PY
 }
+# FILES/50 folders of 50 files over the sample home's bulk places, in the
+# sample's own shares.
+spread() { # $1 = home
+  python3 - "$1" "$FILES" <<'PY'
+import os, sys
+home, files = sys.argv[1], int(sys.argv[2])
+places = [("Library/Caches/com.example.Editor/bulk", 25), ("Library/Caches/com.google.Chrome/Code Cache", 10),
+          ("Library/Containers/com.example.Editor/Data/Library/Caches/bulk", 10),
+          ("Library/Containers/com.example.Editor/Data/Documents", 5),
+          ("Library/Application Support/Editor/Projects", 25), ("Library/Logs/DiagnosticReports/archive", 5),
+          (".Trash/Old Folder/bulk", 5),
+          ("Library/Application Support/Google/Chrome/Default/Application Cache/Cache/bulk", 5),
+          ("Documents/Archive", 10)]
+folders = max(1, files // 50)
+for place, percent in places:
+    for n in range(max(1, folders * percent // 100)):
+        d = os.path.join(home, place, "d%d" % n)
+        os.makedirs(d, exist_ok=True)
+        for i in range(50):
+            with open(os.path.join(d, "f%d" % i), "w") as f:
+                f.write("x" * (1 + (n + i) % 97))
+PY
+}
 make_home() { # $1 = kind
   local dir="$CACHE/$1-$FILES"
   if [ ! -f "$dir/.complete" ]; then
@@ -89,6 +116,10 @@ make_home() { # $1 = kind
     case "$1" in
       sample|inside) "$CLI" sample-home "$dir" --files "$FILES" >/dev/null ;;
       linux) "$CLI" sample-home "$dir" --files "$FILES" --layout linux >/dev/null ;;
+      spread)
+        "$CLI" sample-home "$dir" --files 0 >/dev/null
+        spread "$(home_of "$dir")"
+        ;;
       *) synthetic "$1" "$dir" ;;
     esac
     if [ "$1" = inside ]; then
