@@ -3,10 +3,10 @@
 namespace dovrel {
 
 std::optional<FolderTotals::Measured> FolderTotals::find(std::uint64_t device, std::uint64_t inode) const {
-    if (empty())
+    if (!any_.load(std::memory_order_relaxed))
         return std::nullopt;
     std::lock_guard lock(mutex_);
-    const auto it = totals_.find(Key{device, inode});
+    const auto it = totals_.find(FolderKey{device, inode});
     if (it == totals_.end())
         return std::nullopt;
     return it->second;
@@ -14,8 +14,8 @@ std::optional<FolderTotals::Measured> FolderTotals::find(std::uint64_t device, s
 
 void FolderTotals::record(std::uint64_t device, std::uint64_t inode, Measured measured) {
     std::lock_guard lock(mutex_);
-    totals_.insert_or_assign(Key{device, inode}, measured);
-    count_.store(totals_.size(), std::memory_order_relaxed);
+    totals_.insert_or_assign(FolderKey{device, inode}, measured);
+    any_.store(true, std::memory_order_relaxed);
 }
 
 } // namespace dovrel

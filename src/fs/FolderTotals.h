@@ -10,6 +10,19 @@
 
 namespace dovrel {
 
+// A folder as the file system numbers it.
+struct FolderKey {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FolderKey&) const = default;
+};
+
+struct FolderKeyHash {
+    std::size_t operator()(const FolderKey& k) const {
+        return std::hash<std::uint64_t>()(k.inode * 0x9e3779b97f4a7c15ULL ^ k.device);
+    }
+};
+
 // The total below every folder one scan has measured, by device and inode, so
 // that a folder met again (a location inside one already measured, or the same
 // folder reached by another path) is never walked twice. With each total goes
@@ -25,24 +38,11 @@ public:
 
     std::optional<Measured> find(std::uint64_t device, std::uint64_t inode) const;
     void record(std::uint64_t device, std::uint64_t inode, Measured measured);
-    bool empty() const { return count_.load(std::memory_order_relaxed) == 0; }
-    std::size_t size() const { return count_.load(std::memory_order_relaxed); }
 
 private:
-    struct Key {
-        std::uint64_t device;
-        std::uint64_t inode;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const {
-            return std::hash<std::uint64_t>()(k.inode * 0x9e3779b97f4a7c15ULL ^ k.device);
-        }
-    };
-
     mutable std::mutex mutex_;
-    std::unordered_map<Key, Measured, KeyHash> totals_;
-    std::atomic<std::size_t> count_{0};
+    std::unordered_map<FolderKey, Measured, FolderKeyHash> totals_;
+    std::atomic<bool> any_{false}; // lets a walk without a memo yet skip the lock
 };
 
 } // namespace dovrel

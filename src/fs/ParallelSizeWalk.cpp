@@ -44,12 +44,6 @@ struct Queued {
     Node* node = nullptr;
 };
 
-struct IdentityHash {
-    std::size_t operator()(const std::pair<std::uint64_t, std::uint64_t>& k) const {
-        return std::hash<std::uint64_t>()(k.second * 0x9e3779b97f4a7c15ULL ^ k.first);
-    }
-};
-
 class Walk {
 public:
     Walk(Syscalls& sys, WalkPool& pool, FolderTotals* memo, const std::vector<ParallelSizeWalk::Root>& roots,
@@ -59,7 +53,7 @@ public:
         for (std::size_t i = 0; i < roots.size(); ++i) {
             const FileIdentity& id = roots[i].identity;
             if (id.inode != 0)
-                rootIndex_.emplace(std::make_pair(id.device, id.inode), i);
+                rootIndex_.emplace(FolderKey{id.device, id.inode}, i);
         }
     }
 
@@ -103,8 +97,6 @@ public:
     const std::vector<ByteCount>& totals() const { return totals_; }
 
 private:
-    using Identity = std::pair<std::uint64_t, std::uint64_t>;
-
     Queued openRoot(std::size_t index) {
         const ParallelSizeWalk::Root& r = roots_[index];
         auto duplicate = rootIndex_.find({r.identity.device, r.identity.inode});
@@ -211,8 +203,8 @@ private:
     // A subfolder already measured (recorded, or another root of this walk)
     // is taken from there once a stat shows it is that folder.
     bool reuse(Node* node, int fd, const char* name, std::uint64_t inode, ByteCount& sum, bool* marked) {
-        const Identity key{node->device, inode};
-        const std::optional<FolderTotals::Measured> known = memo_->find(key.first, key.second);
+        const FolderKey key{node->device, inode};
+        const std::optional<FolderTotals::Measured> known = memo_->find(key.device, key.inode);
         auto root = rootIndex_.end();
         if (!known) {
             root = rootIndex_.find(key);
@@ -220,8 +212,8 @@ private:
                 return false;
         }
         FsCalls::Status st;
-        if (!calls_.status(fd, name, st) || !st.isDirectory() || st.identity.device != key.first ||
-            st.identity.inode != key.second)
+        if (!calls_.status(fd, name, st) || !st.isDirectory() || st.identity.device != key.device ||
+            st.identity.inode != key.inode)
             return false;
         if (known) {
             sum += known->total;
@@ -308,7 +300,7 @@ private:
     FolderTotals* memo_;
     ParallelSizeWalk::NameMark marks_;
     const std::vector<ParallelSizeWalk::Root>& roots_;
-    std::unordered_map<Identity, std::size_t, IdentityHash> rootIndex_;
+    std::unordered_map<FolderKey, std::size_t, FolderKeyHash> rootIndex_;
 
     std::mutex mutex_;
     std::condition_variable ready_;
